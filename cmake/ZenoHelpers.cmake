@@ -1,0 +1,33 @@
+# Shared build settings: warnings on our own code, one helper per library and test.
+
+function(zeno_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# zeno_library(<name> SOURCES ... LIBS ...)
+# One static library per source folder; it is named zeno_<name>.
+function(zeno_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(zeno_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(zeno_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(zeno_${name} PUBLIC ${ARG_LIBS})
+  zeno_warnings(zeno_${name})
+endfunction()
+
+# zeno_qtest(<name> SOURCES ... LIBS ... LABELS ... [TIMEOUT s])
+# A QtTest executable run by CTest on the offscreen platform.
+function(zeno_qtest name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  zeno_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${ARG_LABELS}"
+    TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.fonts=false;ZENO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
