@@ -4,10 +4,24 @@ function(zeno_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# zeno_library(<name> SOURCES ... LIBS ...)
-# One static library per source folder; it is named zeno_<name>.
+# zeno_library(<name> [SOURCES ...] LIBS ...)
+# One static library per source folder; it is named zeno_<name>. Without SOURCES every
+# .cpp and .h of the calling folder belongs to it.
 function(zeno_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
+  list(FILTER ARG_SOURCES INCLUDE REGEX ".")
+  set(compiled ${ARG_SOURCES})
+  list(FILTER compiled INCLUDE REGEX "\\.cpp$")
+  if(NOT compiled)
+    # Headers only (so far): nothing to compile, the folder still takes its place.
+    add_library(zeno_${name} INTERFACE)
+    target_include_directories(zeno_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(zeno_${name} INTERFACE ${ARG_LIBS})
+    return()
+  endif()
   add_library(zeno_${name} STATIC ${ARG_SOURCES})
   target_include_directories(zeno_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(zeno_${name} PUBLIC ${ARG_LIBS})

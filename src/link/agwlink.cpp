@@ -1,24 +1,243 @@
-// Placeholder so the tree builds while the link is being written.
 #include "link/agwlink.h"
 
-#include <QFile>
-
-#include "platform/apppath.h"
+#include "link/agwtransport.h"
+#include "link/ax25decode.h"
+#include "link/monitortext.h"
+#include "platform/platform.h"
 
 namespace zeno {
 
-class AgwTransport {};
+namespace {
 
-AgwLink::AgwLink(LinkValues& values, const Platform&, EngineAddress, QObject* parent)
-    : QObject(parent), values_(values) {}
-AgwLink::~AgwLink() = default;
-bool AgwLink::start(const QString&) { return false; }
-void AgwLink::send(QChar, const QString&, const QString&) {}
-std::optional<AgwFrame> AgwLink::fetch() { return std::nullopt; }
-void AgwLink::close() {}
-bool AgwLink::isUp() const { return false; }
-EngineAddress AgwLink::address() const { return {}; }
-qint64 AgwLink::droppedFrames() const { return 0; }
-EngineAddress loadEngineAddress(const QString&) { return {}; }
+WireFrame request(char kind, int port, const QString& callFrom = QString()) {
+    WireFrame frame;
+    frame.kind = kind;
+    frame.port = port;
+    frame.callFrom = callFrom.toLatin1();
+    return frame;
+}
+
+}  // namespace
+
+AgwLink::AgwLink(LinkValues& values, const Platform& platform, EngineAddress address,
+                 QObject* parent)
+    : QObject(parent),
+      values_(values),
+      platform_(platform),
+      address_(std::move(address)),
+      transport_(std::make_unique<AgwTransport>()) {
+    transport_->setAddress(address_);
+    startupTimer_.setSingleShot(true);
+    setTimings(LinkTimings{});
+    connect(transport_.get(), &AgwTransport::connectionUp, this, &AgwLink::onConnectionUp);
+    connect(transport_.get(), &AgwTransport::connectionLost, this, &AgwLink::onConnectionLost);
+    connect(transport_.get(), &AgwTransport::frameReceived, this, &AgwLink::onFrame);
+    connect(&startupTimer_, &QTimer::timeout, this, &AgwLink::finishStartupText);
+}
+
+AgwLink::~AgwLink() {
+    transport_->disconnect(this);
+    transport_->disconnectNow();
+}
+
+void AgwLink::setTimings(const LinkTimings& timings) {
+    transport_->setTimings(timings.connectTimeoutMs, timings.reconnectIntervalMs);
+    startupTimer_.setInterval(timings.replyTimeoutMs);
+}
+
+bool AgwLink::start(const QString& callsign) {
+    const QString call = callsign.trimmed().toUpper();
+    if (transport_->isUp()) {
+        if (call != ownCall_) {
+            ownCall_ = call;
+            if (!call.isEmpty())
+                registerCall(call);
+        }
+        beginStartupText();
+        return true;
+    }
+    ownCall_ = call;
+    // A new connection does its once-per-connection exchange itself (onConnectionUp).
+    if (!transport_->connectNow())
+        return false;
+    transport_->setReconnect(true);
+    beginStartupText();
+    return true;
+}
+
+void AgwLink::send(QChar kind, const QString& callField, const QString& data) {
+    emit sendRequested(kind, callField, data);
+    if (!transport_->isUp())
+        return;
+    const int port = qBound(0, values_.RadioPort, 255);
+    const auto frames = wireFramesForSend(kind, callField, data, ownCall_, port, links_);
+    for (const WireFrame& frame : frames) {
+        if (frame.kind == 'X') {
+            const QString call = QString::fromLatin1(frame.callFrom);
+            if (call != ownCall_ && !extraCalls_.contains(call))
+                extraCalls_ << call;
+        }
+        transport_->write(frame);
+    }
+}
+
+std::optional<AgwFrame> AgwLink::fetch() {
+    // The start-up text comes first: nothing is handed out until it is made.
+    if (startupPending_)
+        return std::nullopt;
+    std::optional<QueuedFrame> queued = queue_.pop();
+    if (!queued)
+        return std::nullopt;
+    AgwFrame frame;
+    frame.port = queued->port;
+    frame.kind = uchar(queued->kind);
+    frame.callFrom = QString::fromLatin1(queued->callFrom);
+    frame.data = QString::fromLatin1(queued->data);
+    frame.dataLength = int(frame.data.size());
+    values_.ReceivedKind = frame.kind;
+    return frame;
+}
+
+void AgwLink::close() {
+    emit closing();
+    transport_->disconnectNow();
+}
+
+bool AgwLink::isUp() const {
+    return transport_->isUp();
+}
+
+EngineAddress AgwLink::address() const {
+    return address_;
+}
+
+qint64 AgwLink::droppedFrames() const {
+    return queue_.dropped();
+}
+
+void AgwLink::onConnectionUp() {
+    links_.clear();
+    engineInfo_ = EngineInfo{};
+    rawFramesSeen_ = false;
+    textFallback_.reset();
+    // 'm' and 'k' are toggles that the engine resets on every new connection: once each.
+    const int port = qBound(0, values_.RadioPort, 255);
+    transport_->write(request('m', port));
+    transport_->write(request('k', port));
+    if (!ownCall_.isEmpty())
+        registerCall(ownCall_);
+    for (const QString& call : std::as_const(extraCalls_))
+        registerCall(call);
+    transport_->write(request('R', port));
+    transport_->write(request('G', port));
+    emit linkStateChanged(true);
+}
+
+void AgwLink::onConnectionLost() {
+    // The engine drops every link of a client that goes away; tell the program.
+    for (const QString& station : links_.stations()) {
+        const QByteArray call = station.toLatin1();
+        enqueue(0, 'd', call, "*** DISCONNECTED From Station " + call + "\r" + QByteArray(1, '\0'));
+    }
+    links_.clear();
+    rawFramesSeen_ = false;
+    textFallback_.reset();
+    finishStartupText();
+    emit linkStateChanged(false);
+}
+
+void AgwLink::onFrame(const WireFrame& frame) {
+    switch (frame.kind) {
+        case 'R':
+            engineInfo_.takeVersionReply(frame.data);
+            if (engineInfo_.complete())
+                finishStartupText();
+            return;
+        case 'G':
+            engineInfo_.takePortsReply(frame.data);
+            if (engineInfo_.complete())
+                finishStartupText();
+            return;
+        case 'C':
+            // call_from is the remote station, call_to our side of the link.
+            links_.linkUp(QString::fromLatin1(frame.callFrom), QString::fromLatin1(frame.callTo));
+            enqueue(frame.port, 'c', frame.callFrom, frame.data);
+            return;
+        case 'D':
+            enqueue(frame.port, 'D', frame.callFrom, frame.data);
+            return;
+        case 'd':
+            links_.linkDown(QString::fromLatin1(frame.callFrom));
+            enqueue(frame.port, 'd', frame.callFrom, frame.data);
+            return;
+        case 'K':
+            onRawFrame(frame);
+            return;
+        case 'U':
+        case 'I':
+        case 'S':
+            onEngineText(frame);
+            return;
+        case 'T':
+            // Our own transmissions too; the engine sends no raw copy of them.
+            enqueue(frame.port, 'T', frame.callFrom, normaliseEngineText(frame.data));
+            return;
+        default:
+            // 'X', 'y', 'Y', 'g' replies and anything else: nothing for the program.
+            return;
+    }
+}
+
+void AgwLink::onRawFrame(const WireFrame& frame) {
+    rawFramesSeen_ = true;
+    // The first byte is the engine's port byte, the rest an AX.25 frame without FCS.
+    const auto ax25 =
+        frame.data.isEmpty() ? std::nullopt : decodeAx25(QByteArrayView(frame.data).sliced(1));
+    if (!ax25) {
+        textFallback_ = std::make_pair(frame.callFrom, frame.callTo);
+        return;
+    }
+    textFallback_.reset();
+    const MonitorText text = renderMonitorText(*ax25, frame.port, platform_.now().time());
+    enqueue(frame.port, text.kind, ax25->source.text().toLatin1(), text.text);
+}
+
+void AgwLink::onEngineText(const WireFrame& frame) {
+    if (rawFramesSeen_) {
+        // Already shown from its raw copy, unless that copy could not be decoded.
+        if (!textFallback_ || textFallback_->first != frame.callFrom ||
+            textFallback_->second != frame.callTo) {
+            return;
+        }
+        textFallback_.reset();
+    }
+    enqueue(frame.port, frame.kind, frame.callFrom, normaliseEngineText(frame.data));
+}
+
+void AgwLink::enqueue(int port, char kind, const QByteArray& callFrom, const QByteArray& data) {
+    queue_.push(QueuedFrame{port, kind, callFrom, data});
+}
+
+void AgwLink::registerCall(const QString& call) {
+    transport_->write(request('X', qBound(0, values_.RadioPort, 255), call));
+}
+
+void AgwLink::beginStartupText() {
+    startupPending_ = true;
+    if (engineInfo_.complete()) {
+        finishStartupText();
+    } else {
+        startupTimer_.start();
+    }
+}
+
+void AgwLink::finishStartupText() {
+    if (!startupPending_)
+        return;
+    startupPending_ = false;
+    startupTimer_.stop();
+    const QByteArray text = startupText(address_, engineInfo_).toLatin1() + QByteArray(1, '\0');
+    queue_.pushFront(QueuedFrame{0, 'G', QByteArray(), text});
+}
 
 }  // namespace zeno

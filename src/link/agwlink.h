@@ -1,9 +1,14 @@
 #pragma once
 
 #include "link/agwframe.h"
+#include "link/engineaddress.h"
+#include "link/engineinfo.h"
+#include "link/receivequeue.h"
+#include "link/sendrules.h"
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -12,10 +17,16 @@ namespace zeno {
 class Platform;
 class AgwTransport;
 
-// Where the engine listens; read from "engine.ini" of the application path.
-struct EngineAddress {
-    QString host = QStringLiteral("127.0.0.1");
-    quint16 port = 8000;
+// The program's identification towards the engine. The AGWPE TCP API has no field for it,
+// so it is only named here and never sent.
+inline constexpr char ClientId[] = "ZENO3-CLIENT";
+static_assert(sizeof(ClientId) == 12 + 1, "ClientId is 12 ASCII characters");
+
+// How long the link waits; tests shorten these.
+struct LinkTimings {
+    int connectTimeoutMs = 3000;     // start() waits this long for the TCP connection
+    int reconnectIntervalMs = 5000;  // between attempts to re-open a lost connection
+    int replyTimeoutMs = 2000;       // for the 'R' and 'G' replies behind the start-up text
 };
 
 // The only component that talks to the engine. Four operations, nothing else:
@@ -39,18 +50,46 @@ public:
     EngineAddress address() const;
     // Frames dropped because the receive queue was full.
     qint64 droppedFrames() const;
+    // Frames waiting for fetch.
+    qsizetype pendingFrames() const { return queue_.size(); }
+
+    void setTimings(const LinkTimings& timings);
 
 signals:
     // The TCP connection to the engine came up or went down (shown in the main window).
     void linkStateChanged(bool up);
+    // Every send() as the program made it, before the link decides what reaches the engine,
+    // and also while there is no engine.
+    void sendRequested(QChar kind, const QString& callField, const QString& data);
+    // close() was called; the connection is still open while this is handled.
+    void closing();
 
 private:
-    LinkValues& values_;
-    std::unique_ptr<AgwTransport> transport_;
-};
+    void onConnectionUp();
+    void onConnectionLost();
+    void onFrame(const WireFrame& frame);
+    void onRawFrame(const WireFrame& frame);
+    void onEngineText(const WireFrame& frame);
+    void enqueue(int port, char kind, const QByteArray& callFrom, const QByteArray& data);
+    void registerCall(const QString& call);
+    void beginStartupText();
+    void finishStartupText();
 
-// Reads "engine.ini" (host=..., port=...) from the application path; writes it with the
-// defaults when it is missing. A malformed file means the defaults.
-EngineAddress loadEngineAddress(const QString& appPath);
+    LinkValues& values_;
+    const Platform& platform_;
+    EngineAddress address_;
+    std::unique_ptr<AgwTransport> transport_;
+
+    QString ownCall_;
+    QStringList extraCalls_;   // registered by a "P" frame besides ownCall_
+    ConnectedStations links_;  // connected-mode links up on this connection
+    EngineInfo engineInfo_;    // replies on this connection
+    ReceiveQueue queue_;
+    bool rawFramesSeen_ = false;  // the engine sends 'K': its own texts are duplicates
+    // An undecodable 'K' (source, destination): let the engine's text of it through.
+    std::optional<std::pair<QByteArray, QByteArray>> textFallback_;
+    bool startupPending_ = false;
+    QTimer startupTimer_;
+};
 
 }  // namespace zeno

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace zeno {
+
+class Platform;
+
+// The system name for a "major.minor" version text, from the releases the program knows by
+// number ("4.10" is "Windows 98"); empty when none matches.
+QString windowsName(const QString& versionText);
+
+// detectwindows: the OS text of the settings file's diagnostics, version + two blanks + name.
+// Where no known release matches, the platform's own name stands in.
+QString detectwindows(const Platform& platform);
+
+}  // namespace zeno

@@ -1,0 +1,35 @@
+#include "ui/desktopplatform.h"
+
+#include "platform/dialogs.h"
+#include "ui/textprinting.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace zeno {
+
+void DesktopPlatform::beep() { QApplication::beep(); }
+
+PrintOutcome DesktopPlatform::printText(const QString& documentName, const QString& text) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QPrinter printer(QPrinterInfo::defaultPrinter());
+        printer.setDocName(documentName);
+        return printPlainText(printer, text) ? PrintOutcome::Printed : PrintOutcome::NotReady;
+    }
+    const MsgAnswer toPdf = dialogs_.message(
+        QStringLiteral("No printer is installed.\rDo you want to print to a PDF file instead?"),
+        QStringLiteral("Print"), MsgIcon::Question, MsgButtons::YesNo);
+    if (toPdf != MsgAnswer::Yes) return PrintOutcome::NotReady;
+    const QString path = dialogs_.saveFileName(
+        {QStringLiteral("Print to PDF"), QString(), documentName + QStringLiteral(".pdf"),
+         {QStringLiteral("PDF Files (*.pdf)")}});
+    if (path.isEmpty()) return PrintOutcome::Cancelled;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(documentName);
+    return printPlainText(printer, text) ? PrintOutcome::Printed : PrintOutcome::NotReady;
+}
+
+}  // namespace zeno

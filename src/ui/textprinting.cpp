@@ -1,0 +1,21 @@
+#include "ui/textprinting.h"
+
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace zeno {
+
+bool printPlainText(QPrinter& printer, const QString& text) {
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextDocument document;
+    document.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    document.setPlainText(plain);
+    if (!printer.isValid()) return false;
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+}
+
+}  // namespace zeno

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+namespace zeno {
+
+// Prints plain text with the printer's default margins, one document; false when the printer
+// could not be started.
+bool printPlainText(QPrinter& printer, const QString& text);
+
+}  // namespace zeno

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+namespace zeno {
+
+// A label that reports clicks and double clicks (filter label, beacon label).
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// The program's picture in the main window: a satellite over a globe with the name.
+class LogoPicture : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// Font families of the old program map to this system's fixed or proportional font when
+// they are missing here.
+QFont fontForFamily(const QString& family, qreal pointSize = 0);
+
+// Sets text and background colours of a widget from RGB numbers (red in the low byte).
+void setWidgetColors(QWidget* widget, int textRgb, int backgroundRgb);
+
+}  // namespace zeno

@@ -1,0 +1,43 @@
+#include "ui/zenoprogram.h"
+
+#include "link/agwlink.h"
+#include "platform/apppath.h"
+#include "ui/form1.h"
+#include "ui/session.h"
+
+namespace zeno {
+
+ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform, QObject* parent)
+    : QObject(parent), dialogs_(dialogs), platform_(platform) {
+    state_.appPath = appPath;
+    installDefaultFiles(appPath);
+    const EngineAddress engine = loadEngineAddress(appPath);
+    link_ = std::make_unique<AgwLink>(state_.link, platform_, engine);
+    form1_ = std::make_unique<Form1>(state_, *link_, dialogs_, platform_);
+    session_ = std::make_unique<Session>(state_, *link_, *form1_, dialogs_, platform_);
+
+    const QString where = QStringLiteral("%1:%2").arg(engine.host).arg(engine.port);
+    connect(link_.get(), &AgwLink::linkStateChanged, form1_.get(),
+            [this, where](bool up) { form1_->showLinkState(up, where); });
+    connect(form1_.get(), &Form1::unloadRequested, session_.get(), &Session::Einde);
+    connect(session_.get(), &Session::programEnded, this, [this] {
+        form1_->hide();
+        emit ended();
+    });
+}
+
+ZenoProgram::~ZenoProgram() {
+    if (session_) session_->Form_Terminate();
+}
+
+bool ZenoProgram::start() {
+    if (!session_->Form_Load()) return false;
+    form1_->show();
+    return true;
+}
+
+void ZenoProgram::shutdown() { session_->Einde(); }
+
+bool ZenoProgram::hasEnded() const { return session_->hasEnded(); }
+
+}  // namespace zeno

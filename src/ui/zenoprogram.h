@@ -1,0 +1,49 @@
+#pragma once
+
+#include "config/appstate.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace zeno {
+
+class AgwLink;
+class Dialogs;
+class Form1;
+class Platform;
+class Session;
+
+// The whole program on one application path, with the dialogs and platform services it is
+// given: the desktop build passes the real ones, tests pass scripted dialogs and a fake
+// platform.
+class ZenoProgram : public QObject {
+    Q_OBJECT
+public:
+    ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform, QObject* parent = nullptr);
+    ~ZenoProgram() override;
+
+    // Installs missing default files, then runs the main window's start-up and shows it.
+    // False when the program ended during start-up.
+    bool start();
+    // The orderly end (settings saved, link closed) unless it already ran.
+    void shutdown();
+    bool hasEnded() const;
+
+    AppState& state() { return state_; }
+    Form1& form1() { return *form1_; }
+    AgwLink& link() { return *link_; }
+
+signals:
+    void ended();
+
+private:
+    AppState state_;
+    Dialogs& dialogs_;
+    Platform& platform_;
+    std::unique_ptr<AgwLink> link_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Session> session_;
+};
+
+}  // namespace zeno

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTcpSocket>
+#include <functional>
+#include <optional>
+
+namespace zeno::test {
+
+// One AGWPE frame as it crossed the wire; calls are the NUL-padded fields cut at the NUL.
+struct EngineFrame {
+    int port = 0;
+    char kind = 0;
+    int pid = 0;
+    QString callFrom;
+    QString callTo;
+    QByteArray data;
+
+    QString text() const { return QString::fromLatin1(data); }
+    QString toString() const;  // for failure messages
+};
+
+// A raw AGWPE client, independent of the program's link: plays "the other station's
+// application" in engine tests and checks what the engine really sent. Every received frame
+// is kept in order.
+//
+//   EngineClient b;
+//   QVERIFY2(b.connectToEngine(station.agwPort()), qPrintable(b.errorString()));
+//   QVERIFY2(b.startSession("N2BBB"), qPrintable(b.errorString()));  // monitor + register
+//   b.send('C', "N2BBB", "N1AAA");
+//   QVERIFY(b.waitForFrame([](const EngineFrame& f) { return f.kind == 'C'; }, 5000));
+class EngineClient : public QObject {
+    Q_OBJECT
+public:
+    using Predicate = std::function<bool(const EngineFrame&)>;
+
+    explicit EngineClient(QObject* parent = nullptr);
+
+    bool connectToEngine(quint16 port, int timeoutMs = 3000);
+    bool isConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+    void disconnectFromEngine();
+
+    void send(char kind, const QString& callFrom = {}, const QString& callTo = {},
+              const QByteArray& data = {}, int port = 0, int pid = 0);
+    // Turns monitoring on ('m' is a toggle, so once per connection), registers callsign
+    // when given ('X'), then waits for the reply to 'y': the engine reads a new client's
+    // commands only after up to a second, and handles them in order.
+    bool startSession(const QString& callsign = {}, int timeoutMs = 5000);
+    // The same in two halves, so several clients can wait for their engines at once.
+    void beginSession(const QString& callsign = {});
+    bool waitForSession(int timeoutMs = 5000);
+    // Sends 'y' and waits for its reply: everything sent before has been handled.
+    bool sync(int timeoutMs = 5000);
+
+    const QList<EngineFrame>& frames() const { return frames_; }
+    void clearFrames() {
+        frames_.clear();
+        syncFrom_ = 0;
+    }
+    // The first frame received so far (or within the deadline) that matches.
+    std::optional<EngineFrame> waitForFrame(const Predicate& matches, int timeoutMs);
+    QList<EngineFrame> framesMatching(const Predicate& matches) const;
+    // All received frames, one a line, for failure messages.
+    QString describeFrames() const;
+    QString errorString() const { return error_; }
+
+    static QByteArray encode(char kind, const QString& callFrom, const QString& callTo,
+                             const QByteArray& data, int port = 0, int pid = 0);
+    // 'V' and 'v' data: a count byte, then the digipeaters as 10-byte NUL-padded calls.
+    static QByteArray pathBlock(const QStringList& digipeaters);
+
+signals:
+    void frameReceived(const EngineFrame& frame);
+
+private:
+    void readFrames();
+    bool waitForSyncReply(int timeoutMs);
+
+    QTcpSocket socket_;
+    QByteArray buffer_;
+    QList<EngineFrame> frames_;
+    QString error_;
+    qsizetype syncFrom_ = 0;  // the reply to the last 'y' is at or after this index
+};
+
+}  // namespace zeno::test

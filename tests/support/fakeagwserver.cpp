@@ -1,0 +1,304 @@
+#include "support/fakeagwserver.h"
+
+#include "support/ax25.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTime>
+
+namespace zeno::test {
+
+namespace {
+
+constexpr int kHeaderSize = 36;
+
+quint32 readU32(const QByteArray& bytes, int at) {
+    const auto* b = reinterpret_cast<const uchar*>(bytes.constData() + at);
+    return b[0] | (b[1] << 8) | (b[2] << 16) | (quint32(b[3]) << 24);
+}
+
+QString readCall(const QByteArray& bytes, int at) {
+    const QByteArray field = bytes.mid(at, 10);
+    const qsizetype nul = field.indexOf('\0');
+    return QString::fromLatin1(nul < 0 ? field : field.left(nul));
+}
+
+QByteArray le32(quint32 value) {
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+struct Tnc2 {
+    QString source;
+    QString destination;
+    QStringList digis;  // as written, "*" included
+    QByteArray info;
+};
+
+Tnc2 parseTnc2(const QString& tnc2) {
+    Tnc2 parsed;
+    const qsizetype colon = tnc2.indexOf(QLatin1Char(':'));
+    const QString head = colon < 0 ? tnc2 : tnc2.left(colon);
+    parsed.info = colon < 0 ? QByteArray() : tnc2.mid(colon + 1).toLatin1();
+    const qsizetype arrow = head.indexOf(QLatin1Char('>'));
+    parsed.source = head.left(arrow);
+    parsed.digis = head.mid(arrow + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    parsed.destination = parsed.digis.isEmpty() ? QString() : parsed.digis.takeFirst();
+    return parsed;
+}
+
+}  // namespace
+
+FakeAgwServer::FakeAgwServer(QObject* parent) : QObject(parent), server_(new QTcpServer(this)) {
+    connect(server_, &QTcpServer::newConnection, this, &FakeAgwServer::onNewConnection);
+    listen();
+}
+
+FakeAgwServer::~FakeAgwServer() {
+    for (Client& client : clients_)
+        client.socket->disconnect(this);
+}
+
+bool FakeAgwServer::listen(quint16 port) {
+    if (!server_->listen(QHostAddress::LocalHost, port))
+        return false;
+    port_ = server_->serverPort();
+    return true;
+}
+
+void FakeAgwServer::stop() {
+    server_->close();
+    dropClients();
+}
+
+bool FakeAgwServer::isListening() const {
+    return server_->isListening();
+}
+
+void FakeAgwServer::dropClients() {
+    // Like an engine closing its sockets: what was sent still arrives, then the end of the
+    // stream. The client leaves the list when the socket reports it is disconnected.
+    const QList<Client> clients = clients_;
+    for (const Client& client : clients)
+        client.socket->disconnectFromHost();
+}
+
+int FakeAgwServer::clientCount() const {
+    return int(clients_.size());
+}
+
+bool FakeAgwServer::waitForClients(int count, int timeoutMs) {
+    return QTest::qWaitFor([&] { return clientCount() >= count; }, timeoutMs);
+}
+
+QList<FakeAgwServer::Frame> FakeAgwServer::receivedOfKind(char kind) const {
+    QList<Frame> frames;
+    for (const Frame& frame : received_) {
+        if (frame.kind == kind)
+            frames << frame;
+    }
+    return frames;
+}
+
+int FakeAgwServer::countOfKind(char kind) const {
+    return int(receivedOfKind(kind).size());
+}
+
+bool FakeAgwServer::waitForCount(char kind, int count, int timeoutMs) {
+    return QTest::qWaitFor([&] { return countOfKind(kind) >= count; }, timeoutMs);
+}
+
+QByteArray FakeAgwServer::encode(int port, char kind, const QString& from, const QString& to,
+                                 const QByteArray& data, int pid) {
+    QByteArray bytes(kHeaderSize, '\0');
+    bytes[0] = char(port);
+    bytes[4] = kind;
+    bytes[6] = char(pid);
+    const QByteArray fromBytes = from.toLatin1().left(9);
+    const QByteArray toBytes = to.toLatin1().left(9);
+    bytes.replace(8, fromBytes.size(), fromBytes);
+    bytes.replace(18, toBytes.size(), toBytes);
+    bytes.replace(28, 4, le32(quint32(data.size())));
+    return bytes + data;
+}
+
+void FakeAgwServer::sendFrame(int port, char kind, const QString& from, const QString& to,
+                              const QByteArray& data, int pid) {
+    sendRaw(encode(port, kind, from, to, data, pid));
+}
+
+void FakeAgwServer::sendRaw(const QByteArray& bytes) {
+    for (Client& client : clients_)
+        client.socket->write(bytes);
+}
+
+QByteArray FakeAgwServer::direwolfUiText(const QString& tnc2, int port) {
+    const Tnc2 frame = parseTnc2(tnc2);
+    QStringList via = frame.digis;
+    for (QString& digi : via)
+        digi.remove(QLatin1Char('*'));  // the engine never shows them
+    QByteArray text = " " + QByteArray::number(port + 1) + ":Fm " + frame.source.toLatin1() +
+                      " To " + frame.destination.toLatin1();
+    if (!via.isEmpty())
+        text += " Via " + via.join(QLatin1Char(',')).toLatin1();
+    text += " <UI pid=F0 Len=" + QByteArray::number(frame.info.size()) + " PF=0 >[" +
+            QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toLatin1() + "]\r";
+    if (!frame.info.isEmpty()) {
+        const qsizetype nul = frame.info.indexOf('\0');
+        text += (nul < 0 ? frame.info : frame.info.left(nul)) + "\r";
+    }
+    return text + '\0';
+}
+
+void FakeAgwServer::sendHeard(const QString& tnc2, int port) {
+    const Tnc2 parsed = parseTnc2(tnc2);
+    const QByteArray raw = encode(port, 'K', parsed.source, parsed.destination,
+                                  QByteArray(1, '\0') + ax25FromTnc2(tnc2));
+    const QByteArray text =
+        encode(port, 'U', parsed.source, parsed.destination, direwolfUiText(tnc2, port));
+    for (Client& client : clients_) {
+        if (client.raw)
+            client.socket->write(raw);
+    }
+    for (Client& client : clients_) {
+        if (client.monitor)
+            client.socket->write(text);
+    }
+}
+
+void FakeAgwServer::sendTransmitted(const QString& tnc2, int port) {
+    const Tnc2 parsed = parseTnc2(tnc2);
+    const QByteArray text =
+        encode(port, 'T', parsed.source, parsed.destination, direwolfUiText(tnc2, port));
+    for (Client& client : clients_) {
+        if (client.monitor)
+            client.socket->write(text);
+    }
+}
+
+void FakeAgwServer::sendConnected(const QString& remote, const QString& own, bool incoming) {
+    const QByteArray text =
+        (incoming ? "*** CONNECTED To Station " : "*** CONNECTED With Station ") +
+        remote.toLatin1() + "\r" + '\0';
+    sendFrame(0, 'C', remote, own, text);
+}
+
+void FakeAgwServer::sendData(const QString& remote, const QString& own, const QByteArray& data) {
+    sendFrame(0, 'D', remote, own, data, 0xF0);
+}
+
+void FakeAgwServer::sendDisconnected(const QString& remote, const QString& own) {
+    sendFrame(0, 'd', remote, own,
+              "*** DISCONNECTED From Station " + remote.toLatin1() + "\r" + '\0');
+}
+
+void FakeAgwServer::onNewConnection() {
+    while (QTcpSocket* socket = server_->nextPendingConnection()) {
+        // Like the engine: monitoring and raw frames start off for every new client.
+        clients_ << Client{socket, {}, false, false};
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, this,
+                [this, socket] { onDisconnected(socket); });
+        emit clientConnected();
+        // Bytes may have arrived before we were told of the connection.
+        if (socket->bytesAvailable() > 0)
+            onReadyRead(socket);
+    }
+}
+
+FakeAgwServer::Client* FakeAgwServer::clientOf(QTcpSocket* socket) {
+    for (Client& client : clients_) {
+        if (client.socket == socket)
+            return &client;
+    }
+    return nullptr;
+}
+
+void FakeAgwServer::onReadyRead(QTcpSocket* socket) {
+    Client* client = clientOf(socket);
+    if (!client)
+        return;
+    client->buffer += socket->readAll();
+    while (client->buffer.size() >= kHeaderSize) {
+        const quint32 length = readU32(client->buffer, 28);
+        if (length > quint32(kMaxClientData)) {
+            socket->abort();  // the engine gives up on such a client
+            return;
+        }
+        if (client->buffer.size() < kHeaderSize + qsizetype(length))
+            return;
+        Frame frame;
+        frame.port = uchar(client->buffer[0]);
+        frame.kind = client->buffer[4];
+        frame.pid = uchar(client->buffer[6]);
+        frame.callFrom = readCall(client->buffer, 8);
+        frame.callTo = readCall(client->buffer, 18);
+        frame.data = client->buffer.mid(kHeaderSize, length);
+        client->buffer.remove(0, kHeaderSize + length);
+        received_ << frame;
+        handle(*client, frame);
+        emit frameReceived(frame);
+        client = clientOf(socket);  // a receiver of the signal may have dropped it
+        if (!client)
+            return;
+    }
+}
+
+void FakeAgwServer::onDisconnected(QTcpSocket* socket) {
+    for (qsizetype i = 0; i < clients_.size(); ++i) {
+        if (clients_[i].socket == socket) {
+            clients_.removeAt(i);
+            socket->deleteLater();
+            emit clientDisconnected();
+            return;
+        }
+    }
+}
+
+void FakeAgwServer::handle(Client& client, const Frame& frame) {
+    switch (frame.kind) {
+        case 'm':
+            client.monitor = !client.monitor;
+            return;
+        case 'k':
+            client.raw = !client.raw;
+            return;
+        default:
+            break;
+    }
+    if (silent_)
+        return;
+    switch (frame.kind) {
+        case 'R':
+            reply(client, 0, 'R', {}, {}, le32(2005) + le32(127));
+            return;
+        case 'G':
+            reply(client, 0, 'G', {}, {}, portsReply_);
+            return;
+        case 'X':
+            reply(client, frame.port, 'X', frame.callFrom, {}, QByteArray(1, '\x01'));
+            return;
+        case 'y':
+            reply(client, frame.port, 'y', {}, {}, le32(0));
+            return;
+        case 'Y':
+            reply(client, frame.port, 'Y', frame.callFrom, frame.callTo, le32(0));
+            return;
+        case 'g':
+            reply(client, frame.port, 'g', {}, {},
+                  QByteArray::fromHex("000119 04c8 0407 00 01000000"));
+            return;
+        default:
+            return;  // no reply, like the engine
+    }
+}
+
+void FakeAgwServer::reply(Client& client, int port, char kind, const QString& from,
+                          const QString& to, const QByteArray& data) {
+    client.socket->write(encode(port, kind, from, to, data));
+}
+
+}  // namespace zeno::test

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace zeno::test {
+
+// Platform services for tests: records every call, returns at once from waits (moving its
+// own clock forward by the time waited) and lets the test set the clock and the answers.
+class FakePlatform : public Platform {
+public:
+    struct PrintJob {
+        QString documentName;
+        QString text;
+    };
+    struct ProgramRun {
+        QString program;
+        QStringList arguments;
+    };
+
+    FakePlatform();
+
+    // Clock
+    void setNow(const QDateTime& now) { now_ = now; }
+    void advance(int milliseconds) { now_ = now_.addMSecs(milliseconds); }
+
+    // Answers
+    void setPrinterReady(bool ready) { printerReady_ = ready; }
+    void setProgramsStart(bool start) { programsStart_ = start; }
+    void setOsVersion(const QString& version, const QString& name) {
+        osVersion_ = version;
+        osName_ = name;
+    }
+
+    // What happened
+    QStringList played;               // wave files, in order
+    int beeps = 0;
+    QList<int> waits;                 // milliseconds, in order
+    QStringList editorFiles;          // files opened in the text editor
+    QList<ProgramRun> programs;
+    QStringList webLinks;
+    QList<PrintJob> printed;
+    QString clipboard;
+
+    void playWave(const QString& path) override { played << path; }
+    void beep() override { ++beeps; }
+    QDateTime now() const override { return now_; }
+    void wait(int milliseconds) override;
+    bool openInTextEditor(const QString& path) override;
+    bool runProgram(const QString& program, const QStringList& arguments) override;
+    bool openWebLink(const QString& url) override;
+    PrintOutcome printText(const QString& documentName, const QString& text) override;
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    QString clipboardText() const override { return clipboard; }
+    QString osVersion() const override { return osVersion_; }
+    QString osName() const override { return osName_; }
+    QString systemDirectory() const override { return QStringLiteral("/etc/"); }
+
+private:
+    QDateTime now_;
+    bool printerReady_ = true;
+    bool programsStart_ = true;
+    QString osVersion_ = QStringLiteral("6.1");
+    QString osName_ = QStringLiteral("Test System 1");
+};
+
+}  // namespace zeno::test

@@ -1,0 +1,126 @@
+#include "support/scripteddialogs.h"
+
+#include <QtTest>
+
+namespace zeno::test {
+
+namespace {
+
+QString kindName(ScriptedDialogs::Kind kind) {
+    switch (kind) {
+        case ScriptedDialogs::Kind::Message: return QStringLiteral("message");
+        case ScriptedDialogs::Kind::Input: return QStringLiteral("input");
+        case ScriptedDialogs::Kind::OpenFile: return QStringLiteral("open file");
+        case ScriptedDialogs::Kind::SaveFile: return QStringLiteral("save file");
+        case ScriptedDialogs::Kind::Color: return QStringLiteral("colour");
+        case ScriptedDialogs::Kind::Font: return QStringLiteral("font");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString describe(const ScriptedDialogs::Box& box) {
+    return QStringLiteral("%1 box \"%2\": \"%3\"").arg(kindName(box.kind), box.title, box.text);
+}
+
+ScriptedDialogs& ScriptedDialogs::expectMessage(const QString& title, MsgAnswer answer,
+                                                const QString& text) {
+    expected_.append({Kind::Message, title, text, answer, {}, -1});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectInput(const QString& title, const QString& answer) {
+    expected_.append({Kind::Input, title, {}, MsgAnswer::Ok, answer, -1});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectOpenFile(const QString& answerPath) {
+    expected_.append({Kind::OpenFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& answerPath) {
+    expected_.append({Kind::SaveFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectColor(int answer) {
+    expected_.append({Kind::Color, {}, {}, MsgAnswer::Ok, {}, answer});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectFont(const QString& answer) {
+    expected_.append({Kind::Font, {}, {}, MsgAnswer::Ok, answer, -1});
+    return *this;
+}
+
+QStringList ScriptedDialogs::problems() const {
+    QStringList all = unexpected_;
+    for (const Expectation& e : expected_)
+        all << QStringLiteral("expected %1 box \"%2\" was never shown").arg(kindName(e.kind), e.title);
+    return all;
+}
+
+void ScriptedDialogs::reset() {
+    expected_.clear();
+    unexpected_.clear();
+    shown.clear();
+}
+
+std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box) {
+    shown.append(box);
+    const bool titled = box.kind == Kind::Message || box.kind == Kind::Input;
+    if (!expected_.isEmpty()) {
+        const Expectation& next = expected_.first();
+        const bool matches = next.kind == box.kind && (!titled || next.title == box.title) &&
+                             (next.text.isEmpty() || next.text == box.text);
+        if (matches) return expected_.takeFirst();
+    }
+    const QString problem =
+        QStringLiteral("unexpected %1%2").arg(describe(box),
+            expected_.isEmpty() ? QString()
+                                : QStringLiteral(" (next expected: %1 \"%2\")")
+                                      .arg(kindName(expected_.first().kind), expected_.first().title));
+    unexpected_ << problem;
+    QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+    return std::nullopt;
+}
+
+MsgAnswer ScriptedDialogs::message(const QString& text, const QString& title, MsgIcon icon,
+                                   MsgButtons buttons) {
+    const auto e = take({Kind::Message, title, text, icon, buttons, {}});
+    if (!e) return buttons == MsgButtons::Ok ? MsgAnswer::Ok
+                 : buttons == MsgButtons::YesNo ? MsgAnswer::No
+                                                : MsgAnswer::Cancel;
+    return e->answer;
+}
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    const auto e = take({Kind::Input, title, prompt, MsgIcon::None, MsgButtons::OkCancel, defaultText});
+    return e ? e->textAnswer : QString();
+}
+
+QString ScriptedDialogs::openFileName(const FileRequest& request) {
+    const auto e = take({Kind::OpenFile, request.title, request.title, MsgIcon::None, MsgButtons::OkCancel,
+                         request.proposedName});
+    return e ? e->textAnswer : QString();
+}
+
+QString ScriptedDialogs::saveFileName(const FileRequest& request) {
+    const auto e = take({Kind::SaveFile, request.title, request.title, MsgIcon::None, MsgButtons::OkCancel,
+                         request.proposedName});
+    return e ? e->textAnswer : QString();
+}
+
+int ScriptedDialogs::chooseColor(int initialRgb) {
+    const auto e = take({Kind::Color, {}, QString::number(initialRgb), MsgIcon::None, MsgButtons::OkCancel, {}});
+    return e ? e->colorAnswer : -1;
+}
+
+QString ScriptedDialogs::chooseFont(const QString& currentFamily) {
+    const auto e = take({Kind::Font, {}, {}, MsgIcon::None, MsgButtons::OkCancel, currentFamily});
+    return e ? e->textAnswer : QString();
+}
+
+}  // namespace zeno::test

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zeno::test {
+
+// Dialogs for tests. The test queues the boxes it expects, in order, with their answers.
+// Every box shown is recorded in `shown`. A box nobody expected fails the running test and
+// is answered with Cancel (empty text, -1), so nothing ever blocks; `problems()` lists
+// unexpected boxes and expectations never used, for the test's cleanup to check.
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { Message, Input, OpenFile, SaveFile, Color, Font };
+
+    struct Box {
+        Kind kind = Kind::Message;
+        QString title;
+        QString text;         // message text, input prompt, or file dialog title
+        MsgIcon icon = MsgIcon::None;
+        MsgButtons buttons = MsgButtons::Ok;
+        QString defaultText;  // input default, proposed file name, current font
+    };
+
+    // Expect a message box with this title (and this exact text when given).
+    ScriptedDialogs& expectMessage(const QString& title, MsgAnswer answer = MsgAnswer::Ok,
+                                   const QString& text = QString());
+    ScriptedDialogs& expectInput(const QString& title, const QString& answer);
+    ScriptedDialogs& expectOpenFile(const QString& answerPath);
+    ScriptedDialogs& expectSaveFile(const QString& answerPath);
+    ScriptedDialogs& expectColor(int answer);
+    ScriptedDialogs& expectFont(const QString& answer);
+
+    QList<Box> shown;
+
+    int pending() const { return static_cast<int>(expected_.size()); }
+    // Unexpected boxes and unused expectations; empty when the script ran as planned.
+    QStringList problems() const;
+    // Forget everything (between phases of a test).
+    void reset();
+
+    MsgAnswer message(const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFileName(const FileRequest& request) override;
+    QString saveFileName(const FileRequest& request) override;
+    int chooseColor(int initialRgb) override;
+    QString chooseFont(const QString& currentFamily) override;
+
+private:
+    struct Expectation {
+        Kind kind;
+        QString title;
+        QString text;
+        MsgAnswer answer = MsgAnswer::Ok;
+        QString textAnswer;
+        int colorAnswer = -1;
+    };
+
+    // The next expectation when it matches the box, else nullopt (and the test fails).
+    std::optional<Expectation> take(const Box& box);
+
+    QList<Expectation> expected_;
+    QStringList unexpected_;
+};
+
+QString describe(const ScriptedDialogs::Box& box);
+
+}  // namespace zeno::test
