@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace zeno {
 
@@ -120,12 +119,6 @@ void AskSaveFile(AppState& state, Dialogs& dialogs) {
         state.files.SaveConfirmed = false;
 }
 
-bool writeTextFile(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text.toLatin1());
-    // Flush first: a full disk must not pass as a good save.
-    return file.flush() && file.commit();
-}
+bool writeTextFile(const QString& path, const QString& text) { return replaceFile(path, text.toLatin1()); }
 
 }  // namespace zeno

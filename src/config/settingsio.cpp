@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zeno {
 
@@ -187,12 +186,7 @@ bool SaveSettings(AppState& state, const SettingsView& view, Dialogs& dialogs,
     diagnostics.addOnMenuVisible = state.addOnMenuVisible;
     const QByteArray bytes = writeSettingsFile(s, diagnostics);
 
-    // Written beside the old file and renamed over it only when complete: a full disk or a
-    // crash never leaves a cut file behind. The explicit flush matters: commit() does not
-    // notice when its own final flush of the buffered bytes fails.
-    QSaveFile file(settingsFilePath(state.appPath));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
+    if (!replaceFile(settingsFilePath(state.appPath), bytes)) {
         dialogs.message(kWriteFailedText, kProgramTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }

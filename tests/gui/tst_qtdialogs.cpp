@@ -1,0 +1,115 @@
+// The real dialogs and the real printing path, driven the way an operator would answer them.
+
+#include "support/qtwarnings.h"
+#include "support/scripteddialogs.h"
+#include "ui/desktopplatform.h"
+#include "ui/qtdialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zeno;
+using namespace zeno::test;
+
+namespace {
+
+// Runs `answer` on the modal dialog as soon as it is up.
+template <typename Dialog>
+void whenShown(const std::function<void(Dialog*)>& answer) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+}  // namespace
+
+class TestQtDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    void messageBoxShowsTheTextAndReturnsTheButton() {
+        QtDialogs dialogs;
+        QString seenText, seenTitle;
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            seenText = box->text();
+            seenTitle = box->windowTitle();
+            seenIcon = box->icon();
+            box->button(QMessageBox::Yes)->click();
+        });
+        const MsgAnswer answer = dialogs.message(QStringLiteral("First line\rSecond line"),
+                                                 QStringLiteral("Clear MHeard List"), MsgIcon::Exclamation,
+                                                 MsgButtons::YesNo);
+        QCOMPARE(answer, MsgAnswer::Yes);
+        QCOMPARE(seenText, QStringLiteral("First line\nSecond line"));  // CR shown as a line break
+        QCOMPARE(seenTitle, QStringLiteral("Clear MHeard List"));
+        QCOMPARE(seenIcon, QMessageBox::Warning);
+    }
+
+    void escapeOnAQuestionMeansNo() {
+        QtDialogs dialogs;
+        whenShown<QMessageBox>([](QMessageBox* box) { box->reject(); });
+        QCOMPARE(dialogs.message(QStringLiteral("Sure?"), QStringLiteral("Q"), MsgIcon::Question, MsgButtons::YesNo),
+                 MsgAnswer::No);
+    }
+
+    void inputBoxReturnsTheTextOrEmptyOnCancel() {
+        QtDialogs dialogs;
+        whenShown<QInputDialog>([](QInputDialog* box) {
+            QCOMPARE(box->textValue(), QStringLiteral("RS0ISS*"));
+            box->setTextValue(QStringLiteral("pa3xyz"));
+            box->accept();
+        });
+        QCOMPARE(dialogs.input(QStringLiteral("Enter the callsign or string:"), QStringLiteral("Filter"),
+                               QStringLiteral("RS0ISS*")),
+                 QStringLiteral("pa3xyz"));
+
+        whenShown<QInputDialog>([](QInputDialog* box) {
+            box->setTextValue(QStringLiteral("typed, then cancelled"));
+            box->reject();
+        });
+        QCOMPARE(dialogs.input(QStringLiteral("Prompt"), QStringLiteral("Title"), QString()), QString());
+    }
+
+    void printingWithoutAPrinterOffersAPdf() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed here; this case is for none");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("monitor.pdf"));
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
+        dialogs.expectSaveFile(pdf);
+        DesktopPlatform platform(dialogs);
+        QCOMPARE(platform.printText(QStringLiteral("ZENO Monitor"), QStringLiteral("Fm N0CALL To CQ\r\nHello\r\n")),
+                 PrintOutcome::Printed);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5).startsWith("%PDF"));
+        QVERIFY(dialogs.problems().isEmpty());
+
+        // Declining the PDF is "not ready"; cancelling the file dialog is "cancelled".
+        dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::No);
+        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")), PrintOutcome::NotReady);
+        dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
+        dialogs.expectSaveFile(QString());
+        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")), PrintOutcome::Cancelled);
+        QVERIFY(dialogs.problems().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestQtDialogs)
+#include "tst_qtdialogs.moc"
