@@ -1,0 +1,91 @@
+// The poll tick with a full monitor: one tick fetches a monitored frame and appends it.
+//   build/release/bench/bench_polltick
+// Besides Google Benchmark's mean (which includes pausing between ticks) each benchmark
+// reports the median and 99th percentile of single ticks, timed on their own.
+#include "tickrig.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+using namespace zeno;
+using namespace zeno::bench;
+
+namespace {
+
+constexpr int kBatch = 1000;
+
+double percentile(std::vector<double>& values, int percent) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() * size_t(percent) / 100];
+}
+
+// Runs one tick per iteration. Between ticks (untimed) frames are queued when needed and the
+// window paints what the last tick changed, as it does in use. Ticks that also cut the front
+// of the monitor are reported on their own.
+void runTicks(benchmark::State& state, TickRig& rig) {
+    const auto* text = rig.fixture().find<QPlainTextEdit>(QStringLiteral("Text1"));
+    std::vector<double> ticksUs;
+    std::vector<double> trimsUs;
+    ticksUs.reserve(size_t(state.max_iterations));
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (rig.pending() == 0)
+            rig.queueFrames(kBatch);
+        QCoreApplication::processEvents();
+        const int before = text->document()->characterCount();
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        rig.tick();
+        const double us =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count();
+        ticksUs.push_back(us);
+        if (text->document()->characterCount() < before)
+            trimsUs.push_back(us);
+    }
+    state.counters["median_us"] = percentile(ticksUs, 50);
+    state.counters["p99_us"] = percentile(ticksUs, 99);
+    state.counters["trims"] = double(trimsUs.size());
+    state.counters["trim_median_us"] = percentile(trimsUs, 50);
+}
+
+// The window as the operator has it, AutoScroll on. The monitor runs between 26000 and
+// 29000 characters: most ticks append, about one in thirty cuts the front as well.
+void BM_TickWithFullMonitor(benchmark::State& state) {
+    TickRig rig(29000);
+    runTicks(state, rig);
+}
+BENCHMARK(BM_TickWithFullMonitor)->Unit(benchmark::kMicrosecond)->Iterations(20000);
+
+// The same with the window hidden (minimised): what is left without the screen.
+void BM_TickWithFullMonitorHidden(benchmark::State& state) {
+    TickRig rig(29000);
+    rig.fixture().form1().hide();
+    runTicks(state, rig);
+}
+BENCHMARK(BM_TickWithFullMonitorHidden)->Unit(benchmark::kMicrosecond)->Iterations(20000);
+
+// A tick with nothing waiting: the clock and the beacon counter only.
+void BM_IdleTick(benchmark::State& state) {
+    TickRig rig(29000);
+    for (auto _ : state)
+        rig.tick();
+}
+BENCHMARK(BM_IdleTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    useOffscreenByDefault();
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

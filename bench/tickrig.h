@@ -1,0 +1,84 @@
+#pragma once
+
+// The whole program on the window-test fixture, fed with ordinary monitored traffic from the
+// in-process engine, for timing and soaking the poll tick.
+
+#include "config/appstate.h"
+#include "link/agwlink.h"
+#include "support/fixture/zenofixture.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zeno::bench {
+
+// A pass of the ISS as the monitor sees it: thirty stations, UI text and APRS.
+inline QString trafficFrame(int n) {
+    static const QStringList kInfo{
+        QStringLiteral("Hello via the ISS, 73 de the station"),
+        QStringLiteral("=5231.50N/01324.00E-Portable station, 5 W and a whip"),
+        QStringLiteral("!4237.14N/07120.83W>Mobile via RS0ISS"),
+        QStringLiteral(">QRV on the next pass"),
+    };
+    const QString call = QStringLiteral("PA%1ABC-%2").arg(n % 10).arg(n % 3 + 1);
+    return call + QStringLiteral(">CQ,RS0ISS*:") + kInfo[n % kInfo.size()];
+}
+
+class TickRig {
+public:
+    // A started program whose monitor holds about `monitorChars` characters.
+    explicit TickRig(qsizetype monitorChars) {
+        f_.platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0, 0)));
+        f_.writeStationSettings(QStringLiteral("PA3XYZ"));
+        if (!f_.start() ||
+            !f_.tickUntil([&] { return !f_.state().link.EngineInitText.isEmpty(); })) {
+            std::fprintf(stderr, "the program did not start\n");
+            std::exit(2);
+        }
+        f_.form1().show();
+        QString text;  // CR LF line ends: its size is what the monitor counts
+        for (int n = 0; text.size() + 80 < monitorChars; ++n)
+            text += trafficFrame(n) + QStringLiteral("\r\n");
+        f_.form1().replaceMonitorText(text);
+    }
+
+    test::ZenoFixture& fixture() { return f_; }
+
+    // Has the engine send count frames and waits until the link holds them all.
+    void queueFrames(int count) {
+        for (int i = 0; i < count; ++i)
+            f_.server.sendHeard(trafficFrame(next_++));
+        QDeadlineTimer deadline(10000);
+        while (f_.link().pendingFrames() < count) {
+            if (deadline.hasExpired()) {
+                std::fprintf(stderr, "the link did not get the frames\n");
+                std::exit(2);
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+    }
+
+    // One poll tick, a quarter of a second later than the last.
+    void tick() {
+        f_.platform.advance(250);
+        f_.form1().Timer1_Timer();
+    }
+
+    qsizetype pending() { return f_.link().pendingFrames(); }
+
+private:
+    test::ZenoFixture f_;
+    int next_ = 0;
+};
+
+// Runs offscreen unless told otherwise.
+inline void useOffscreenByDefault() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace zeno::bench

@@ -1,0 +1,107 @@
+#include "monitor/polltick.h"
+
+#include "config/appstate.h"
+#include "monitor/alarm.h"
+#include "monitor/framesplit.h"
+#include "monitor/heardlist.h"
+#include "monitor/monitorfilter.h"
+#include "monitor/monitorrules.h"
+#include "monitor/pollhooks.h"
+#include "platform/platform.h"
+
+#include <QScopedValueRollback>
+
+namespace zeno {
+
+PollTick::PollTick(AppState& state, Platform& platform, FrameSource& source,
+                   const MonitorFilter& filter, HeardList& heard, MonitorView& view,
+                   PollHooks& hooks)
+    : state_(state),
+      platform_(platform),
+      source_(source),
+      filter_(filter),
+      heard_(heard),
+      view_(view),
+      hooks_(hooks) {}
+
+void PollTick::Timer1_Timer() {
+    if (running_)
+        return;
+    const QScopedValueRollback<bool> guard(running_, true);
+
+    showClock();
+    const std::optional<AgwFrame> frame = source_.fetch();
+    hooks_.beaconStep();  // counts beacon time whether or not a frame came
+    // A frame fetched while the monitor is stopped is gone for good.
+    if (!frame || view_.stopMonitorChecked())
+        return;
+    handleFrame(*frame);
+}
+
+namespace {
+
+// "hh:mm:ss", 24 hours. Formatted by hand: the locale-aware formatter costs more than the
+// rest of an idle tick.
+QString clockText(const QTime& time) {
+    const int parts[] = {time.hour(), time.minute(), time.second()};
+    QString text(8, QLatin1Char(':'));
+    for (int i = 0; i < 3; ++i) {
+        text[3 * i] = QLatin1Char(char('0' + parts[i] / 10));
+        text[3 * i + 1] = QLatin1Char(char('0' + parts[i] % 10));
+    }
+    return text;
+}
+
+}  // namespace
+
+void PollTick::showClock() {
+    const QString caption = clockText(platform_.now().time());
+    if (caption == view_.clockCaption())
+        return;
+    view_.setClockCaption(caption);
+    hooks_.Klok_Change();
+}
+
+void PollTick::takeEngineInitText(const AgwFrame& frame) {
+    if (!state_.link.EngineInitText.isEmpty())
+        return;
+    const QStringView data =
+        QStringView(frame.data).left(qBound(0, frame.dataLength, int(frame.data.size())));
+    const qsizetype nul = data.indexOf(QChar(0));
+    if (nul >= 0)
+        state_.link.EngineInitText = data.left(nul).toString();
+}
+
+void PollTick::handleFrame(const AgwFrame& frame) {
+    takeEngineInitText(frame);
+    const SplitFrame split = splitFrame(frame.data, frame.dataLength);
+
+    if (filter_.passes(split.HeaderLine)) {
+        view_.appendToMonitor(monitorAddition(split.HeaderLine, split.BodyText,
+                                              view_.viewDataChecked(), view_.monitorLastChar()));
+    }
+    if (isAprsMessageLine(split.BodyText))
+        hooks_.LogAPRSMessages(split.HeaderLine, split.BodyText);
+    if (const qsizetype cut = monitorCut(view_.monitorLength()))
+        view_.cutMonitorFront(cut);
+    if (view_.autoScrollChecked())
+        view_.scrollMonitorToEnd();
+    if (const auto call = heard_.update(split.HeaderLine))
+        view_.showHeardStation(*call, int(heard_.entries().size()));
+
+    switch (frame.kind) {
+        case 'c':
+        case 'D':
+        case 'd':
+            // Connected mode may end the tick here (a refused caller never sounds the alarm).
+            if (!hooks_.connectedModeEvent(frame, split.firstLine, split.BodyText))
+                return;
+            break;
+        default:
+            break;
+    }
+    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText))
+        PlayAlarm(platform_, state_.appPath);
+}
+
+}  // namespace zeno

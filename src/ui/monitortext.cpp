@@ -1,0 +1,119 @@
+#include "ui/monitortext.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace zeno {
+
+namespace {
+
+constexpr qsizetype kLineEnd = 2;  // CR LF
+
+}  // namespace
+
+MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
+    preferNoShaping();
+    box_->installEventFilter(this);
+}
+
+void MonitorTextBox::preferNoShaping() {
+    // Monitor text is Latin-1 in a fixed font: shaping adds nothing but the time it takes to
+    // lay out every line received.
+    QFont font = box_->font();
+    if (font.styleStrategy() & QFont::PreferNoShaping)
+        return;
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    box_->setFont(font);
+}
+
+bool MonitorTextBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && event->type() == QEvent::FontChange)
+        preferNoShaping();
+    return QObject::eventFilter(watched, event);
+}
+
+void MonitorTextBox::append(const QString& text) {
+    if (text.isEmpty())
+        return;
+    QTextCursor end(box_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+}
+
+qsizetype MonitorTextBox::length() const {
+    const QTextDocument* doc = box_->document();
+    // characterCount() holds one separator per block, the last block's included.
+    const qsizetype characters = doc->characterCount() - 1;
+    const qsizetype lineEnds = doc->blockCount() - 1;
+    return characters + lineEnds * (kLineEnd - 1);
+}
+
+QChar MonitorTextBox::lastChar() const {
+    const QTextDocument* doc = box_->document();
+    const int count = doc->characterCount();
+    if (count < 2)
+        return {};
+    const QChar c = doc->characterAt(count - 2);
+    return c == QChar::ParagraphSeparator ? QChar(QLatin1Char('\n')) : c;
+}
+
+void MonitorTextBox::cutFront(qsizetype count) {
+    if (count <= 0)
+        return;
+    QTextDocument* doc = box_->document();
+    qsizetype counted = 0;  // characters of the CR LF text before block
+    int position = 0;       // document position of block
+    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next()) {
+        const int lineLength = block.length() - 1;
+        if (count <= counted + lineLength) {
+            position += int(count - counted);
+            break;
+        }
+        counted += lineLength;
+        position += lineLength;
+        if (!block.next().isValid())
+            break;  // the whole text goes
+        // The line end: the cut takes it whole, even when it would fall between CR and LF.
+        position += 1;
+        counted += kLineEnd;
+        if (count <= counted)
+            break;
+    }
+    QTextCursor front(doc);
+    front.setPosition(position, QTextCursor::KeepAnchor);
+    front.removeSelectedText();
+}
+
+void MonitorTextBox::clear() {
+    box_->clear();
+}
+
+void MonitorTextBox::scrollToEnd() {
+    QTextCursor caret = box_->textCursor();
+    if (caret.atEnd() && !caret.hasSelection()) {
+        // A caret at the end moves along with text inserted there: only the view is behind.
+        // Scrolling it directly costs half of what placing the caret again would.
+        QScrollBar* bar = box_->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        return;
+    }
+    caret.movePosition(QTextCursor::End);
+    box_->setTextCursor(caret);
+}
+
+QString MonitorTextBox::text() const {
+    QString text;
+    text.reserve(length());
+    for (QTextBlock block = box_->document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (block != box_->document()->firstBlock())
+            text += QStringLiteral("\r\n");
+        text += block.text();
+    }
+    return text;
+}
+
+}  // namespace zeno

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QChar>
+#include <QObject>
+#include <QString>
+
+class QPlainTextEdit;
+
+namespace zeno {
+
+// The monitor text box ("Text1") as the program counts it: text with CR LF line ends, where a
+// line end counts two characters. The widget keeps the lines as blocks and nothing else keeps
+// a copy, so every count is taken from the document: its characters plus one more for each
+// line end.
+//
+// Every line end in appended text (CR LF, and a lone CR or LF from a received information
+// field) becomes one block break here and so counts as CR LF, two characters.
+class MonitorTextBox : public QObject {
+public:
+    explicit MonitorTextBox(QPlainTextEdit* box);
+
+    // Inserts at the end without touching the rest of the text, the operator's selection or
+    // the scroll position.
+    void append(const QString& text);
+    qsizetype length() const;
+    QChar lastChar() const;  // LF after a line end, null when empty
+    // Cuts count characters from the front; a cut that would split a CR LF takes both.
+    void cutFront(qsizetype count);
+    void clear();
+    // The caret to the end, which scrolls the newest line into view.
+    void scrollToEnd();
+    // The whole text with CR LF line ends.
+    QString text() const;
+
+protected:
+    // Keeps the monitor's font without shaping, whatever font the settings give it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void preferNoShaping();
+
+    QPlainTextEdit* box_;
+};
+
+}  // namespace zeno
