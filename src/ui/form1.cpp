@@ -183,6 +183,7 @@ void Form1::menuoptions_Click(int Index) {
 
 void Form1::menusetups_Click(int Index) {
     switch (Index) {
+        case 0: transmit_->keepCommentFromBox(); break;  // the setup dialog itself comes later
         case 1: transmit_->setupAprsPosition(); break;
         case 3: transmit_->editHistory(0); break;
         case 4: transmit_->editHistory(1); break;

@@ -1,0 +1,26 @@
+#include "tx/uiframe.h"
+
+namespace zeno {
+
+QString callString(const QString& to, const QString& via) {
+    return (to + QLatin1Char(' ') + via).toUpper();
+}
+
+bool needsCallQuestion(const QString& callString) {
+    return callString.trimmed().isEmpty();
+}
+
+QString txTextPayload(const QString& boxText) {
+    if (boxText.size() <= 1)
+        return boxText + QLatin1Char(' ');
+    return boxText.left(kMaxTxTextLength);
+}
+
+QStringList monitorTextPieces(const QString& text) {
+    QStringList pieces;
+    for (qsizetype start = 0; start < text.size(); start += kMonitorTextPieceLength)
+        pieces << text.mid(start, kMonitorTextPieceLength);
+    return pieces;
+}
+
+}  // namespace zeno

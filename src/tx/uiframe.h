@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zeno {
+
+// Longest TX text one UI frame carries; the rest of the box is not sent.
+inline constexpr int kMaxTxTextLength = 80;
+// A long text goes out in UI frames of at most this many characters.
+inline constexpr int kMonitorTextPieceLength = 90;
+
+// The address of every unconnected frame: To text, one blank, Via text, upper case.
+// "CQ" and "" give "CQ " (the link sends that without a path).
+QString callString(const QString& to, const QString& via);
+
+// True when the call string holds nothing but blanks: the operator has to be asked.
+bool needsCallQuestion(const QString& callString);
+
+// The information field of a TX text frame: at most 80 characters, and never shorter than
+// two ("" goes out as " ", "x" as "x ").
+QString txTextPayload(const QString& boxText);
+
+// The frames of a long text, in order: pieces of 90 characters, the last one shorter.
+QStringList monitorTextPieces(const QString& text);
+
+}  // namespace zeno
