@@ -11,9 +11,9 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace {
 
@@ -27,7 +27,8 @@ void onTerminationSignal(int) {
 
 // Turns SIGTERM and SIGINT into a call on the event loop.
 void watchTerminationSignals(QObject* context, const std::function<void()>& onSignal) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, context);
     QObject::connect(notifier, &QSocketNotifier::activated, context, [onSignal] {
         char byte = 0;
@@ -56,12 +57,16 @@ int main(int argc, char* argv[]) {
     const QString appPath = zeno::resolveApplicationPath(QCoreApplication::applicationDirPath());
     zeno::ZenoProgram program(appPath, dialogs, platform);
 
-    QObject::connect(&program, &zeno::ZenoProgram::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &program, [&program] { program.shutdown(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &program,
-                     [&program](QSessionManager&) { program.shutdown(); }, Qt::DirectConnection);
+    QObject::connect(&program, &zeno::ZenoProgram::ended, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &program,
+                     [&program] { program.shutdown(); });
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &program,
+        [&program](QSessionManager&) { program.shutdown(); }, Qt::DirectConnection);
     watchTerminationSignals(&app, [&program] { program.shutdown(); });
 
-    if (!program.start()) return 0;
+    if (!program.start())
+        return 0;
     return app.exec();
 }

@@ -27,15 +27,15 @@ struct ConnectionState {
 
 // Program-wide state: created once in main and passed by reference. No globals.
 struct AppState {
-    QString appPath;          // application path (settings, texts, sounds)
-    Settings settings;        // every value of the settings file
-    LinkValues link;          // RadioPort, ReceivedKind, EngineInitText, LinkAddress
+    QString appPath;    // application path (settings, texts, sounds)
+    Settings settings;  // every value of the settings file
+    LinkValues link;    // RadioPort, ReceivedKind, EngineInitText, LinkAddress
     FileDialogState files;
     ConnectionState connection;
-    QString MainCaption;      // the main window's normal caption
-    QString ReplyText;        // text that connected-mode senders transmit
-    QString notebookFile;     // file edited by the notebook
-    QString osText;           // system version text for the settings file
+    QString MainCaption;            // the main window's normal caption
+    QString ReplyText;              // text that connected-mode senders transmit
+    QString notebookFile;           // file edited by the notebook
+    QString osText;                 // system version text for the settings file
     bool addOnMenuVisible = false;  // the Extra menu was filled at start-up
 };
 

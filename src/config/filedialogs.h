@@ -16,9 +16,9 @@ QStringList textFileFilters();
 class OpenTextTargets {
 public:
     virtual ~OpenTextTargets() = default;
-    virtual void loadIntoMonitor(const QString& text) = 0;   // mode 2
-    virtual void openInNotebook(const QString& path) = 0;    // mode 3
-    virtual void setBusy(bool busy) = 0;                     // wait cursor while reading
+    virtual void loadIntoMonitor(const QString& text) = 0;  // mode 2
+    virtual void openInNotebook(const QString& path) = 0;   // mode 3
+    virtual void setBusy(bool busy) = 0;                    // wait cursor while reading
 };
 
 // Shows the open dialog proposing state.files.FileName and does with the chosen file what

@@ -9,7 +9,9 @@ namespace zeno {
 // What the main window's boxes show before any settings are read.
 struct FormDefaults {
     static QString txText() {
-        return QStringLiteral("Software: ZENO %1.%2").arg(ProgramVersion::major).arg(ProgramVersion::minor);
+        return QStringLiteral("Software: ZENO %1.%2")
+            .arg(ProgramVersion::major)
+            .arg(ProgramVersion::minor);
     }
     static QString toText() { return QStringLiteral("CQ"); }
     static QString viaText() { return QStringLiteral("RS0ISS"); }

@@ -8,12 +8,18 @@ QStringList& Settings::history(HistoryBox box) {
 
 const QStringList& Settings::history(HistoryBox box) const {
     switch (box) {
-        case HistoryBox::TxData: return txDataHistory;
-        case HistoryBox::To: return toHistory;
-        case HistoryBox::Via: return viaHistory;
-        case HistoryBox::AprsData: return aprsDataHistory;
-        case HistoryBox::MessageFor: return messageForHistory;
-        case HistoryBox::MessageText: return messageTextHistory;
+        case HistoryBox::TxData:
+            return txDataHistory;
+        case HistoryBox::To:
+            return toHistory;
+        case HistoryBox::Via:
+            return viaHistory;
+        case HistoryBox::AprsData:
+            return aprsDataHistory;
+        case HistoryBox::MessageFor:
+            return messageForHistory;
+        case HistoryBox::MessageText:
+            return messageTextHistory;
     }
     return txDataHistory;
 }

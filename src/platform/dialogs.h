@@ -24,7 +24,8 @@ public:
     virtual ~Dialogs() = default;
 
     virtual MsgAnswer message(const QString& text, const QString& title = kProgramTitle,
-                              MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok) = 0;
+                              MsgIcon icon = MsgIcon::None,
+                              MsgButtons buttons = MsgButtons::Ok) = 0;
     // One-line input box; empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& title = kProgramTitle,
                           const QString& defaultText = QString()) = 0;

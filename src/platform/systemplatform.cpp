@@ -17,17 +17,22 @@ SystemPlatform::SystemPlatform() = default;
 SystemPlatform::~SystemPlatform() = default;
 
 void SystemPlatform::playWave(const QString& path) {
-    if (!QFileInfo(path).isFile()) return;
-    if (!sound_) sound_ = std::make_unique<QSoundEffect>();
+    if (!QFileInfo(path).isFile())
+        return;
+    if (!sound_)
+        sound_ = std::make_unique<QSoundEffect>();
     sound_->stop();
     sound_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     sound_->play();
 }
 
-QDateTime SystemPlatform::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
 
 void SystemPlatform::wait(int milliseconds) {
-    if (milliseconds <= 0) return;
+    if (milliseconds <= 0)
+        return;
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -60,21 +65,26 @@ QString SystemPlatform::clipboardText() const {
 QString SystemPlatform::osVersion() const {
     // The kernel version is what names a system release here ("6.1.0-18-amd64" -> "6.1").
     const QStringList parts = QSysInfo::kernelVersion().split(QLatin1Char('.'));
-    if (parts.size() < 2) return QSysInfo::kernelVersion();
+    if (parts.size() < 2)
+        return QSysInfo::kernelVersion();
     QString minor;
     for (QChar c : parts.at(1)) {
-        if (!c.isDigit()) break;
+        if (!c.isDigit())
+            break;
         minor += c;
     }
     return parts.at(0) + QLatin1Char('.') + minor;
 }
 
-QString SystemPlatform::osName() const { return QSysInfo::prettyProductName(); }
+QString SystemPlatform::osName() const {
+    return QSysInfo::prettyProductName();
+}
 
 QString SystemPlatform::systemDirectory() const {
 #ifdef Q_OS_WIN
     QString dir = qEnvironmentVariable("SystemRoot", QStringLiteral("C:\\Windows"));
-    if (!dir.endsWith(QLatin1Char('\\'))) dir += QLatin1Char('\\');
+    if (!dir.endsWith(QLatin1Char('\\')))
+        dir += QLatin1Char('\\');
     return dir;
 #else
     return QStringLiteral("/etc/");

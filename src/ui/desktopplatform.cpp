@@ -9,7 +9,9 @@
 
 namespace zeno {
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep() {
+    QApplication::beep();
+}
 
 PrintOutcome DesktopPlatform::printText(const QString& documentName, const QString& text) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
@@ -20,11 +22,14 @@ PrintOutcome DesktopPlatform::printText(const QString& documentName, const QStri
     const MsgAnswer toPdf = dialogs_.message(
         QStringLiteral("No printer is installed.\rDo you want to print to a PDF file instead?"),
         QStringLiteral("Print"), MsgIcon::Question, MsgButtons::YesNo);
-    if (toPdf != MsgAnswer::Yes) return PrintOutcome::NotReady;
-    const QString path = dialogs_.saveFileName(
-        {QStringLiteral("Print to PDF"), QString(), documentName + QStringLiteral(".pdf"),
-         {QStringLiteral("PDF Files (*.pdf)")}});
-    if (path.isEmpty()) return PrintOutcome::Cancelled;
+    if (toPdf != MsgAnswer::Yes)
+        return PrintOutcome::NotReady;
+    const QString path = dialogs_.saveFileName({QStringLiteral("Print to PDF"),
+                                                QString(),
+                                                documentName + QStringLiteral(".pdf"),
+                                                {QStringLiteral("PDF Files (*.pdf)")}});
+    if (path.isEmpty())
+        return PrintOutcome::Cancelled;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);

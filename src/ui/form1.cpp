@@ -13,14 +13,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -43,7 +43,8 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     setWindowTitle(QStringLiteral("ZENO"));
     buildForm1Layout(this, c_);
     buildForm1Menus(this, c_);
-    resize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight) + statusBar()->sizeHint().height());
+    resize(twipsToPixels(kDesignWidth),
+           twipsToPixels(kDesignHeight) + statusBar()->sizeHint().height());
     const SideContext context{*this, c_, state, link, dialogs, platform};
     receive_ = std::make_unique<ReceiveSide>(context, *this);
     transmit_ = std::make_unique<TransmitSide>(context);
@@ -110,42 +111,102 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Receive side
-void Form1::Timer1_Timer() { receive_->Timer1_Timer(); }
-void Form1::Check1_Click() { receive_->Check1_Click(); }
-void Form1::Command8_Click() { receive_->Command8_Click(); }
-void Form1::menufilters_Click(int Index) { receive_->menufilters_Click(Index); }
-void Form1::Label13_Click() { receive_->Label13_Click(); }
-void Form1::Command16_Click() { receive_->Command16_Click(); }
-void Form1::Command6_Click() { receive_->Command6_Click(); }
-void Form1::Command5_Click() { receive_->Command5_Click(); }
-void Form1::List1_DblClick() { receive_->List1_DblClick(); }
-void Form1::PlayAlarm() { receive_->PlayAlarm(); }
-void Form1::showPopup(const QString& text) { receive_->showPopup(text); }
+void Form1::Timer1_Timer() {
+    receive_->Timer1_Timer();
+}
+void Form1::Check1_Click() {
+    receive_->Check1_Click();
+}
+void Form1::Command8_Click() {
+    receive_->Command8_Click();
+}
+void Form1::menufilters_Click(int Index) {
+    receive_->menufilters_Click(Index);
+}
+void Form1::Label13_Click() {
+    receive_->Label13_Click();
+}
+void Form1::Command16_Click() {
+    receive_->Command16_Click();
+}
+void Form1::Command6_Click() {
+    receive_->Command6_Click();
+}
+void Form1::Command5_Click() {
+    receive_->Command5_Click();
+}
+void Form1::List1_DblClick() {
+    receive_->List1_DblClick();
+}
+void Form1::PlayAlarm() {
+    receive_->PlayAlarm();
+}
+void Form1::showPopup(const QString& text) {
+    receive_->showPopup(text);
+}
 
 // Transmit side
-void Form1::Command2_Click() { transmit_->Command2_Click(); }
-void Form1::Command9_Click() { transmit_->Command9_Click(); }
-void Form1::Command7_Click() { transmit_->Command7_Click(); }
-void Form1::Command19_Click() { transmit_->Command19_Click(); }
-void Form1::Command11_Click() { transmit_->Command11_Click(); }
-void Form1::Command12_Click() { transmit_->Command12_Click(); }
-void Form1::Command17_Click() { transmit_->Command17_Click(); }
-void Form1::Combo1_KeyPress(int KeyAscii) { transmit_->Combo1_KeyPress(KeyAscii); }
-void Form1::Combo2_KeyPress(int KeyAscii) { transmit_->Combo2_KeyPress(KeyAscii); }
-void Form1::Combo3_KeyPress(int KeyAscii) { transmit_->Combo3_KeyPress(KeyAscii); }
-void Form1::Combo4_KeyPress(int KeyAscii) { transmit_->Combo4_KeyPress(KeyAscii); }
-void Form1::Combo5_KeyPress(int KeyAscii) { transmit_->Combo5_KeyPress(KeyAscii); }
-void Form1::Combo6_KeyPress(int KeyAscii) { transmit_->Combo6_KeyPress(KeyAscii); }
-void Form1::Label6_DblClick() { transmit_->Label6_DblClick(); }
-void Form1::SendMheardList(int asBulletin) { transmit_->SendMheardList(asBulletin); }
-void Form1::applyStartupState() { transmit_->applyStartupState(); }
+void Form1::Command2_Click() {
+    transmit_->Command2_Click();
+}
+void Form1::Command9_Click() {
+    transmit_->Command9_Click();
+}
+void Form1::Command7_Click() {
+    transmit_->Command7_Click();
+}
+void Form1::Command19_Click() {
+    transmit_->Command19_Click();
+}
+void Form1::Command11_Click() {
+    transmit_->Command11_Click();
+}
+void Form1::Command12_Click() {
+    transmit_->Command12_Click();
+}
+void Form1::Command17_Click() {
+    transmit_->Command17_Click();
+}
+void Form1::Combo1_KeyPress(int KeyAscii) {
+    transmit_->Combo1_KeyPress(KeyAscii);
+}
+void Form1::Combo2_KeyPress(int KeyAscii) {
+    transmit_->Combo2_KeyPress(KeyAscii);
+}
+void Form1::Combo3_KeyPress(int KeyAscii) {
+    transmit_->Combo3_KeyPress(KeyAscii);
+}
+void Form1::Combo4_KeyPress(int KeyAscii) {
+    transmit_->Combo4_KeyPress(KeyAscii);
+}
+void Form1::Combo5_KeyPress(int KeyAscii) {
+    transmit_->Combo5_KeyPress(KeyAscii);
+}
+void Form1::Combo6_KeyPress(int KeyAscii) {
+    transmit_->Combo6_KeyPress(KeyAscii);
+}
+void Form1::Label6_DblClick() {
+    transmit_->Label6_DblClick();
+}
+void Form1::SendMheardList(int asBulletin) {
+    transmit_->SendMheardList(asBulletin);
+}
+void Form1::applyStartupState() {
+    transmit_->applyStartupState();
+}
 
 // Received messages
-void Form1::Command18_Click() { messages_->Command18_Click(); }
+void Form1::Command18_Click() {
+    messages_->Command18_Click();
+}
 
 // Poll hooks
-void Form1::Klok_Change() { transmit_->Klok_Change(); }
-void Form1::beaconStep() { transmit_->beaconStep(); }
+void Form1::Klok_Change() {
+    transmit_->Klok_Change();
+}
+void Form1::beaconStep() {
+    transmit_->beaconStep();
+}
 void Form1::LogAPRSMessages(const QString& header, const QString& data) {
     messages_->LogAPRSMessages(header, data);
 }
@@ -156,67 +217,117 @@ bool Form1::connectedModeEvent(const AgwFrame&, const QString&, const QString&) 
 
 // Menus
 void Form1::menufiles_Click(int Index) {
-    if (Index == 7) close();  // Exit: the orderly end
+    if (Index == 7)
+        close();  // Exit: the orderly end
 }
 
 void Form1::menusends_Click(int Index) {
     switch (Index) {
-        case 0: transmit_->sendHeaderOnly(); break;
-        case 1: Command2_Click(); break;
-        case 2: Command9_Click(); break;
-        case 3: Command7_Click(); break;
-        case 8: SendMheardList(0); break;
-        case 9: SendMheardList(1); break;
-        default: break;
+        case 0:
+            transmit_->sendHeaderOnly();
+            break;
+        case 1:
+            Command2_Click();
+            break;
+        case 2:
+            Command9_Click();
+            break;
+        case 3:
+            Command7_Click();
+            break;
+        case 8:
+            SendMheardList(0);
+            break;
+        case 9:
+            SendMheardList(1);
+            break;
+        default:
+            break;
     }
 }
 
 void Form1::menuoptions_Click(int Index) {
     switch (Index) {
-        case 0: Command18_Click(); break;
-        case 2: receive_->viewHeardStations(); break;
-        case 3: Command6_Click(); break;
-        case 4: Command16_Click(); break;
-        default: break;
+        case 0:
+            Command18_Click();
+            break;
+        case 2:
+            receive_->viewHeardStations();
+            break;
+        case 3:
+            Command6_Click();
+            break;
+        case 4:
+            Command16_Click();
+            break;
+        default:
+            break;
     }
 }
 
 void Form1::menusetups_Click(int Index) {
     switch (Index) {
-        case 0: transmit_->keepCommentFromBox(); break;  // the setup dialog itself comes later
-        case 1: transmit_->setupAprsPosition(); break;
-        case 3: transmit_->editHistory(0); break;
-        case 4: transmit_->editHistory(1); break;
-        case 5: transmit_->editHistory(2); break;
-        default: break;
+        case 0:
+            transmit_->keepCommentFromBox();
+            break;  // the setup dialog itself comes later
+        case 1:
+            transmit_->setupAprsPosition();
+            break;
+        case 3:
+            transmit_->editHistory(0);
+            break;
+        case 4:
+            transmit_->editHistory(1);
+            break;
+        case 5:
+            transmit_->editHistory(2);
+            break;
+        default:
+            break;
     }
 }
 
-void Form1::replaceMonitorText(const QString& text) { c_.Text1->setPlainText(text); }
-
-QString Form1::monitorText() const { return c_.Text1->toPlainText(); }
-
-void Form1::showLinkState(bool up, const QString& engineAddress) {
-    c_.linkStatus->setText(up ? QStringLiteral("Engine: connected to %1").arg(engineAddress)
-                              : QStringLiteral("Engine: connection to %1 lost, reconnecting...").arg(engineAddress));
+void Form1::replaceMonitorText(const QString& text) {
+    c_.Text1->setPlainText(text);
 }
 
-void Form1::showNoEngine() { c_.linkStatus->setText(QStringLiteral("Engine: not running")); }
+QString Form1::monitorText() const {
+    return c_.Text1->toPlainText();
+}
 
-void Form1::startPollTimer() { c_.Timer1->start(); }
+void Form1::showLinkState(bool up, const QString& engineAddress) {
+    c_.linkStatus->setText(
+        up ? QStringLiteral("Engine: connected to %1").arg(engineAddress)
+           : QStringLiteral("Engine: connection to %1 lost, reconnecting...").arg(engineAddress));
+}
+
+void Form1::showNoEngine() {
+    c_.linkStatus->setText(QStringLiteral("Engine: not running"));
+}
+
+void Form1::startPollTimer() {
+    c_.Timer1->start();
+}
 
 void Form1::showCallsign(const QString& callsign) {
-    for (QLabel* label : {c_.Label4, c_.Label5, c_.SWLlabel1, c_.SWLabel2}) label->setText(callsign);
+    for (QLabel* label : {c_.Label4, c_.Label5, c_.SWLlabel1, c_.SWLabel2})
+        label->setText(callsign);
 }
 
 QComboBox* Form1::comboFor(HistoryBox box) const {
     switch (box) {
-        case HistoryBox::TxData: return c_.Combo1;
-        case HistoryBox::To: return c_.Combo2;
-        case HistoryBox::Via: return c_.Combo3;
-        case HistoryBox::AprsData: return c_.Combo4;
-        case HistoryBox::MessageFor: return c_.Combo5;
-        case HistoryBox::MessageText: return c_.Combo6;
+        case HistoryBox::TxData:
+            return c_.Combo1;
+        case HistoryBox::To:
+            return c_.Combo2;
+        case HistoryBox::Via:
+            return c_.Combo3;
+        case HistoryBox::AprsData:
+            return c_.Combo4;
+        case HistoryBox::MessageFor:
+            return c_.Combo5;
+        case HistoryBox::MessageText:
+            return c_.Combo6;
     }
     return c_.Combo1;
 }
@@ -232,13 +343,16 @@ void Form1::setHistory(HistoryBox box, const QStringList& entries) {
 
 void Form1::selectFirstEntry(HistoryBox box) {
     QComboBox* combo = comboFor(box);
-    if (combo->count() == 0) return;
+    if (combo->count() == 0)
+        return;
     const QSignalBlocker blocker(combo);
     combo->setCurrentIndex(0);
     combo->setEditText(combo->itemText(0));
 }
 
-QString Form1::boxText(HistoryBox box) const { return comboFor(box)->currentText(); }
+QString Form1::boxText(HistoryBox box) const {
+    return comboFor(box)->currentText();
+}
 
 void Form1::setBoxText(HistoryBox box, const QString& text) {
     QComboBox* combo = comboFor(box);
@@ -246,15 +360,17 @@ void Form1::setBoxText(HistoryBox box, const QString& text) {
     combo->setEditText(text);
 }
 
-void Form1::setMonitorFont(const QString& family) { c_.Text1->setFont(fontForFamily(family)); }
+void Form1::setMonitorFont(const QString& family) {
+    c_.Text1->setFont(fontForFamily(family));
+}
 
 void Form1::setMonitorColors(int textRgb, int backgroundRgb) {
     setWidgetColors(c_.Text1, textRgb, backgroundRgb);
 }
 
 void Form1::setDataBoxColors(int foreRgb, int backRgb) {
-    for (QWidget* w : std::initializer_list<QWidget*>{c_.Combo1, c_.Combo2, c_.Combo3, c_.Combo4, c_.Combo5,
-                                                      c_.Combo6, c_.List1})
+    for (QWidget* w : std::initializer_list<QWidget*>{c_.Combo1, c_.Combo2, c_.Combo3, c_.Combo4,
+                                                      c_.Combo5, c_.Combo6, c_.List1})
         setWidgetColors(w, foreRgb, backRgb);
 }
 
@@ -276,21 +392,30 @@ TwipsGeometry Form1::windowGeometry() const {
 
 QSizeF Form1::screenSize() const {
     const QScreen* s = screen();
-    if (!s) return {};
-    return {double(pixelsToTwips(s->geometry().width())), double(pixelsToTwips(s->geometry().height()))};
+    if (!s)
+        return {};
+    return {double(pixelsToTwips(s->geometry().width())),
+            double(pixelsToTwips(s->geometry().height()))};
 }
 
-void Form1::setWindowLeft(double twips) { move(twipsToPixels(twips), y()); }
+void Form1::setWindowLeft(double twips) {
+    move(twipsToPixels(twips), y());
+}
 
-void Form1::setWindowTop(double twips) { move(x(), twipsToPixels(twips)); }
+void Form1::setWindowTop(double twips) {
+    move(x(), twipsToPixels(twips));
+}
 
 void Form1::setWindowSize(double widthTwips, double heightTwips) {
     // The stored size is the outer frame; resize() sets the inner size.
     const QSize decoration = frameGeometry().size() - size();
-    resize(twipsToPixels(widthTwips) - decoration.width(), twipsToPixels(heightTwips) - decoration.height());
+    resize(twipsToPixels(widthTwips) - decoration.width(),
+           twipsToPixels(heightTwips) - decoration.height());
 }
 
-void Form1::maximizeWindow() { setWindowState(windowState() | Qt::WindowMaximized); }
+void Form1::maximizeWindow() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
 
 void Form1::Form_Resize() {
     const TwipsGeometry outer = windowGeometry();
@@ -299,11 +424,13 @@ void Form1::Form_Resize() {
     const QRect frame1 = c_.Frame1->geometry();
     const double frameTop = pixelsToTwips(frame1.y());
     double h = outer.height - statusTwips - frameTop - 720;
-    if (h < 620) h = 620;
+    if (h < 620)
+        h = 620;
     const double frameHeight = h - 20;
     placeTwips(c_.Frame1, pixelsToTwips(frame1.x()), frameTop, outer.width - 160, frameHeight);
     const QRect text = c_.Text1->geometry();
-    placeTwips(c_.Text1, pixelsToTwips(text.x()), pixelsToTwips(text.y()), outer.width - 340, frameHeight - 580);
+    placeTwips(c_.Text1, pixelsToTwips(text.x()), pixelsToTwips(text.y()), outer.width - 340,
+               frameHeight - 580);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

@@ -24,7 +24,8 @@ class TransmitSide;
 class Form1 : public QMainWindow, public SettingsView, public PollHooks {
     Q_OBJECT
 public:
-    Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platform,
+          QWidget* parent = nullptr);
     ~Form1() override;
 
     const Form1Controls& controls() const { return c_; }
@@ -63,19 +64,20 @@ public:
     void Klok_Change() override;  // clock changed ("klok" = clock): timed beacon
     void beaconStep() override;
     void LogAPRSMessages(const QString& header, const QString& data) override;
-    bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine, const QString& body) override;
+    bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine,
+                            const QString& body) override;
 
 public slots:
     // Receive side
-    void Timer1_Timer();  // poll tick, every 250 ms
-    void Check1_Click();  // AutoScroll
+    void Timer1_Timer();    // poll tick, every 250 ms
+    void Check1_Click();    // AutoScroll
     void Command8_Click();  // clear the monitor
     void menufilters_Click(int Index);
-    void Label13_Click();  // filter label: pops up the Filters menu
-    void Command16_Click();  // copy the heard list
-    void Command6_Click();   // clear the heard list
-    void Command5_Click();   // save the heard list
-    void List1_DblClick();   // message to the heard station
+    void Label13_Click();      // filter label: pops up the Filters menu
+    void Command16_Click();    // copy the heard list
+    void Command6_Click();     // clear the heard list
+    void Command5_Click();     // save the heard list
+    void List1_DblClick();     // message to the heard station
     void List1_MouseDown() {}  // nothing, as designed
     void PlayAlarm();
 

@@ -36,7 +36,8 @@ W* named(W* widget, const char* name) {
     return widget;
 }
 
-QGroupBox* panel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h) {
+QGroupBox* panel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                 int h) {
     auto* box = named(new QGroupBox(caption, parent), name);
     placeTwips(box, l, t, w, h);
     return box;
@@ -76,7 +77,8 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const QIcon& icon,
     return b;
 }
 
-QCheckBox* check(QWidget* parent, const char* name, const QString& caption, const QString& tip, QRect px) {
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption, const QString& tip,
+                 QRect px) {
     auto* c = named(new QCheckBox(caption, parent), name);
     c->setToolTip(tip);
     c->setGeometry(px);
@@ -84,7 +86,8 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption, cons
 }
 
 QIcon themed(const char* themeName, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QLatin1String(themeName), QApplication::style()->standardIcon(fallback));
+    return QIcon::fromTheme(QLatin1String(themeName),
+                            QApplication::style()->standardIcon(fallback));
 }
 
 void buildCommunicationPanel(QWidget* central, Form1Controls& c) {
@@ -97,7 +100,8 @@ void buildCommunicationPanel(QWidget* central, Form1Controls& c) {
     c.Label2 = label(c.Frame3, "Label2", QStringLiteral("Your Call:"), {8, 70, 64, 20});
     c.Label5 = label(c.Frame3, "Label5", QStringLiteral("MYCALL"), {75, 71, 80, 20});
     c.Label4 = label(c.Frame3, "Label4", QStringLiteral("MYCALL"), {74, 70, 80, 20});
-    for (QLabel* shadow : {c.Label14, c.Label5}) shadow->setStyleSheet(QStringLiteral("color: #404040;"));
+    for (QLabel* shadow : {c.Label14, c.Label5})
+        shadow->setStyleSheet(QStringLiteral("color: #404040;"));
     QFont callFont = c.Label4->font();
     callFont.setBold(true);
     c.Label4->setFont(callFont);
@@ -105,8 +109,9 @@ void buildCommunicationPanel(QWidget* central, Form1Controls& c) {
     c.Label4->setStyleSheet(QStringLiteral("color: #ffff00;"));
     c.Command2 = button(c.Frame3, "Command2", QStringLiteral("TX UI &Data/text"),
                         QStringLiteral("Send your TX-data"), {160, 16, 118, 25});
-    c.Command9 = button(c.Frame3, "Command9", QStringLiteral("TX APRS &Postition"),
-                        QStringLiteral("Send your position and text in APRS format"), {280, 16, 116, 25});
+    c.Command9 =
+        button(c.Frame3, "Command9", QStringLiteral("TX APRS &Postition"),
+               QStringLiteral("Send your position and text in APRS format"), {280, 16, 116, 25});
     c.Command7 = button(c.Frame3, "Command7", QStringLiteral("TX APRS &Message"),
                         QStringLiteral("Send your APRS Message"), {160, 44, 118, 25});
     c.Command10 = button(c.Frame3, "Command10", QStringLiteral("Connect To"),
@@ -146,17 +151,18 @@ void buildTxPanels(QWidget* central, Form1Controls& c) {
     c.Label10 = label(c.Frame2, "Label10", QStringLiteral("Text:"), {6, 15, 34, 20});
     c.Combo1 = historyBox(c.Frame2, "Combo1", FormDefaults::txText(), {42, 13, 444, 22});
     c.Combo1->setToolTip(QStringLiteral("Text to transmit"));
-    c.Command12 = pictureButton(c.Frame2, "Command12", editIcon, QStringLiteral("Edit TX-Data history"),
-                                {492, 12, 24, 24});
+    c.Command12 = pictureButton(c.Frame2, "Command12", editIcon,
+                                QStringLiteral("Edit TX-Data history"), {492, 12, 24, 24});
 
     c.Frame7 = panel(central, "Frame7", QStringLiteral("TX APRS Position"), 10, 2020, 7815, 585);
     c.Label8 = label(c.Frame7, "Label8", QStringLiteral("Text:"), {6, 15, 34, 20});
     c.Combo4 = historyBox(c.Frame7, "Combo4", FormDefaults::aprsComment(), {42, 13, 416, 22});
     c.Combo4->setToolTip(QStringLiteral("Enter text to transmit with your APRS position"));
-    c.Command19 = pictureButton(c.Frame7, "Command19", themed("applications-internet", QStyle::SP_DriveNetIcon),
-                                QStringLiteral("Edit APRS Position and/or Icon"), {464, 12, 24, 24});
-    c.Command11 = pictureButton(c.Frame7, "Command11", editIcon, QStringLiteral("Edit APRS-Data history"),
-                                {492, 12, 24, 24});
+    c.Command19 = pictureButton(
+        c.Frame7, "Command19", themed("applications-internet", QStyle::SP_DriveNetIcon),
+        QStringLiteral("Edit APRS Position and/or Icon"), {464, 12, 24, 24});
+    c.Command11 = pictureButton(c.Frame7, "Command11", editIcon,
+                                QStringLiteral("Edit APRS-Data history"), {492, 12, 24, 24});
 
     c.Frame8 = panel(central, "Frame8", QStringLiteral("TX APRS Message"), 10, 2610, 7815, 580);
     c.Label11 = label(c.Frame8, "Label11", QStringLiteral("For:"), {6, 15, 28, 20});
@@ -164,10 +170,11 @@ void buildTxPanels(QWidget* central, Form1Controls& c) {
     c.Label12 = label(c.Frame8, "Label12", QStringLiteral("Message:"), {132, 15, 54, 20});
     c.Combo6 = historyBox(c.Frame8, "Combo6", FormDefaults::messageText(), {188, 13, 270, 22});
     c.Combo6->setToolTip(QStringLiteral("Message contents to transmit for:"));
-    c.Command18 = pictureButton(c.Frame8, "Command18", themed("mail-read", QStyle::SP_FileDialogContentsView),
-                                QStringLiteral("View received APRS Messages"), {464, 12, 24, 24});
-    c.Command17 = pictureButton(c.Frame8, "Command17", editIcon, QStringLiteral("Edit APRS-Messages history"),
-                                {492, 12, 24, 24});
+    c.Command18 =
+        pictureButton(c.Frame8, "Command18", themed("mail-read", QStyle::SP_FileDialogContentsView),
+                      QStringLiteral("View received APRS Messages"), {464, 12, 24, 24});
+    c.Command17 = pictureButton(c.Frame8, "Command17", editIcon,
+                                QStringLiteral("Edit APRS-Messages history"), {492, 12, 24, 24});
 }
 
 void buildHeardPanel(QWidget* central, Form1Controls& c) {
@@ -178,10 +185,10 @@ void buildHeardPanel(QWidget* central, Form1Controls& c) {
     c.StationTeller = label(c.Frame5, "StationTeller", QStringLiteral("0"), {102, 16, 46, 18});
     c.StationTeller->setToolTip(QStringLiteral("Total stations heard"));
     c.StationTeller->setAlignment(Qt::AlignCenter);
-    c.Command16 = button(c.Frame5, "Command16", QStringLiteral("Copy"), QStringLiteral("Copy Heard List"),
-                         {102, 38, 46, 23});
-    c.Command6 = button(c.Frame5, "Command6", QStringLiteral("Clear"), QStringLiteral("Clear heard station list"),
-                        {102, 63, 46, 23});
+    c.Command16 = button(c.Frame5, "Command16", QStringLiteral("Copy"),
+                         QStringLiteral("Copy Heard List"), {102, 38, 46, 23});
+    c.Command6 = button(c.Frame5, "Command6", QStringLiteral("Clear"),
+                        QStringLiteral("Clear heard station list"), {102, 63, 46, 23});
     c.Command5 = button(c.Frame5, "Command5", QStringLiteral("Save.."),
                         QStringLiteral("Save this MHeard station list"), {102, 88, 46, 23});
 }
@@ -190,27 +197,31 @@ void buildMonitorPanel(QWidget* central, Form1Controls& c) {
     c.Frame1 = panel(central, "Frame1", QStringLiteral("Monitor"), 10, 3190, 10200, 4335);
     QWidget* f = c.Frame1;
     c.Check5 = check(f, "Check5", QStringLiteral("Expand"),
-                     QStringLiteral("Expand the Monitor window (or restore it to normal)"), {6, 16, 64, 20});
+                     QStringLiteral("Expand the Monitor window (or restore it to normal)"),
+                     {6, 16, 64, 20});
     c.Command13 = pictureButton(f, "Command13", themed("edit-cut", QStyle::SP_DialogDiscardButton),
                                 QStringLiteral("Cut"), {72, 14, 24, 24});
     c.Command14 = pictureButton(f, "Command14", themed("edit-copy", QStyle::SP_FileLinkIcon),
                                 QStringLiteral("Copy"), {98, 14, 24, 24});
     c.Command15 = pictureButton(f, "Command15", themed("edit-paste", QStyle::SP_DialogApplyButton),
                                 QStringLiteral("Paste"), {124, 14, 24, 24});
-    c.Command8 = pictureButton(f, "Command8", themed("edit-clear", QStyle::SP_DialogResetButton),
-                               QStringLiteral("Clear the entire monitor window"), {154, 14, 24, 24});
-    c.Command4 = pictureButton(f, "Command4", themed("document-print", QStyle::SP_ComputerIcon),
-                               QStringLiteral("Print selected tekst or entire monitor"), {180, 14, 24, 24});
-    c.Command1 = pictureButton(f, "Command1", themed("document-save", QStyle::SP_DialogSaveButton),
-                               QStringLiteral("Save Monitor (or selected parts)"), {206, 14, 24, 24});
+    c.Command8 =
+        pictureButton(f, "Command8", themed("edit-clear", QStyle::SP_DialogResetButton),
+                      QStringLiteral("Clear the entire monitor window"), {154, 14, 24, 24});
+    c.Command4 =
+        pictureButton(f, "Command4", themed("document-print", QStyle::SP_ComputerIcon),
+                      QStringLiteral("Print selected tekst or entire monitor"), {180, 14, 24, 24});
+    c.Command1 =
+        pictureButton(f, "Command1", themed("document-save", QStyle::SP_DialogSaveButton),
+                      QStringLiteral("Save Monitor (or selected parts)"), {206, 14, 24, 24});
     c.Command3 = pictureButton(f, "Command3", themed("document-open", QStyle::SP_DialogOpenButton),
                                QStringLiteral("Open File in Monitor"), {232, 14, 24, 24});
     c.Check3 = check(f, "Check3", QStringLiteral("View Data"),
                      QStringLiteral("Switch to view only data (no headers)"), {264, 16, 82, 20});
     c.Check2 = check(f, "Check2", QStringLiteral("Stop Monitor"),
                      QStringLiteral("Temporary stop monitoring packets"), {346, 16, 96, 20});
-    c.Check1 = check(f, "Check1", QStringLiteral("AutoScroll"), QStringLiteral("Automatic scrolling ON or OFF"),
-                     {442, 16, 86, 20});
+    c.Check1 = check(f, "Check1", QStringLiteral("AutoScroll"),
+                     QStringLiteral("Automatic scrolling ON or OFF"), {442, 16, 86, 20});
     c.Check1->setChecked(true);
     c.Label13 = named(new ClickableLabel(QStringLiteral("No Filter"), f), "Label13");
     c.Label13->setToolTip(QStringLiteral("Selected Filter (show only data from specified Filter)"));

@@ -24,9 +24,11 @@ QMenu* menu(QMainWindow* window, const char* name, const QString& caption) {
 QList<QAction*> addItems(QMenu* menu, const char* arrayName, const QList<Item>& items) {
     QList<QAction*> actions;
     for (int i = 0; i < items.size(); ++i) {
-        QAction* action = items[i].caption.isEmpty() ? menu->addSeparator() : menu->addAction(items[i].caption);
+        QAction* action =
+            items[i].caption.isEmpty() ? menu->addSeparator() : menu->addAction(items[i].caption);
         action->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(arrayName)).arg(i));
-        if (!items[i].shortcut.isEmpty()) action->setShortcut(items[i].shortcut);
+        if (!items[i].shortcut.isEmpty())
+            action->setShortcut(items[i].shortcut);
         actions << action;
     }
     return actions;
@@ -60,17 +62,18 @@ void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
     c.menuedits[8]->setCheckable(true);
 
     c.menusend = menu(window, "menusend", QStringLiteral("&Send"));
-    c.menusends = addItems(c.menusend, "menusends",
-                           {{QStringLiteral("UI Header only"), QKeySequence(Qt::Key_F2)},
-                            {QStringLiteral("UI Data"), QKeySequence(Qt::Key_F4)},
-                            {QStringLiteral("APRS Position and Data"), QKeySequence(Qt::Key_F7)},
-                            {QStringLiteral("APRS Message"), QKeySequence(Qt::Key_F9)},
-                            {},
-                            {QStringLiteral("Connect"), QKeySequence(Qt::Key_F5)},
-                            {QStringLiteral("Disconnect"), QKeySequence(Qt::Key_F6)},
-                            {},
-                            {QStringLiteral("MHeard Stations")},
-                            {QStringLiteral("MHeard Stations as APRS Bulletin"), QKeySequence(Qt::Key_F8)}});
+    c.menusends =
+        addItems(c.menusend, "menusends",
+                 {{QStringLiteral("UI Header only"), QKeySequence(Qt::Key_F2)},
+                  {QStringLiteral("UI Data"), QKeySequence(Qt::Key_F4)},
+                  {QStringLiteral("APRS Position and Data"), QKeySequence(Qt::Key_F7)},
+                  {QStringLiteral("APRS Message"), QKeySequence(Qt::Key_F9)},
+                  {},
+                  {QStringLiteral("Connect"), QKeySequence(Qt::Key_F5)},
+                  {QStringLiteral("Disconnect"), QKeySequence(Qt::Key_F6)},
+                  {},
+                  {QStringLiteral("MHeard Stations")},
+                  {QStringLiteral("MHeard Stations as APRS Bulletin"), QKeySequence(Qt::Key_F8)}});
     c.menusends[6]->setEnabled(false);
 
     c.menufilter = menu(window, "menufilter", QStringLiteral("&Filters"));
@@ -81,7 +84,8 @@ void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
                               {QStringLiteral("Only Digipeated Packets")},
                               {},
                               {QStringLiteral("Enter Call/String...")}});
-    for (int i : {0, 1, 2, 3, 5}) c.menufilters[i]->setCheckable(true);
+    for (int i : {0, 1, 2, 3, 5})
+        c.menufilters[i]->setCheckable(true);
     c.menufilters[0]->setChecked(true);
 
     c.menufind = menu(window, "menufind", QStringLiteral("F&ind"));
@@ -93,14 +97,15 @@ void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
     c.findnextmenu->setEnabled(false);
 
     c.menuoption = menu(window, "menuoption", QStringLiteral("&Options"));
-    c.menuoptions = addItems(c.menuoption, "menuoptions",
-                             {{QStringLiteral("Received APRS Messages..."), QKeySequence(Qt::CTRL | Qt::Key_M)},
-                              {},
-                              {QStringLiteral("View Heard Stations...")},
-                              {QStringLiteral("Clear MHeard List")},
-                              {QStringLiteral("Copy MHeard List to Clipboard")},
-                              {},
-                              {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)}});
+    c.menuoptions =
+        addItems(c.menuoption, "menuoptions",
+                 {{QStringLiteral("Received APRS Messages..."), QKeySequence(Qt::CTRL | Qt::Key_M)},
+                  {},
+                  {QStringLiteral("View Heard Stations...")},
+                  {QStringLiteral("Clear MHeard List")},
+                  {QStringLiteral("Copy MHeard List to Clipboard")},
+                  {},
+                  {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)}});
 
     c.menusetup = menu(window, "menusetup", QStringLiteral("Set&up"));
     c.menusetups = addItems(c.menusetup, "menusetups",
@@ -131,12 +136,14 @@ void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
                              {QStringLiteral("AddOn 4")},
                              {QStringLiteral("AddOn 5")},
                              {}});
-    for (QAction* item : c.menuextras) item->setVisible(false);
+    for (QAction* item : c.menuextras)
+        item->setVisible(false);
     c.menuextra->menuAction()->setVisible(false);
 
     c.menuhelp = menu(window, "menuhelp", QStringLiteral("&Help"));
     c.menuhelps = addItems(c.menuhelp, "menuhelps",
-                           {{QStringLiteral("ZENO Help Topics") + QString(17, QLatin1Char(' ')) + QStringLiteral("F1")},
+                           {{QStringLiteral("ZENO Help Topics") + QString(17, QLatin1Char(' ')) +
+                             QStringLiteral("F1")},
                             {},
                             {QStringLiteral("ZENO On The Web")},
                             {QStringLiteral("ZENO Support/Discussion Group")},

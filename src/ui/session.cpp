@@ -36,8 +36,9 @@ bool Session::Form_Load() {
 
     if (!link_.start(callsign)) {
         form1_.show();
-        const MsgAnswer goOn = dialogs_.message(kNoEngineText, QStringLiteral("ZENO: AGWPE Not running"),
-                                                MsgIcon::Exclamation, MsgButtons::YesNo);
+        const MsgAnswer goOn =
+            dialogs_.message(kNoEngineText, QStringLiteral("ZENO: AGWPE Not running"),
+                             MsgIcon::Exclamation, MsgButtons::YesNo);
         if (goOn != MsgAnswer::Yes) {
             link_.close();
             endProgram();
@@ -62,7 +63,8 @@ bool Session::askFirstRunCallsign() {
                                       QStringLiteral("ZENO Monitor: Your Call Sign please"))
                                .toUpper();
     // The length counts the blanks the operator typed; they are trimmed afterwards.
-    if (answer.size() <= 2) return false;
+    if (answer.size() <= 2)
+        return false;
 
     Settings& s = state_.settings;
     applyFirstRunDefaults(s);
@@ -78,7 +80,8 @@ bool Session::askFirstRunCallsign() {
 }
 
 void Session::Einde() {
-    if (ended_) return;
+    if (ended_)
+        return;
     form1_.setBoxText(HistoryBox::To, form1_.boxText(HistoryBox::To).toUpper());
     form1_.setBoxText(HistoryBox::Via, form1_.boxText(HistoryBox::Via).toUpper());
     state_.settings.toCall = form1_.boxText(HistoryBox::To);
@@ -89,7 +92,8 @@ void Session::Einde() {
 }
 
 void Session::Form_Terminate() {
-    if (ended_) return;
+    if (ended_)
+        return;
     link_.close();
     endProgram();
 }

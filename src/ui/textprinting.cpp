@@ -13,7 +13,8 @@ bool printPlainText(QPrinter& printer, const QString& text) {
     QTextDocument document;
     document.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     document.setPlainText(plain);
-    if (!printer.isValid()) return false;
+    if (!printer.isValid())
+        return false;
     document.print(&printer);
     return printer.printerState() != QPrinter::Error;
 }

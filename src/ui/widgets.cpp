@@ -10,12 +10,14 @@
 namespace zeno {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit clicked();
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
     QLabel::mousePressEvent(event);
 }
 
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
     QLabel::mouseDoubleClickEvent(event);
 }
 
@@ -29,8 +31,8 @@ void LogoPicture::paintEvent(QPaintEvent*) {
     p.fillRect(r, sky);
 
     // Globe low on the left, an orbit across, a satellite on it.
-    const QRectF globe(r.left() - r.height() * 0.3, r.bottom() - r.height() * 0.55, r.height() * 1.1,
-                       r.height() * 1.1);
+    const QRectF globe(r.left() - r.height() * 0.3, r.bottom() - r.height() * 0.55,
+                       r.height() * 1.1, r.height() * 1.1);
     QRadialGradient sea(globe.center() - QPointF(globe.width() * 0.2, globe.height() * 0.2),
                         globe.width() * 0.7);
     sea.setColorAt(0, QColor(80, 160, 230));
@@ -62,22 +64,52 @@ void LogoPicture::paintEvent(QPaintEvent*) {
 }
 
 void LogoPicture::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
     QWidget::mouseDoubleClickEvent(event);
 }
+
+namespace {
+
+// The system's fixed font, unless it is not truly fixed-pitch (some "mono" families carry
+// double-width glyphs): then the first fixed-pitch family installed, "Mono" ones first.
+QFont fixedFont() {
+    static const QFont chosen = [] {
+        QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        if (QFontInfo(font).fixedPitch())
+            return font;
+        const QStringList families = QFontDatabase::families();
+        for (const bool monoOnly : {true, false}) {
+            for (const QString& name : families) {
+                if (monoOnly && !name.contains(QLatin1String("Mono")))
+                    continue;
+                if (QFontDatabase::isFixedPitch(name) && QFontInfo(QFont(name)).fixedPitch()) {
+                    font.setFamily(name);
+                    return font;
+                }
+            }
+        }
+        return font;
+    }();
+    return chosen;
+}
+
+}  // namespace
 
 QFont fontForFamily(const QString& family, qreal pointSize) {
     const QString wanted = family.trimmed();
     QFont font;
     if (!wanted.isEmpty() && QFontDatabase::hasFamily(wanted)) {
         font = QFont(wanted);
-    } else if (wanted.isEmpty() || wanted.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0 ||
+    } else if (wanted.isEmpty() ||
+               wanted.compare(QLatin1String("Fixedsys"), Qt::CaseInsensitive) == 0 ||
                wanted.startsWith(QLatin1String("Courier"), Qt::CaseInsensitive)) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font = fixedFont();
     } else {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     }
-    if (pointSize > 0) font.setPointSizeF(pointSize);
+    if (pointSize > 0)
+        font.setPointSizeF(pointSize);
     return font;
 }
 

@@ -7,7 +7,8 @@
 
 namespace zeno {
 
-ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform, QObject* parent)
+ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform,
+                         QObject* parent)
     : QObject(parent), dialogs_(dialogs), platform_(platform) {
     state_.appPath = appPath;
     installDefaultFiles(appPath);
@@ -27,17 +28,23 @@ ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& pla
 }
 
 ZenoProgram::~ZenoProgram() {
-    if (session_) session_->Form_Terminate();
+    if (session_)
+        session_->Form_Terminate();
 }
 
 bool ZenoProgram::start() {
-    if (!session_->Form_Load()) return false;
+    if (!session_->Form_Load())
+        return false;
     form1_->show();
     return true;
 }
 
-void ZenoProgram::shutdown() { session_->Einde(); }
+void ZenoProgram::shutdown() {
+    session_->Einde();
+}
 
-bool ZenoProgram::hasEnded() const { return session_->hasEnded(); }
+bool ZenoProgram::hasEnded() const {
+    return session_->hasEnded();
+}
 
 }  // namespace zeno

@@ -20,7 +20,8 @@ class Session;
 class ZenoProgram : public QObject {
     Q_OBJECT
 public:
-    ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform, QObject* parent = nullptr);
+    ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform,
+                QObject* parent = nullptr);
     ~ZenoProgram() override;
 
     // Installs missing default files, then runs the main window's start-up and shows it.

@@ -54,7 +54,8 @@ private slots:
         FakeAgwServer engine;
         Install install;
         installInto(install, engine.port());
-        if (QTest::currentTestFailed()) return;
+        if (QTest::currentTestFailed())
+            return;
 
         QProcess zeno;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -67,8 +68,8 @@ private slots:
         QVERIFY2(engine.waitForCount('X', 2, 10000), zeno.readAll().constData());
 
         // The executable alone brought its texts and sounds.
-        for (const char* name : {"alarm.wav", "bell.wav", "ctext.txt", "bye.txt", "help.txt", "info.txt",
-                                 "sendtxt1.txt", "pmsinfo1.txt"})
+        for (const char* name : {"alarm.wav", "bell.wav", "ctext.txt", "bye.txt", "help.txt",
+                                 "info.txt", "sendtxt1.txt", "pmsinfo1.txt"})
             QVERIFY2(QFile::exists(install.dir.filePath(QLatin1String(name))), name);
 
         ::kill(zeno.processId(), signal);
@@ -77,7 +78,8 @@ private slots:
         QCOMPARE(zeno.exitCode(), 0);
         // Written at the end (the file given to it had no application path in it).
         const QByteArray ini = readAll(install.dir.filePath(QStringLiteral("zeno.ini")));
-        QVERIFY2(ini.contains(";apppath " + install.dir.path().toLatin1() + "\r\n"), ini.constData());
+        QVERIFY2(ini.contains(";apppath " + install.dir.path().toLatin1() + "\r\n"),
+                 ini.constData());
         QTRY_COMPARE(engine.clientCount(), 0);
     }
 };

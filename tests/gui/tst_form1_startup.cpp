@@ -35,8 +35,8 @@ private slots:
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<bool>("invalidCallMessage");
         QTest::newRow("no settings file") << QByteArray() << false << false;
-        QTest::newRow("MYCALL stored") << QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n")
-                                       << true << false;
+        QTest::newRow("MYCALL stored")
+            << QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n") << true << false;
         // An empty file cannot be read: the reader says so before the question.
         QTest::newRow("empty file") << QByteArray() << true << true;
     }
@@ -46,13 +46,16 @@ private slots:
         QFETCH(bool, fileExists);
         QFETCH(bool, invalidCallMessage);
         ZenoFixture f;
-        if (fileExists) f.writeFile(QStringLiteral("zeno.ini"), settingsFile);
-        if (invalidCallMessage) f.dialogs.expectMessage(QStringLiteral("No valid Callsign"));
+        if (fileExists)
+            f.writeFile(QStringLiteral("zeno.ini"), settingsFile);
+        if (invalidCallMessage)
+            f.dialogs.expectMessage(QStringLiteral("No valid Callsign"));
         f.dialogs.expectInput(kCallTitle, QStringLiteral("pa3xyz"));
 
         QVERIFY(f.start());
-        QCOMPARE(f.dialogs.shown.last().text,
-                 QStringLiteral("Before you can use this program you\rneed to enter your Call Sign:"));
+        QCOMPARE(
+            f.dialogs.shown.last().text,
+            QStringLiteral("Before you can use this program you\rneed to enter your Call Sign:"));
         QCOMPARE(f.state().settings.callsign, QStringLiteral("PA3XYZ"));
         QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3XYZ"));
         QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
@@ -96,7 +99,8 @@ private slots:
         QVERIFY(f.link().isUp());
         // start registers once; the "P" frame registers again.
         QVERIFY(f.server.waitForCount('X', 2));
-        for (const auto& frame : f.server.receivedOfKind('X')) QCOMPARE(frame.callFrom, QStringLiteral("PA3XYZ"));
+        for (const auto& frame : f.server.receivedOfKind('X'))
+            QCOMPARE(frame.callFrom, QStringLiteral("PA3XYZ"));
         QCOMPARE(f.state().link.LinkAddress, QStringLiteral("PA3XYZ"));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
@@ -111,9 +115,10 @@ private slots:
         const auto& box = f.dialogs.shown.first();
         QCOMPARE(box.icon, MsgIcon::Exclamation);
         QCOMPARE(box.buttons, MsgButtons::YesNo);
-        QCOMPARE(box.text, QStringLiteral("Cannot connect to AGW Packet Engine! Is it running?\r\r"
-                                          "ZENO need the AGW Packet Engine to communicate with your modem or "
-                                          "soundcard.\r\rDo you want to run ZENO anyway?"));
+        QCOMPARE(box.text,
+                 QStringLiteral("Cannot connect to AGW Packet Engine! Is it running?\r\r"
+                                "ZENO need the AGW Packet Engine to communicate with your modem or "
+                                "soundcard.\r\rDo you want to run ZENO anyway?"));
     }
 
     void noEngineAndYesRunsWithoutIt() {
@@ -167,9 +172,10 @@ private slots:
         // A directory in the file's place cannot be replaced by a file, even by root.
         QVERIFY(QFile::remove(f.file(QStringLiteral("zeno.ini"))));
         QVERIFY(QDir(f.appPath()).mkdir(QStringLiteral("zeno.ini")));
-        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::Ok,
-                                QStringLiteral("Could not write to disk. Is the disk write-protected (CD-ROM)? "
-                                               "If so, then please install this program to your HD first."));
+        f.dialogs.expectMessage(
+            kProgramTitle, MsgAnswer::Ok,
+            QStringLiteral("Could not write to disk. Is the disk write-protected (CD-ROM)? "
+                           "If so, then please install this program to your HD first."));
         f.close();
         QVERIFY(f.hasEnded());
         QVERIFY(f.server.waitForClients(0));

@@ -53,8 +53,8 @@ private slots:
             box->button(QMessageBox::Yes)->click();
         });
         const MsgAnswer answer = dialogs.message(QStringLiteral("First line\rSecond line"),
-                                                 QStringLiteral("Clear MHeard List"), MsgIcon::Exclamation,
-                                                 MsgButtons::YesNo);
+                                                 QStringLiteral("Clear MHeard List"),
+                                                 MsgIcon::Exclamation, MsgButtons::YesNo);
         QCOMPARE(answer, MsgAnswer::Yes);
         QCOMPARE(seenText, QStringLiteral("First line\nSecond line"));  // CR shown as a line break
         QCOMPARE(seenTitle, QStringLiteral("Clear MHeard List"));
@@ -64,7 +64,8 @@ private slots:
     void escapeOnAQuestionMeansNo() {
         QtDialogs dialogs;
         whenShown<QMessageBox>([](QMessageBox* box) { box->reject(); });
-        QCOMPARE(dialogs.message(QStringLiteral("Sure?"), QStringLiteral("Q"), MsgIcon::Question, MsgButtons::YesNo),
+        QCOMPARE(dialogs.message(QStringLiteral("Sure?"), QStringLiteral("Q"), MsgIcon::Question,
+                                 MsgButtons::YesNo),
                  MsgAnswer::No);
     }
 
@@ -75,26 +76,29 @@ private slots:
             box->setTextValue(QStringLiteral("pa3xyz"));
             box->accept();
         });
-        QCOMPARE(dialogs.input(QStringLiteral("Enter the callsign or string:"), QStringLiteral("Filter"),
-                               QStringLiteral("RS0ISS*")),
+        QCOMPARE(dialogs.input(QStringLiteral("Enter the callsign or string:"),
+                               QStringLiteral("Filter"), QStringLiteral("RS0ISS*")),
                  QStringLiteral("pa3xyz"));
 
         whenShown<QInputDialog>([](QInputDialog* box) {
             box->setTextValue(QStringLiteral("typed, then cancelled"));
             box->reject();
         });
-        QCOMPARE(dialogs.input(QStringLiteral("Prompt"), QStringLiteral("Title"), QString()), QString());
+        QCOMPARE(dialogs.input(QStringLiteral("Prompt"), QStringLiteral("Title"), QString()),
+                 QString());
     }
 
     void printingWithoutAPrinterOffersAPdf() {
-        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed here; this case is for none");
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a printer is installed here; this case is for none");
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("monitor.pdf"));
         ScriptedDialogs dialogs;
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
         dialogs.expectSaveFile(pdf);
         DesktopPlatform platform(dialogs);
-        QCOMPARE(platform.printText(QStringLiteral("ZENO Monitor"), QStringLiteral("Fm N0CALL To CQ\r\nHello\r\n")),
+        QCOMPARE(platform.printText(QStringLiteral("ZENO Monitor"),
+                                    QStringLiteral("Fm N0CALL To CQ\r\nHello\r\n")),
                  PrintOutcome::Printed);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -103,10 +107,12 @@ private slots:
 
         // Declining the PDF is "not ready"; cancelling the file dialog is "cancelled".
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::No);
-        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")), PrintOutcome::NotReady);
+        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")),
+                 PrintOutcome::NotReady);
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
         dialogs.expectSaveFile(QString());
-        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")), PrintOutcome::Cancelled);
+        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")),
+                 PrintOutcome::Cancelled);
         QVERIFY(dialogs.problems().isEmpty());
     }
 };

@@ -25,7 +25,8 @@ bool FakePlatform::openWebLink(const QString& url) {
 }
 
 PrintOutcome FakePlatform::printText(const QString& documentName, const QString& text) {
-    if (!printerReady_) return PrintOutcome::NotReady;
+    if (!printerReady_)
+        return PrintOutcome::NotReady;
     printed << PrintJob{documentName, text};
     return PrintOutcome::Printed;
 }

@@ -37,10 +37,10 @@ public:
     }
 
     // What happened
-    QStringList played;               // wave files, in order
+    QStringList played;  // wave files, in order
     int beeps = 0;
-    QList<int> waits;                 // milliseconds, in order
-    QStringList editorFiles;          // files opened in the text editor
+    QList<int> waits;         // milliseconds, in order
+    QStringList editorFiles;  // files opened in the text editor
     QList<ProgramRun> programs;
     QStringList webLinks;
     QList<PrintJob> printed;

@@ -8,12 +8,18 @@ namespace {
 
 QString kindName(ScriptedDialogs::Kind kind) {
     switch (kind) {
-        case ScriptedDialogs::Kind::Message: return QStringLiteral("message");
-        case ScriptedDialogs::Kind::Input: return QStringLiteral("input");
-        case ScriptedDialogs::Kind::OpenFile: return QStringLiteral("open file");
-        case ScriptedDialogs::Kind::SaveFile: return QStringLiteral("save file");
-        case ScriptedDialogs::Kind::Color: return QStringLiteral("colour");
-        case ScriptedDialogs::Kind::Font: return QStringLiteral("font");
+        case ScriptedDialogs::Kind::Message:
+            return QStringLiteral("message");
+        case ScriptedDialogs::Kind::Input:
+            return QStringLiteral("input");
+        case ScriptedDialogs::Kind::OpenFile:
+            return QStringLiteral("open file");
+        case ScriptedDialogs::Kind::SaveFile:
+            return QStringLiteral("save file");
+        case ScriptedDialogs::Kind::Color:
+            return QStringLiteral("colour");
+        case ScriptedDialogs::Kind::Font:
+            return QStringLiteral("font");
     }
     return {};
 }
@@ -58,7 +64,8 @@ ScriptedDialogs& ScriptedDialogs::expectFont(const QString& answer) {
 QStringList ScriptedDialogs::problems() const {
     QStringList all = unexpected_;
     for (const Expectation& e : expected_)
-        all << QStringLiteral("expected %1 box \"%2\" was never shown").arg(kindName(e.kind), e.title);
+        all << QStringLiteral("expected %1 box \"%2\" was never shown")
+                   .arg(kindName(e.kind), e.title);
     return all;
 }
 
@@ -75,13 +82,15 @@ std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box
         const Expectation& next = expected_.first();
         const bool matches = next.kind == box.kind && (!titled || next.title == box.title) &&
                              (next.text.isEmpty() || next.text == box.text);
-        if (matches) return expected_.takeFirst();
+        if (matches)
+            return expected_.takeFirst();
     }
     const QString problem =
-        QStringLiteral("unexpected %1%2").arg(describe(box),
-            expected_.isEmpty() ? QString()
-                                : QStringLiteral(" (next expected: %1 \"%2\")")
-                                      .arg(kindName(expected_.first().kind), expected_.first().title));
+        QStringLiteral("unexpected %1%2")
+            .arg(describe(box), expected_.isEmpty() ? QString()
+                                                    : QStringLiteral(" (next expected: %1 \"%2\")")
+                                                          .arg(kindName(expected_.first().kind),
+                                                               expected_.first().title));
     unexpected_ << problem;
     QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
     return std::nullopt;
@@ -90,31 +99,35 @@ std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box
 MsgAnswer ScriptedDialogs::message(const QString& text, const QString& title, MsgIcon icon,
                                    MsgButtons buttons) {
     const auto e = take({Kind::Message, title, text, icon, buttons, {}});
-    if (!e) return buttons == MsgButtons::Ok ? MsgAnswer::Ok
-                 : buttons == MsgButtons::YesNo ? MsgAnswer::No
-                                                : MsgAnswer::Cancel;
+    if (!e)
+        return buttons == MsgButtons::Ok      ? MsgAnswer::Ok
+               : buttons == MsgButtons::YesNo ? MsgAnswer::No
+                                              : MsgAnswer::Cancel;
     return e->answer;
 }
 
-QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
-    const auto e = take({Kind::Input, title, prompt, MsgIcon::None, MsgButtons::OkCancel, defaultText});
+QString ScriptedDialogs::input(const QString& prompt, const QString& title,
+                               const QString& defaultText) {
+    const auto e =
+        take({Kind::Input, title, prompt, MsgIcon::None, MsgButtons::OkCancel, defaultText});
     return e ? e->textAnswer : QString();
 }
 
 QString ScriptedDialogs::openFileName(const FileRequest& request) {
-    const auto e = take({Kind::OpenFile, request.title, request.title, MsgIcon::None, MsgButtons::OkCancel,
-                         request.proposedName});
+    const auto e = take({Kind::OpenFile, request.title, request.title, MsgIcon::None,
+                         MsgButtons::OkCancel, request.proposedName});
     return e ? e->textAnswer : QString();
 }
 
 QString ScriptedDialogs::saveFileName(const FileRequest& request) {
-    const auto e = take({Kind::SaveFile, request.title, request.title, MsgIcon::None, MsgButtons::OkCancel,
-                         request.proposedName});
+    const auto e = take({Kind::SaveFile, request.title, request.title, MsgIcon::None,
+                         MsgButtons::OkCancel, request.proposedName});
     return e ? e->textAnswer : QString();
 }
 
 int ScriptedDialogs::chooseColor(int initialRgb) {
-    const auto e = take({Kind::Color, {}, QString::number(initialRgb), MsgIcon::None, MsgButtons::OkCancel, {}});
+    const auto e = take(
+        {Kind::Color, {}, QString::number(initialRgb), MsgIcon::None, MsgButtons::OkCancel, {}});
     return e ? e->colorAnswer : -1;
 }
 

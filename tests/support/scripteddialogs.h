@@ -20,7 +20,7 @@ public:
     struct Box {
         Kind kind = Kind::Message;
         QString title;
-        QString text;         // message text, input prompt, or file dialog title
+        QString text;  // message text, input prompt, or file dialog title
         MsgIcon icon = MsgIcon::None;
         MsgButtons buttons = MsgButtons::Ok;
         QString defaultText;  // input default, proposed file name, current font
