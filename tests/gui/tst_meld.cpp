@@ -1,10 +1,11 @@
 // The popup: shown without blocking, one at a time, gone at its fifth tick.
-#include "config/firstrun.h"
+#include "config/appstate.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "ui/meld.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -13,69 +14,42 @@
 using namespace zeno;
 using namespace zeno::test;
 
-namespace {
-
-Meld* popupOf(const ZenoFixture& f) {
-    return f.form1().findChild<Meld*>(QStringLiteral("Meld"));
-}
-
-// Deletes what deleteLater() left for the event loop.
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-}  // namespace
-
 class TestMeld : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { failOnUnexpectedWarnings(); }
-
-    void looksAsDesigned() {
-        ZenoFixture f;
-        f.writeStationSettings();
-        QVERIFY(f.start());
-        f.form1().showPopup(QStringLiteral("Station N1AAA is paging you."));
-        Meld* popup = popupOf(f);
-        QVERIFY(popup);
-        QCOMPARE(popup->windowTitle(), QStringLiteral("ZENO"));
-        QCOMPARE(popup->Command1->text(), QStringLiteral("OK"));
-        QCOMPARE(popup->Timer1->interval(), 1000);
-        QVERIFY(popup->Timer1->isActive());
-        QVERIFY(QFontInfo(popup->Label1->font()).fixedPitch());
-        QVERIFY(!popup->isModal());
-        QCOMPARE(popup->PopupSeconds, 0);
+    void init() {
+        failOnUnexpectedWarnings();
+        f_ = std::make_unique<ZenoFixture>();
+        f_->writeStationSettings();
+        QVERIFY(f_->start());
     }
 
-    void closesItselfAtTheFifthTick() {
-        ZenoFixture f;
-        f.writeStationSettings();
-        QVERIFY(f.start());
-        f.form1().showPopup(QStringLiteral("Disconnected from station N1AAA"));
-        QPointer<Meld> popup = popupOf(f);
-        QVERIFY(popup);
+    void cleanup() { f_.reset(); }
+
+    void showsWithoutBlockingAndClosesAtTheFifthTick() {
+        QVERIFY(f_->tickUntil([&] { return !f_->state().link.EngineInitText.isEmpty(); }));
+        QPointer<Meld> popup = show("Station N1AAA is paging you.");
+        popup->Timer1->stop();  // the test counts its seconds
+        QVERIFY(!popup->isModal());
+        // The window goes on: frames are still taken while it is open.
+        f_->server.sendHeard(QStringLiteral("N0CALL>CQ:x"));
+        QVERIFY(f_->tickUntil([&] { return f_->find<QListWidget>("List1")->count() == 1; }));
         for (int second = 1; second <= 4; ++second) {
             popup->Timer1_Timer();
             flushDeletes();
             QVERIFY2(popup && popup->isVisible(), qPrintable(QString::number(second)));
         }
         popup->Timer1_Timer();
-        QVERIFY(popup->isHidden());
         flushDeletes();
         QVERIFY(popup.isNull());
     }
 
     void secondMessageKeepsTheCount() {
-        ZenoFixture f;
-        f.writeStationSettings();
-        QVERIFY(f.start());
-        f.form1().showPopup(QStringLiteral("first"));
-        QPointer<Meld> popup = popupOf(f);
+        QPointer<Meld> popup = show("first");
         for (int i = 0; i < 3; ++i)
             popup->Timer1_Timer();
-        f.form1().showPopup(QStringLiteral("second"));
-        QCOMPARE(popupOf(f), popup.data());
+        QCOMPARE(show("second"), popup.data());
         QCOMPARE(popup->Label1->text(), QStringLiteral("second"));
         popup->Timer1_Timer();
         QVERIFY(popup->isVisible());
@@ -84,39 +58,38 @@ private slots:
         QVERIFY(popup.isNull());
 
         // A message after that opens a new popup with a new count.
-        f.form1().showPopup(QStringLiteral("third"));
-        QPointer<Meld> next = popupOf(f);
-        QVERIFY(next);
+        Meld* next = show("third");
         QCOMPARE(next->PopupSeconds, 0);
         QCOMPARE(next->Label1->text(), QStringLiteral("third"));
     }
 
-    void okClosesAtOnce() {
-        ZenoFixture f;
-        f.writeStationSettings();
-        QVERIFY(f.start());
-        f.form1().showPopup(QStringLiteral("x"));
-        QPointer<Meld> popup = popupOf(f);
+    void okClosesAtOnceAndTheNextMessageGetsANewPopup() {
+        QPointer<Meld> popup = show("x");
         popup->Command1->click();
         QVERIFY(popup->isHidden());
-        // A message before the closed popup is deleted gets a new one.
-        f.form1().showPopup(QStringLiteral("y"));
-        flushDeletes();
-        QVERIFY(popup.isNull());
-        QVERIFY(popupOf(f));
-        QCOMPARE(popupOf(f)->Label1->text(), QStringLiteral("y"));
-        QVERIFY(popupOf(f)->isVisible());
+        QPointer<Meld> next = show("y");  // before the closed one is deleted
+        QVERIFY(next != popup);
+        next->Timer1->setInterval(1);  // its own timer, quickly
+        QTRY_VERIFY_WITH_TIMEOUT(popup.isNull() && next.isNull(), 5000);
     }
 
-    void runsOnItsOwnTimer() {
-        ZenoFixture f;
-        f.writeStationSettings();
-        QVERIFY(f.start());
-        f.form1().showPopup(QStringLiteral("x"));
-        QPointer<Meld> popup = popupOf(f);
-        popup->Timer1->setInterval(1);  // the real timer, quickly
-        QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), 5000);
+private:
+    // Shows a message as the main window does; returns the one popup open.
+    Meld* show(const char* text) {
+        f_->form1().showPopup(QString::fromLatin1(text));
+        QList<Meld*> open = f_->form1().findChildren<Meld*>(QStringLiteral("Meld"));
+        open.removeIf([](const Meld* popup) { return popup->isHidden(); });
+        if (open.size() != 1 || open.first()->Label1->text() != QLatin1String(text))
+            qFatal("not one popup with the message");
+        return open.first();
     }
+
+    // Deletes what deleteLater() left for the event loop.
+    static void flushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::unique_ptr<ZenoFixture> f_;
 };
 
 QTEST_MAIN(TestMeld)

@@ -2,97 +2,68 @@
 
 #include "config/settingsview.h"
 
+#include <QList>
 #include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QVariant>
 
 namespace zeno::test {
 
-// The main window as the settings code sees it: keeps what it is told and logs every call.
+// The main window as the settings code sees it: logs every change as "name arguments" and
+// keeps the boxes' entries and texts, which the code reads back.
 class FakeSettingsView : public SettingsView {
 public:
     QStringList calls;
-    QString callsign;
     QMap<HistoryBox, QStringList> entries;
     QMap<HistoryBox, QString> texts;
-    QString monitorFont;
-    int monitorText = -2;
-    int monitorBackground = -2;
-    int dataBoxFore = -2;
-    int dataBoxBack = -2;
-    bool autoScroll = false;
-    bool beaconOn = false;
     TwipsGeometry geometry;
-    QSizeF screen{19200, 14400};
-    bool maximized = false;
 
-    void showCallsign(const QString& c) override {
-        calls << QStringLiteral("showCallsign");
-        callsign = c;
+    // The arguments of the last call of that name; null when there was none.
+    QString last(const QString& name) const {
+        for (auto call = calls.crbegin(); call != calls.crend(); ++call) {
+            if (call->section(u' ', 0, 0) == name)
+                return call->section(u' ', 1);
+        }
+        return {};
     }
+    QStringList callsStartingWith(const QString& prefix) const {
+        return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix)));
+    }
+
+    void showCallsign(const QString& callsign) override { log("showCallsign", callsign); }
     void setHistory(HistoryBox box, const QStringList& list) override {
-        calls << QStringLiteral("setHistory %1").arg(int(box));
+        log("setHistory", int(box));
         entries[box] = list;
     }
     void selectFirstEntry(HistoryBox box) override {
-        calls << QStringLiteral("selectFirstEntry %1").arg(int(box));
+        log("selectFirstEntry", int(box));
         if (!entries.value(box).isEmpty())
             texts[box] = entries.value(box).first();
     }
     QString boxText(HistoryBox box) const override { return texts.value(box); }
     void setBoxText(HistoryBox box, const QString& text) override {
-        calls << QStringLiteral("setBoxText %1").arg(int(box));
+        log("setBoxText", int(box));
         texts[box] = text;
     }
-    void setMonitorFont(const QString& family) override {
-        calls << QStringLiteral("setMonitorFont");
-        monitorFont = family;
-    }
-    void setMonitorColors(int text, int background) override {
-        calls << QStringLiteral("setMonitorColors");
-        monitorText = text;
-        monitorBackground = background;
-    }
-    void setDataBoxColors(int fore, int back) override {
-        calls << QStringLiteral("setDataBoxColors");
-        dataBoxFore = fore;
-        dataBoxBack = back;
-    }
-    void setAutoScrollChecked(bool checked) override {
-        calls << QStringLiteral("setAutoScrollChecked");
-        autoScroll = checked;
-    }
-    void showBeaconOn() override {
-        calls << QStringLiteral("showBeaconOn");
-        beaconOn = true;
-    }
+    void setMonitorFont(const QString& family) override { log("setMonitorFont", family); }
+    void setMonitorColors(int text, int back) override { log("setMonitorColors", text, back); }
+    void setDataBoxColors(int fore, int back) override { log("setDataBoxColors", fore, back); }
+    void setAutoScrollChecked(bool checked) override { log("setAutoScrollChecked", checked); }
+    void showBeaconOn() override { log("showBeaconOn"); }
     TwipsGeometry windowGeometry() const override { return geometry; }
-    QSizeF screenSize() const override { return screen; }
-    void setWindowLeft(double twips) override {
-        calls << QStringLiteral("setWindowLeft %1").arg(twips);
-        geometry.left = twips;
-    }
-    void setWindowTop(double twips) override {
-        calls << QStringLiteral("setWindowTop %1").arg(twips);
-        geometry.top = twips;
-    }
-    void setWindowSize(double width, double height) override {
-        calls << QStringLiteral("setWindowSize %1 %2").arg(width).arg(height);
-        geometry.width = width;
-        geometry.height = height;
-    }
-    void maximizeWindow() override {
-        calls << QStringLiteral("maximizeWindow");
-        maximized = true;
-    }
+    QSizeF screenSize() const override { return {19200, 14400}; }
+    void setWindowLeft(double twips) override { log("setWindowLeft", twips); }
+    void setWindowTop(double twips) override { log("setWindowTop", twips); }
+    void setWindowSize(double w, double h) override { log("setWindowSize", w, h); }
+    void maximizeWindow() override { log("maximizeWindow"); }
 
-    // Calls whose text starts with this.
-    QStringList callsStartingWith(const QString& prefix) const {
-        QStringList found;
-        for (const QString& c : calls) {
-            if (c.startsWith(prefix))
-                found << c;
-        }
-        return found;
+private:
+    template <typename... Args>
+    void log(const char* name, const Args&... args) {
+        QStringList words{QString::fromLatin1(name)};
+        (words.append(QVariant(args).toString()), ...);
+        calls << words.join(u' ');
     }
 };
 

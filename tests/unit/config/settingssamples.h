@@ -59,63 +59,38 @@ inline Settings otherSettings() {
     s.callsign = QStringLiteral("OTHER");
     s.toCall = QStringLiteral("X");
     s.digistation = QStringLiteral("Y");
+    s.monitorFont = QStringLiteral("Other");
+    s.alarmHeaderText = s.alarmDataText = s.aprs = s.txDataDefault = s.bbsPassword = s.defaultFor =
+        s.defaultMessage = s.defaultAprsText = QStringLiteral("x");
     s.radioPort = 1;
     s.alarmMode = 1;
-    s.monitorFont = QStringLiteral("Other");
     s.beaconInterval = 11;
-    s.autoScroll = 7;
-    s.beacon = 7;
-    s.headerColor = 7;
-    s.dataColor = 7;
-    s.screenColor = 7;
-    s.alarmHeaderText = QStringLiteral("x");
-    s.alarmDataText = QStringLiteral("x");
-    s.aprs = QStringLiteral("x");
-    s.aprsEnabled = 7;
-    s.selectedBeacon = 7;
+    s.autoScroll = s.beacon = s.headerColor = s.dataColor = s.screenColor = s.aprsEnabled =
+        s.selectedBeacon = s.savePosition = s.dataBoxForeColor = s.dataBoxBackColor = s.zenoTag =
+            s.bbsMode = s.swlMode = s.logDigipeatedMessages = 7;
+    s.hSize = s.vSize = s.leftPos = s.topPos = 7;
     for (int i = 0; i < kHistoryBoxCount; ++i)
         s.history(static_cast<HistoryBox>(i)) = {QStringLiteral("old")};
-    s.savePosition = 7;
-    s.hSize = s.vSize = s.leftPos = s.topPos = 7;
-    s.dataBoxForeColor = s.dataBoxBackColor = 7;
-    s.txDataDefault = QStringLiteral("x");
-    s.zenoTag = 7;
-    s.bbsMode = 7;
-    s.bbsPassword = QStringLiteral("x");
-    s.swlMode = 7;
-    s.logDigipeatedMessages = 7;
-    s.defaultFor = QStringLiteral("x");
-    s.defaultMessage = QStringLiteral("x");
-    s.defaultAprsText = QStringLiteral("x");
     return s;
 }
 
+// The lines of a file without their ends.
 inline QList<QByteArray> fileLines(const QByteArray& bytes) {
-    QList<QByteArray> lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
+    QList<QByteArray> lines = QByteArray(bytes).replace("\r\n", "\n").split('\n');
+    if (lines.last().isEmpty())
         lines.removeLast();
-    for (QByteArray& l : lines) {
-        if (l.endsWith('\r'))
-            l.chop(1);
-    }
     return lines;
 }
 
 inline QByteArray joinLines(const QList<QByteArray>& lines) {
-    QByteArray out;
-    for (const QByteArray& l : lines)
-        out += l + "\r\n";
-    return out;
+    return lines.join("\r\n") + "\r\n";
 }
 
 // The lines between a list's key line and its terminator.
 inline QList<QByteArray> listLines(const QByteArray& bytes, const QByteArray& key) {
     const QList<QByteArray> lines = fileLines(bytes);
-    QList<QByteArray> entries;
-    for (qsizetype i = lines.indexOf(key) + 1;
-         i > 0 && i < lines.size() && lines.at(i) != "[**end**]"; ++i)
-        entries << lines.at(i);
-    return entries;
+    const qsizetype first = lines.indexOf(key) + 1;
+    return lines.mid(first, lines.indexOf("[**end**]", first) - first);
 }
 
 // Replaces the entries of a list in a file's bytes.

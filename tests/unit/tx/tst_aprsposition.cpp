@@ -10,20 +10,17 @@ using namespace zeno;
 
 namespace {
 
+template <typename... T>
+void row(const char* name, const T&... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
 CoordinateFields example() {
-    CoordinateFields f;
-    f.latDegrees = QStringLiteral("52");
-    f.latMinutes = QStringLiteral("58");
-    f.latHundredths = QStringLiteral("23");
-    f.northSouth = QStringLiteral("N");
-    f.lonDegrees = QStringLiteral("000");
-    f.lonMinutes = QStringLiteral("02");
-    f.lonHundredths = QStringLiteral("77");
-    f.eastWest = QStringLiteral("W");
-    return f;
+    return {"52", "58", "23", "N", "000", "02", "77", "W"};
 }
 
 const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
+const QString kAgain = QStringLiteral("Do you want to try to enter your coordinates again?");
 
 }  // namespace
 
@@ -31,11 +28,23 @@ class TestAprsPosition : public QObject {
     Q_OBJECT
 
 private slots:
-    void headerOfTheExample() {
+    void theExample() {
         const AprsIcon home = aprsIcons().at(4 - 2);
         QCOMPARE(home.name, QStringLiteral("Home"));
-        QCOMPARE(positionHeader(example(), home.table, home.code), kHeader);
-        QCOMPARE(kHeader.size(), kPositionHeaderLength);
+        CoordinateFields f = example();
+        f.northSouth = QStringLiteral(" n");  // normalised in the header and the question
+        QCOMPARE(positionHeader(f, home.table, home.code), kHeader);
+        QCOMPARE(setupConfirmationText(f, home.name),
+                 QStringLiteral("Your latitude is: 52.58.23N\rYour longitude is: 000.02.77W\r"
+                                "Your selected Icon is: Home\r\rIs this correct?"));
+
+        // The stored value gives the setup the same fields back.
+        const auto stored = storedPosition(kHeader + QStringLiteral("comment"));
+        QVERIFY(stored);
+        QCOMPARE(positionHeader(stored->fields, stored->table, stored->code), kHeader);
+        QCOMPARE(storedPosition(QStringLiteral("=5258.23n/00002.77w-"))->fields.eastWest,
+                 QStringLiteral("W"));
+        QVERIFY(!storedPosition(kHeader.left(19)));
     }
 
     void informationField_data() {
@@ -44,14 +53,11 @@ private slots:
         QTest::addColumn<int>("zenoTag");
         QTest::addColumn<QString>("information");
         const QString stored = kHeader + QStringLiteral("old comment {ZENO30}");
-        QTest::newRow("comment and tag")
-            << stored << "73' Via Satellite" << 0 << kHeader + "73' Via Satellite {ZENO30}";
-        QTest::newRow("tag dropped")
-            << stored << "73' Via Satellite" << -1 << kHeader + "73' Via Satellite";
-        QTest::newRow("comment trimmed") << stored << "  hi  " << -1 << kHeader + "hi";
-        QTest::newRow("empty comment, tag right after header")
-            << stored << "" << 0 << kHeader + " {ZENO30}";
-        QTest::newRow("only the header") << kHeader << "" << -1 << kHeader;
+        const QString comment = QStringLiteral("73' Via Satellite");
+        row("comment and tag", stored, comment, 0, kHeader + comment + " {ZENO30}");
+        row("tag dropped", stored, comment, -1, kHeader + comment);
+        row("comment trimmed", stored, QStringLiteral("  hi  "), -1, kHeader + "hi");
+        row("empty comment, tag after the header", stored, QString(), 0, kHeader + " {ZENO30}");
     }
 
     void informationField() {
@@ -63,83 +69,46 @@ private slots:
     }
 
     void coordinateChecks_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("boxes");  // the eight boxes, split at '|'
         QTest::addColumn<bool>("latWrong");
         QTest::addColumn<bool>("lonWrong");
-        QTest::newRow("example") << ""
-                                 << "" << false << false;
-        QTest::newRow("hundredths of one digit") << "latHundredths"
-                                                 << "5" << true << false;
-        QTest::newRow("lower-case n") << "northSouth"
-                                      << "n" << false << false;
-        QTest::newRow("blank around S") << "northSouth"
-                                        << " S " << false << false;
-        QTest::newRow("hemisphere X") << "northSouth"
-                                      << "X" << true << false;
-        QTest::newRow("hemisphere empty") << "northSouth"
-                                          << "" << true << false;
-        QTest::newRow("degrees not digits") << "latDegrees"
-                                            << "5a" << true << false;
-        QTest::newRow("negative minutes") << "latMinutes"
-                                          << "-1" << true << false;
-        QTest::newRow("latitude beyond the pole") << "latDegrees"
-                                                  << "91" << true << false;
-        QTest::newRow("sixty minutes") << "lonMinutes"
-                                       << "60" << false << true;
-        QTest::newRow("longitude two digits") << "lonDegrees"
-                                              << "01" << false << true;
-        QTest::newRow("longitude 181") << "lonDegrees"
-                                       << "181" << false << true;
-        QTest::newRow("longitude 180 exactly") << "lonDegrees"
-                                               << "180" << false << true;  // 180°02.77'
-        QTest::newRow("lower-case e") << "eastWest"
-                                      << "e" << false << false;
-        QTest::newRow("hemisphere N on longitude") << "eastWest"
-                                                   << "N" << false << true;
+        row("example", "52|58|23|N|000|02|77|W", false, false);
+        row("blank lower-case hemispheres", "52|58|23| s |000|02|77|e ", false, false);
+        row("hundredths of one digit", "52|58|5|N|000|02|77|W", true, false);
+        row("hemisphere X", "52|58|23|X|000|02|77|W", true, false);
+        row("hemisphere empty", "52|58|23||000|02|77|W", true, false);
+        row("degrees not digits", "5a|58|23|N|000|02|77|W", true, false);
+        row("negative minutes", "52|-1|23|N|000|02|77|W", true, false);
+        row("latitude beyond the pole", "91|58|23|N|000|02|77|W", true, false);
+        row("the pole and the date line", "90|00|00|S|180|00|00|E", false, false);
+        row("past the pole", "90|00|01|N|180|00|00|E", true, false);
+        row("past the date line", "00|00|00|N|180|00|01|E", false, true);
+        row("sixty minutes", "52|58|23|N|000|60|77|W", false, true);
+        row("longitude two digits", "52|58|23|N|01|02|77|W", false, true);
+        row("longitude 181", "52|58|23|N|181|02|77|W", false, true);
+        row("hemisphere N on longitude", "52|58|23|N|000|02|77|N", false, true);
     }
 
     void coordinateChecks() {
-        QFETCH(QString, field);
-        QFETCH(QString, value);
+        QFETCH(QString, boxes);
         QFETCH(bool, latWrong);
         QFETCH(bool, lonWrong);
-        CoordinateFields f = example();
-        const std::map<QString, QString*> fields = {
-            {"latDegrees", &f.latDegrees},       {"latMinutes", &f.latMinutes},
-            {"latHundredths", &f.latHundredths}, {"northSouth", &f.northSouth},
-            {"lonDegrees", &f.lonDegrees},       {"lonMinutes", &f.lonMinutes},
-            {"lonHundredths", &f.lonHundredths}, {"eastWest", &f.eastWest}};
-        if (!field.isEmpty())
-            *fields.at(field) = value;
+        const QStringList b = boxes.split(QLatin1Char('|'));
+        const CoordinateFields f{b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]};
         QCOMPARE(latitudeWrong(f), latWrong);
         QCOMPARE(longitudeWrong(f), lonWrong);
-    }
-
-    void polesAndDatelineAreOnTheGlobe() {
-        CoordinateFields f;
-        f.latDegrees = QStringLiteral("90");
-        f.lonDegrees = QStringLiteral("180");
-        QVERIFY(!latitudeWrong(f));
-        QVERIFY(!longitudeWrong(f));
-        f.latHundredths = QStringLiteral("01");
-        QVERIFY(latitudeWrong(f));
     }
 
     void wrongCoordinatesText_data() {
         QTest::addColumn<bool>("lat");
         QTest::addColumn<bool>("lon");
         QTest::addColumn<QString>("text");
-        QTest::newRow("latitude") << true << false
-                                  << "The Latitude is not in the correct format.\r\r"
-                                     "Do you want to try to enter your coordinates again?";
-        QTest::newRow("longitude") << false << true
-                                   << "\rThe Longitude is not in the correct format.\r\r"
-                                      "Do you want to try to enter your coordinates again?";
-        QTest::newRow("both") << true << true
-                              << "The Latitude is not in the correct format.\r\r"
-                                 "The Longitude is not in the correct format.\r\r"
-                                 "Do you want to try to enter your coordinates again?";
+        row("latitude", true, false, "The Latitude is not in the correct format.\r\r" + kAgain);
+        row("longitude", false, true, "\rThe Longitude is not in the correct format.\r\r" + kAgain);
+        row("both", true, true,
+            "The Latitude is not in the correct format.\r\r"
+            "The Longitude is not in the correct format.\r\r" +
+                kAgain);
     }
 
     void wrongCoordinatesText() {
@@ -149,53 +118,18 @@ private slots:
         QCOMPARE(coordinatesWrongText(lat, lon), text);
     }
 
-    void confirmationText() {
-        CoordinateFields f = example();
-        f.northSouth = QStringLiteral(" n");
-        QCOMPARE(setupConfirmationText(f, QStringLiteral("Home")),
-                 QStringLiteral("Your latitude is: 52.58.23N\rYour longitude is: 000.02.77W\r"
-                                "Your selected Icon is: Home\r\rIs this correct?"));
-        QCOMPARE(positionHeader(f, u'/', u'-'), kHeader);  // the hemisphere is normalised
-    }
-
-    void storedValueFillsTheSetup() {
-        const auto stored = storedPosition(kHeader + QStringLiteral("comment"));
-        QVERIFY(stored);
-        const CoordinateFields f = stored->fields;
-        const CoordinateFields e = example();
-        QCOMPARE(QStringList({f.latDegrees, f.latMinutes, f.latHundredths, f.northSouth}),
-                 QStringList({e.latDegrees, e.latMinutes, e.latHundredths, e.northSouth}));
-        QCOMPARE(QStringList({f.lonDegrees, f.lonMinutes, f.lonHundredths, f.eastWest}),
-                 QStringList({e.lonDegrees, e.lonMinutes, e.lonHundredths, e.eastWest}));
-        QCOMPARE(stored->table, QChar(u'/'));
-        QCOMPARE(stored->code, QChar(u'-'));
-        QCOMPARE(storedPosition(QStringLiteral("=5258.23n/00002.77w-"))->fields.eastWest,
-                 QStringLiteral("W"));
-        QVERIFY(!storedPosition(kHeader.left(19)));
-        QVERIFY(!storedPosition(QString()));
-    }
-
     void iconChoice_data() {
         QTest::addColumn<QList<int>>("selected");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("symbol");
-        QTest::newRow("nothing selected") << QList<int>{} << ""
-                                          << "\\S";
-        QTest::newRow("satellite") << QList<int>{2} << "Satellite"
-                                   << "\\S";
-        QTest::newRow("shuttle") << QList<int>{3} << "Shuttle"
-                                 << "/S";
-        QTest::newRow("repeater") << QList<int>{19} << "Repeater"
-                                  << "/m";
-        QTest::newRow("home HF") << QList<int>{16} << "Home HF"
-                                 << "\\-";
-        // Tested in the order 2, 8, 3, 4 ... 16, 18, 17, 19, 12 ... 15: the last one wins.
-        QTest::newRow("emergency after satellite") << QList<int>{8, 2} << "Emergency"
-                                                   << "\\!";
-        QTest::newRow("WX Service after Repeater") << QList<int>{12, 19} << "WX Service"
-                                                   << "/W";
-        QTest::newRow("Node after HF Gateway") << QList<int>{17, 18} << "Node"
-                                               << "/n";
+        row("nothing selected", QList<int>{}, "", "\\S");
+        row("satellite", QList<int>{2}, "Satellite", "\\S");
+        row("shuttle", QList<int>{3}, "Shuttle", "/S");
+        row("home HF", QList<int>{16}, "Home HF", "\\-");
+        // Tested in the order 2, 8, 3 ... 11, 16, 18, 17, 19, 12 ... 15: the last one wins.
+        row("emergency after satellite", QList<int>{8, 2}, "Emergency", "\\!");
+        row("WX Service after Repeater", QList<int>{12, 19}, "WX Service", "/W");
+        row("Node after HF Gateway", QList<int>{17, 18}, "Node", "/n");
     }
 
     void iconChoice() {
@@ -214,24 +148,16 @@ private slots:
         QVERIFY(picturesFor(u'/', u'x').isEmpty());
     }
 
-    void sendingNeedsHeaderAndSwitch_data() {
-        QTest::addColumn<QString>("aprs");
-        QTest::addColumn<int>("enabled");
-        QTest::addColumn<bool>("available");
-        QTest::newRow("set up") << kHeader << -1 << true;
-        QTest::newRow("switched off") << kHeader << 0 << false;
-        QTest::newRow("19 characters") << kHeader.left(19) << -1 << false;
-        QTest::newRow("nothing stored") << QString() << -1 << false;
-    }
-
     void sendingNeedsHeaderAndSwitch() {
-        QFETCH(QString, aprs);
-        QFETCH(int, enabled);
-        QFETCH(bool, available);
         Settings s;
-        s.aprs = aprs;
-        s.aprsEnabled = enabled;
-        QCOMPARE(aprsSendingAvailable(s), available);
+        s.aprs = kHeader;
+        s.aprsEnabled = -1;
+        QVERIFY(aprsSendingAvailable(s));
+        s.aprsEnabled = 0;
+        QVERIFY(!aprsSendingAvailable(s));
+        s.aprsEnabled = -1;
+        s.aprs.chop(1);
+        QVERIFY(!aprsSendingAvailable(s));
     }
 };
 

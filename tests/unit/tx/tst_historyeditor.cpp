@@ -6,17 +6,23 @@
 
 using namespace zeno;
 
+namespace {
+
+template <typename... T>
+void row(const char* name, const T&... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
+}  // namespace
+
 class TestHistoryEditor : public QObject {
     Q_OBJECT
 
 private slots:
     void modes() {
         QCOMPARE(historyEditorMode(0)->box, HistoryBox::TxData);
-        QCOMPARE(historyEditorMode(0)->caption, QStringLiteral("Edit TX-Data entries"));
         QCOMPARE(historyEditorMode(1)->box, HistoryBox::AprsData);
-        QCOMPARE(historyEditorMode(1)->caption, QStringLiteral("Edit TX-APRS Pos/Data entries"));
         QCOMPARE(historyEditorMode(2)->box, HistoryBox::MessageText);
-        QCOMPARE(historyEditorMode(2)->caption, QStringLiteral("Edit TX APRS-Messages entries"));
         QVERIFY(!historyEditorMode(3));
         QVERIFY(!historyEditorMode(-1));
     }
@@ -29,50 +35,32 @@ private slots:
         QCOMPARE(editor.lines().mid(0, 2), (QStringList{"one", "two"}));
         QCOMPARE(editor.lines().size(), 2 + 21);  // 25 entries looked at, 2 of them blank
         QCOMPARE(editor.lines().last(), QStringLiteral("x20"));
-        QCOMPARE(editor.selected(), -1);
     }
 
-    void addLine_data() {
+    void addAndEditLine_data() {
+        QTest::addColumn<bool>("edit");
         QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QStringList>("lines");
-        const QStringList start{"a", "b"};
-        QTest::newRow("added at the end") << -1 << "c" << QStringList{"a", "b", "c"};
-        QTest::newRow("empty answer") << -1 << "" << start;
-        QTest::newRow("same as the selected line") << 1 << "b" << start;
-        QTest::newRow("same as another line is added") << 1 << "a" << QStringList{"a", "b", "a"};
+        const QStringList three{"1", "2", "3"};
+        row("add at the end", false, -1, "4", three + QStringList{"4"});
+        row("add empty answer", false, -1, "", three);
+        row("add the selected line", false, 1, "2", three);
+        row("add another line again", false, 1, "1", three + QStringList{"1"});
+        row("edit moves the line to the end", true, 1, "two", QStringList{"1", "3", "two"});
+        row("edit unchanged", true, 1, "2", three);
+        row("edit cancelled", true, 1, "", three);
+        row("edit with nothing selected adds", true, -1, "4", three + QStringList{"4"});
     }
 
-    void addLine() {
+    void addAndEditLine() {
+        QFETCH(bool, edit);
         QFETCH(int, selected);
         QFETCH(QString, answer);
         QFETCH(QStringList, lines);
-        HistoryEditor editor({"a", "b"});
+        HistoryEditor editor({"1", "2", "3"});
         editor.select(selected);
-        editor.addLine(answer);
-        QCOMPARE(editor.lines(), lines);
-    }
-
-    void editLine_data() {
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QStringList>("lines");
-        const QStringList five{"1", "2", "3", "4", "5"};
-        QTest::newRow("third of five moves to the end")
-            << 2 << "three" << QStringList{"1", "2", "4", "5", "three"};
-        QTest::newRow("unchanged answer") << 2 << "3" << five;
-        QTest::newRow("cancelled") << 2 << "" << five;
-        QTest::newRow("nothing selected: added")
-            << -1 << "six" << QStringList{"1", "2", "3", "4", "5", "six"};
-    }
-
-    void editLine() {
-        QFETCH(int, selected);
-        QFETCH(QString, answer);
-        QFETCH(QStringList, lines);
-        HistoryEditor editor({"1", "2", "3", "4", "5"});
-        editor.select(selected);
-        editor.editLine(answer);
+        edit ? editor.editLine(answer) : editor.addLine(answer);
         QCOMPARE(editor.lines(), lines);
     }
 
@@ -93,15 +81,13 @@ private slots:
         HistoryEditor editor({});
         for (int i = 0; i < 40; ++i)
             editor.addLine(QStringLiteral("line %1").arg(i));
-        QCOMPARE(editor.lines().size(), HistoryEditor::kMaxLines);
-        QVERIFY(!editor.canAdd());
+        QCOMPARE(editor.lines().size(), 31);
         QCOMPARE(editor.lines().last(), QStringLiteral("line 30"));
         // Editing a selected line keeps the count; with nothing selected there is no room.
         editor.select(0);
         QVERIFY(editor.editLine(QStringLiteral("edited")));
-        QCOMPARE(editor.lines().size(), HistoryEditor::kMaxLines);
         QVERIFY(!editor.editLine(QStringLiteral("one more")));
-        QCOMPARE(editor.lines().size(), HistoryEditor::kMaxLines);
+        QCOMPARE(editor.lines().size(), 31);
     }
 };
 
