@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/engineframe.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -10,19 +12,6 @@
 #include <optional>
 
 namespace zeno::test {
-
-// One AGWPE frame as it crossed the wire; calls are the NUL-padded fields cut at the NUL.
-struct EngineFrame {
-    int port = 0;
-    char kind = 0;
-    int pid = 0;
-    QString callFrom;
-    QString callTo;
-    QByteArray data;
-
-    QString text() const { return QString::fromLatin1(data); }
-    QString toString() const;  // for failure messages
-};
 
 // A raw AGWPE client, independent of the program's link: plays "the other station's
 // application" in engine tests and checks what the engine really sent. Every received frame

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/engineframe.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -24,14 +26,7 @@ class FakeAgwServer : public QObject {
     Q_OBJECT
 public:
     // One frame a client sent.
-    struct Frame {
-        int port = 0;
-        char kind = 0;
-        int pid = 0;
-        QString callFrom;
-        QString callTo;
-        QByteArray data;
-    };
+    using Frame = EngineFrame;
 
     static constexpr int kMaxClientData = 2122;
 
@@ -92,7 +87,7 @@ public:
 signals:
     void clientConnected();
     void clientDisconnected();
-    void frameReceived(const zeno::test::FakeAgwServer::Frame& frame);
+    void frameReceived(const zeno::test::EngineFrame& frame);
 
 private:
     struct Client {

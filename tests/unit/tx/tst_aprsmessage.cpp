@@ -1,19 +1,12 @@
 // APRS message fields and the heard list as frames.
 
+#include "support/testrows.h"
 #include "tx/aprsmessage.h"
 
 #include <QtTest>
 
 using namespace zeno;
-
-namespace {
-
-template <typename... T>
-void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
-
-}  // namespace
+using zeno::test::row;
 
 class TestAprsMessage : public QObject {
     Q_OBJECT

@@ -1,19 +1,16 @@
 // The APRS position: header, information field, the setup's checks and texts, the icons.
 
 #include "config/settings.h"
+#include "support/testrows.h"
 #include "tx/aprsposition.h"
 #include "tx/producttag.h"
 
 #include <QtTest>
 
 using namespace zeno;
+using zeno::test::row;
 
 namespace {
-
-template <typename... T>
-void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 CoordinateFields example() {
     return {"52", "58", "23", "N", "000", "02", "77", "W"};

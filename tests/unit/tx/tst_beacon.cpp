@@ -1,17 +1,14 @@
 // Beacon time in poll ticks, and the timed beacon's start and stop.
 
+#include "support/testrows.h"
 #include "tx/beacon.h"
 
 #include <QtTest>
 
 using namespace zeno;
+using zeno::test::row;
 
 namespace {
-
-template <typename... T>
-void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 // Ticks with the beacon on until it is due; -1 when it is not due within the limit.
 int ticksUntilDue(BeaconCounter& counter, int interval) {

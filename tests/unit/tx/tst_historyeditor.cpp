@@ -1,19 +1,12 @@
 // The history editor's lines: loading, the four buttons and the 31-line limit.
 
+#include "support/testrows.h"
 #include "tx/historyeditor.h"
 
 #include <QtTest>
 
 using namespace zeno;
-
-namespace {
-
-template <typename... T>
-void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
-
-}  // namespace
+using zeno::test::row;
 
 class TestHistoryEditor : public QObject {
     Q_OBJECT

@@ -1,19 +1,12 @@
 // The address and text rules every unconnected frame follows.
 
+#include "support/testrows.h"
 #include "tx/uiframe.h"
 
 #include <QtTest>
 
 using namespace zeno;
-
-namespace {
-
-template <typename... T>
-void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
-
-}  // namespace
+using zeno::test::row;
 
 class TestUiFrame : public QObject {
     Q_OBJECT
