@@ -6,6 +6,7 @@
 #include "ui/desktopplatform.h"
 #include "ui/qtdialogs.h"
 #include "ui/zenoprogram.h"
+#include "zenoversion.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -49,7 +50,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZENO"));
     QApplication::setOrganizationName(QStringLiteral("ZENO"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0.1"));
+    QApplication::setApplicationVersion(zeno::ProgramVersion::text());
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
 
     zeno::QtDialogs dialogs;
@@ -64,7 +65,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(
         &app, &QGuiApplication::commitDataRequest, &program,
         [&program](QSessionManager&) { program.shutdown(); }, Qt::DirectConnection);
-    watchTerminationSignals(&app, [&program] { program.shutdown(); });
+    watchTerminationSignals(&app, [&program] { program.requestEnd(); });
 
     if (!program.start())
         return 0;

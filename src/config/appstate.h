@@ -1,19 +1,12 @@
 #pragma once
 
 #include "config/settings.h"
+#include "files/filedialogs.h"
 #include "link/agwframe.h"
 
 #include <QString>
 
 namespace zeno {
-
-// File-dialog state shared by every window that opens or saves files.
-struct FileDialogState {
-    QString FileName;            // name proposed in the dialogs, remembers the last one
-    QString FilePath;            // full path chosen in the last dialog
-    bool SaveConfirmed = false;  // the last save dialog ended with a file to write
-    int OpenMode = 0;            // 1 text editor, 2 monitor, 3 notebook, 4 into ReplyText
-};
 
 // Connected-mode flags (one link at a time).
 struct ConnectionState {

@@ -1,5 +1,7 @@
 #include "config/settings.h"
 
+#include <algorithm>
+
 namespace zeno {
 
 QStringList& Settings::history(HistoryBox box) {
@@ -27,6 +29,22 @@ const QStringList& Settings::history(HistoryBox box) const {
 bool isCallsignSet(const QString& callsign) {
     const QString c = callsign.trimmed().toUpper();
     return !c.isEmpty() && c != QLatin1String("MYCALL");
+}
+
+bool isReadableCallsign(const QString& callsign) {
+    const QString c = callsign.trimmed();
+    if (c.size() > kMaxCallsignLength)
+        return false;
+    return std::all_of(c.cbegin(), c.cend(), [](QChar ch) { return ch.isPrint(); });
+}
+
+bool isValidCallsign(const QString& callsign) {
+    const QString c = callsign.trimmed();
+    if (c.size() < 2 || c.size() > kMaxCallsignLength || c.count(QLatin1Char('-')) > 1)
+        return false;
+    return std::all_of(c.cbegin(), c.cend(), [](QChar ch) {
+        return ch == QLatin1Char('-') || (ch.unicode() < 128 && ch.isLetterOrNumber());
+    });
 }
 
 }  // namespace zeno

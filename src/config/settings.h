@@ -61,4 +61,14 @@ struct Settings {
 // A callsign counts as set when it is not empty and not the placeholder "MYCALL".
 bool isCallsignSet(const QString& callsign);
 
+// The longest callsign the engine registers (six characters, "-" and a two-digit SSID).
+inline constexpr int kMaxCallsignLength = 9;
+
+// What a settings file may hold as a callsign: trimmed, at most 9 printable characters.
+bool isReadableCallsign(const QString& callsign);
+
+// A callsign the operator may enter: trimmed, 2 to 9 characters, letters and digits with at
+// most one "-" (the engine cannot register anything else).
+bool isValidCallsign(const QString& callsign);
+
 }  // namespace zeno

@@ -1,6 +1,6 @@
 #include "config/settingsfile.h"
 
-#include "config/version.h"
+#include "zenoversion.h"
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -27,9 +27,7 @@ constexpr qint64 kLongMax = std::numeric_limits<qint32>::max();
 constexpr int kReservedPairs = 6;
 constexpr int kDefaultForLength = 9;
 
-bool isBlankChar(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
+bool isBlankChar(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 // A value never spans lines: a line break inside it would shift every later value.
 QString oneLine(QString text) {
@@ -87,7 +85,9 @@ public:
         qsizetype end = pos_;
         while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
             ++end;
-        QString line = QString::fromLatin1(bytes_.sliced(pos_, end - pos_));
+        // No value is anywhere near this long: a longer line is cut, never taken whole.
+        QString line = QString::fromLatin1(
+            bytes_.sliced(pos_, std::min<qsizetype>(end - pos_, kSettingsLineLimit)));
         pos_ = end;
         if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
             ++pos_;
@@ -425,6 +425,13 @@ SettingsFileContent readSettingsFile(const QByteArray& bytes, const Settings& cu
     in.text(s.callsign);
     if (s.callsign.trimmed().toUpper() == kPlaceholderCall) {
         out.callsignPlaceholder = true;
+        return out;
+    }
+    // Binary or a runaway line where the callsign belongs: the file is not ours to read on.
+    if (!isReadableCallsign(s.callsign)) {
+        s.callsign = kPlaceholderCall;
+        out.callsignPlaceholder = true;
+        out.callsignUnreadable = true;
         return out;
     }
 

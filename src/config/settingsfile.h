@@ -17,6 +17,8 @@ namespace zeno {
 // so a runaway or hostile file cannot make the reader allocate without bound; such a file
 // simply ends early and falls back like any cut file.
 inline constexpr qsizetype kSettingsFileReadLimit = 1024 * 1024;
+// Every value line is read up to this many characters; the rest of a longer line is skipped.
+inline constexpr qsizetype kSettingsLineLimit = 1000;
 
 // Entries of each history list that the writer writes and the reader keeps.
 int historyWriteLimit(HistoryBox box);
@@ -40,6 +42,7 @@ struct SettingsFileContent {
     Settings settings;
     bool oldFormat = false;            // first line ";ZENO v.2": nothing after "[ZENO Tag]"
     bool callsignPlaceholder = false;  // callsign "MYCALL": nothing after it was read
+    bool callsignUnreadable = false;   // not a callsign at all: counts as "MYCALL"
     bool readError = false;            // a line missing or a number that would not convert
     // Entries counted per list, including those beyond the read limit.
     std::array<int, kHistoryBoxCount> listCounts{};

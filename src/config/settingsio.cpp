@@ -4,6 +4,7 @@
 #include "config/formdefaults.h"
 #include "config/settingsfile.h"
 #include "config/systemtext.h"
+#include "files/textfiles.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -186,7 +187,7 @@ bool SaveSettings(AppState& state, const SettingsView& view, Dialogs& dialogs,
     diagnostics.addOnMenuVisible = state.addOnMenuVisible;
     const QByteArray bytes = writeSettingsFile(s, diagnostics);
 
-    if (!replaceFile(settingsFilePath(state.appPath), bytes)) {
+    if (!replaceFile(settingsFilePath(state.appPath), bytes).isEmpty()) {
         dialogs.message(kWriteFailedText, kProgramTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
@@ -209,6 +210,8 @@ LoadOutcome LoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs) 
     Settings& s = state.settings;
     s = content.settings;
     if (content.callsignPlaceholder) {
+        if (content.callsignUnreadable)
+            keepUnreadableCopy(path);
         s.callsign = QStringLiteral("MYCALL");
         return LoadOutcome::NoCallsign;
     }

@@ -57,10 +57,14 @@ bool AgwLink::start(const QString& callsign) {
         return true;
     }
     ownCall_ = call;
-    // A new connection does its once-per-connection exchange itself (onConnectionUp).
-    if (!transport_->connectNow())
-        return false;
+    // Whether or not the engine answers now, the link keeps trying in the background: an
+    // engine started later is found without a restart.
     transport_->setReconnect(true);
+    // A new connection does its once-per-connection exchange itself (onConnectionUp).
+    if (!transport_->connectNow()) {
+        startupTextOwed_ = true;
+        return false;
+    }
     beginStartupText();
     return true;
 }
@@ -99,21 +103,16 @@ std::optional<AgwFrame> AgwLink::fetch() {
 }
 
 void AgwLink::close() {
+    startupTextOwed_ = false;
     emit closing();
     transport_->disconnectNow();
 }
 
-bool AgwLink::isUp() const {
-    return transport_->isUp();
-}
+bool AgwLink::isUp() const { return transport_->isUp(); }
 
-EngineAddress AgwLink::address() const {
-    return address_;
-}
+EngineAddress AgwLink::address() const { return address_; }
 
-qint64 AgwLink::droppedFrames() const {
-    return queue_.dropped();
-}
+qint64 AgwLink::droppedFrames() const { return queue_.dropped(); }
 
 void AgwLink::onConnectionUp() {
     links_.clear();
@@ -131,6 +130,10 @@ void AgwLink::onConnectionUp() {
     transport_->write(request('R', port));
     transport_->write(request('G', port));
     emit linkStateChanged(true);
+    if (startupTextOwed_) {
+        startupTextOwed_ = false;
+        beginStartupText();
+    }
 }
 
 void AgwLink::onConnectionLost() {
@@ -236,7 +239,10 @@ void AgwLink::finishStartupText() {
         return;
     startupPending_ = false;
     startupTimer_.stop();
-    const QByteArray text = startupText(address_, engineInfo_).toLatin1() + QByteArray(1, '\0');
+    const QString made = startupText(address_, engineInfo_);
+    // Known at once, so a save before the first poll tick already has it.
+    values_.EngineInitText = made;
+    const QByteArray text = made.toLatin1() + QByteArray(1, '\0');
     queue_.pushFront(QueuedFrame{0, 'G', QByteArray(), text});
 }
 

@@ -39,6 +39,7 @@ public:
     ~AgwLink() override;
 
     // Connects (at most 3 s) and registers the callsign; true once the connection is up.
+    // Either way the link keeps trying in the background until close().
     bool start(const QString& callsign);
     // kind is one letter ("V", "c", "v", "D", "d", "P"); fire and forget.
     void send(QChar kind, const QString& callField, const QString& data);
@@ -89,6 +90,7 @@ private:
     // An undecodable 'K' (source, destination): let the engine's text of it through.
     std::optional<std::pair<QByteArray, QByteArray>> textFallback_;
     bool startupPending_ = false;
+    bool startupTextOwed_ = false;  // start() found no engine: the text comes when it does
     QTimer startupTimer_;
 };
 

@@ -62,14 +62,16 @@ char kindOf(Ax25Type type) {
     return 'S';
 }
 
-// header CR, then info CR CR when there is one, then the NUL the engine counts in the length.
+// header CR, then info CR CR when there is one (else one more CR, so the monitor still shows
+// a blank line after the header), then the NUL the engine counts in the length.
 QByteArray assemble(const QByteArray& header, const QByteArray& info) {
     QByteArray text = header;
     text.append('\r');
     if (!info.isEmpty()) {
         text.append(info);
-        text.append("\r\r");
+        text.append('\r');
     }
+    text.append('\r');
     text.append('\0');
     return text;
 }

@@ -6,7 +6,6 @@
 #include "monitor/heardlist.h"
 #include "monitor/monitorfilter.h"
 #include "monitor/monitorrules.h"
-#include "monitor/pollhooks.h"
 #include "platform/platform.h"
 
 #include <QScopedValueRollback>
@@ -15,7 +14,7 @@ namespace zeno {
 
 PollTick::PollTick(AppState& state, Platform& platform, FrameSource& source,
                    const MonitorFilter& filter, HeardList& heard, MonitorView& view,
-                   PollHooks& hooks)
+                   const PollHooks& hooks)
     : state_(state),
       platform_(platform),
       source_(source),
@@ -31,7 +30,7 @@ void PollTick::Timer1_Timer() {
 
     showClock();
     const std::optional<AgwFrame> frame = source_.fetch();
-    hooks_.beaconStep();  // counts beacon time whether or not a frame came
+    hooks_.beacon.beaconStep();  // counts beacon time whether or not a frame came
     // A frame fetched while the monitor is stopped is gone for good.
     if (!frame || view_.stopMonitorChecked())
         return;
@@ -56,10 +55,10 @@ QString clockText(const QTime& time) {
 
 void PollTick::showClock() {
     const QString caption = clockText(platform_.now().time());
-    if (caption == view_.clockCaption())
+    if (caption == hooks_.beacon.clockCaption())
         return;
-    view_.setClockCaption(caption);
-    hooks_.Klok_Change();
+    hooks_.beacon.setClockCaption(caption);
+    hooks_.beacon.Klok_Change();
 }
 
 void PollTick::takeEngineInitText(const AgwFrame& frame) {
@@ -81,7 +80,7 @@ void PollTick::handleFrame(const AgwFrame& frame) {
                                               view_.viewDataChecked(), view_.monitorLastChar()));
     }
     if (isAprsMessageLine(split.BodyText))
-        hooks_.LogAPRSMessages(split.HeaderLine, split.BodyText);
+        hooks_.messages.LogAPRSMessages(split.HeaderLine, split.BodyText);
     if (const qsizetype cut = monitorCut(view_.monitorLength()))
         view_.cutMonitorFront(cut);
     if (view_.autoScrollChecked())
@@ -94,7 +93,7 @@ void PollTick::handleFrame(const AgwFrame& frame) {
         case 'D':
         case 'd':
             // Connected mode may end the tick here (a refused caller never sounds the alarm).
-            if (!hooks_.connectedModeEvent(frame, split.firstLine, split.BodyText))
+            if (!hooks_.connected.connectedModeEvent(frame, split.firstLine, split.BodyText))
                 return;
             break;
         default:

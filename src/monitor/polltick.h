@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/agwframe.h"
+#include "monitor/pollhooks.h"
 
 #include <QChar>
 #include <QString>
@@ -12,7 +13,6 @@ struct AppState;
 class HeardList;
 class MonitorFilter;
 class Platform;
-class PollHooks;
 
 // Where the tick takes its frame from: the engine link (at most one frame per call).
 class FrameSource {
@@ -25,9 +25,6 @@ public:
 class MonitorView {
 public:
     virtual ~MonitorView() = default;
-
-    virtual QString clockCaption() const = 0;  // "Klok"
-    virtual void setClockCaption(const QString& caption) = 0;
 
     virtual bool stopMonitorChecked() const = 0;  // Check2 "Stop Monitor"
     virtual bool viewDataChecked() const = 0;     // Check3 "View Data": headers hidden
@@ -50,7 +47,7 @@ public:
 class PollTick {
 public:
     PollTick(AppState& state, Platform& platform, FrameSource& source, const MonitorFilter& filter,
-             HeardList& heard, MonitorView& view, PollHooks& hooks);
+             HeardList& heard, MonitorView& view, const PollHooks& hooks);
 
     // One tick. A tick that starts while another still runs (a box or a wait inside the tick
     // runs a nested event loop in which the timer fires) returns at once.
@@ -68,7 +65,7 @@ private:
     const MonitorFilter& filter_;
     HeardList& heard_;
     MonitorView& view_;
-    PollHooks& hooks_;
+    PollHooks hooks_;
     bool running_ = false;
 };
 

@@ -4,7 +4,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -56,18 +55,6 @@ QStringList installDefaultFiles(const QString& appPath) {
         }
     }
     return copied;
-}
-
-bool FileExists(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
-
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // The explicit flush matters: commit() does not notice when its own final flush of the
-    // buffered bytes fails (a full disk would pass as a good save).
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           file.commit();
 }
 
 }  // namespace zeno

@@ -16,12 +16,4 @@ QString appFile(const QString& appPath, const QString& name);
 // they are missing. The operator's own files are never overwritten. Returns the names copied.
 QStringList installDefaultFiles(const QString& appPath);
 
-// True when a file exists at path; a failing lookup counts as absent.
-bool FileExists(const QString& path);
-
-// Replaces a file with these bytes in one step: written beside it and renamed over it only
-// when complete, so a full disk or a crash never leaves a cut file and never destroys the
-// previous one. False when it could not be written.
-bool replaceFile(const QString& path, const QByteArray& bytes);
-
 }  // namespace zeno

@@ -37,6 +37,10 @@ public:
     // A font family, or empty when cancelled.
     virtual QString chooseFont(const QString& currentFamily) = 0;
 
+    // The program is ending: a box open now closes as cancelled, and every box asked for from
+    // now on answers as cancelled at once.
+    virtual void cancelAll() {}
+
     bool askYesNo(const QString& text, const QString& title, MsgIcon icon = MsgIcon::Question) {
         return message(text, title, icon, MsgButtons::YesNo) == MsgAnswer::Yes;
     }

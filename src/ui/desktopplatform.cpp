@@ -9,9 +9,7 @@
 
 namespace zeno {
 
-void DesktopPlatform::beep() {
-    QApplication::beep();
-}
+void DesktopPlatform::beep() { QApplication::beep(); }
 
 PrintOutcome DesktopPlatform::printText(const QString& documentName, const QString& text) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {

@@ -1,6 +1,7 @@
 #include "ui/editor.h"
 
 #include "platform/dialogs.h"
+#include "ui/controls.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -39,8 +40,7 @@ QStringList fileLines(const QString& path) {
 Editor::Editor(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Editor"));
     setWindowTitle(QStringLiteral("Your Notebook"));
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1 = controls::textArea(this, "Text1");
     Text1->setFont(fontForFamily(QStringLiteral("Fixedsys")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

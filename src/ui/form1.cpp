@@ -1,10 +1,13 @@
 #include "ui/form1.h"
 
 #include "config/appstate.h"
-#include "platform/colors.h"
 #include "platform/units.h"
+#include "ui/beaconside.h"
+#include "ui/connectedside.h"
+#include "ui/controls.h"
 #include "ui/form1layout.h"
 #include "ui/form1menus.h"
+#include "ui/form1settingsview.h"
 #include "ui/messagesside.h"
 #include "ui/receiveside.h"
 #include "ui/transmitside.h"
@@ -21,8 +24,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -38,21 +39,30 @@ constexpr int kDesignHeight = 8265;
 }  // namespace
 
 Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), state_(state) {
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZENO"));
     buildForm1Layout(this, c_);
-    buildForm1Menus(this, c_);
+    buildForm1Menus(this, c_.menus);
     resize(twipsToPixels(kDesignWidth),
            twipsToPixels(kDesignHeight) + statusBar()->sizeHint().height());
-    const SideContext context{*this, c_, state, link, dialogs, platform};
-    receive_ = std::make_unique<ReceiveSide>(context, *this);
-    transmit_ = std::make_unique<TransmitSide>(context);
+
+    const SideContext context{this, state, link, dialogs, platform};
+    transmit_ = std::make_unique<TransmitSide>(context, c_.communication, c_.txData,
+                                               c_.aprsPosition, c_.aprsMessage);
+    beacon_ = std::make_unique<BeaconSide>(context, c_.time, *transmit_);
     messages_ = std::make_unique<MessagesSide>(context);
+    connected_ = std::make_unique<ConnectedSide>(context);
+    receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
+                                             PollHooks{*beacon_, *messages_, *connected_});
+    settingsView_ =
+        std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     wireEvents();
 }
 
 Form1::~Form1() = default;
+
+SettingsView& Form1::settingsView() { return *settingsView_; }
 
 void Form1::wireMenuArray(const QList<QAction*>& items, void (Form1::*handler)(int)) {
     for (int i = 0; i < items.size(); ++i)
@@ -62,46 +72,55 @@ void Form1::wireMenuArray(const QList<QAction*>& items, void (Form1::*handler)(i
 void Form1::wireEvents() {
     connect(c_.Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    connect(c_.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
-    connect(c_.Command8, &QToolButton::clicked, this, &Form1::Command8_Click);
-    connect(c_.Label13, &ClickableLabel::clicked, this, &Form1::Label13_Click);
-    connect(c_.Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
-    connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(c_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(c_.List1, &QListWidget::itemDoubleClicked, this, &Form1::List1_DblClick);
+    const MonitorPanel& m = c_.monitor;
+    connect(m.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(m.Command8, &QToolButton::clicked, this, &Form1::Command8_Click);
+    connect(m.Label13, &ClickableLabel::clicked, this, &Form1::Label13_Click);
+    const HeardPanel& h = c_.heard;
+    connect(h.Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
+    connect(h.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(h.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(h.List1, &QListWidget::itemDoubleClicked, this, &Form1::List1_DblClick);
 
-    connect(c_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(c_.Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(c_.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(c_.Command19, &QToolButton::clicked, this, &Form1::Command19_Click);
-    connect(c_.Command11, &QToolButton::clicked, this, &Form1::Command11_Click);
-    connect(c_.Command12, &QToolButton::clicked, this, &Form1::Command12_Click);
-    connect(c_.Command17, &QToolButton::clicked, this, &Form1::Command17_Click);
-    connect(c_.Command18, &QToolButton::clicked, this, &Form1::Command18_Click);
-    connect(c_.Label6, &ClickableLabel::doubleClicked, this, &Form1::Label6_DblClick);
+    connect(c_.communication.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(c_.communication.Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(c_.communication.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(c_.aprsPosition.Command19, &QToolButton::clicked, this, &Form1::Command19_Click);
+    connect(c_.aprsPosition.Command11, &QToolButton::clicked, this, &Form1::Command11_Click);
+    connect(c_.txData.Command12, &QToolButton::clicked, this, &Form1::Command12_Click);
+    connect(c_.aprsMessage.Command17, &QToolButton::clicked, this, &Form1::Command17_Click);
+    connect(c_.aprsMessage.Command18, &QToolButton::clicked, this, &Form1::Command18_Click);
+    connect(c_.time.Label6, &ClickableLabel::doubleClicked, this, &Form1::Label6_DblClick);
 
     // Enter in the six transmit boxes is taken by their key handlers, never by the box.
-    for (QComboBox* box : {c_.Combo1, c_.Combo2, c_.Combo3, c_.Combo4, c_.Combo5, c_.Combo6})
-        box->lineEdit()->installEventFilter(this);
+    for (int i = 0; i < kHistoryBoxCount; ++i)
+        transmit_->combo(static_cast<HistoryBox>(i))->lineEdit()->installEventFilter(this);
 
-    wireMenuArray(c_.menufiles, &Form1::menufiles_Click);
-    wireMenuArray(c_.menusends, &Form1::menusends_Click);
-    wireMenuArray(c_.menufilters, &Form1::menufilters_Click);
-    wireMenuArray(c_.menuoptions, &Form1::menuoptions_Click);
-    wireMenuArray(c_.menusetups, &Form1::menusetups_Click);
+    connect(transmit_.get(), &TransmitSide::positionAvailabilityChanged,
+            menuItem(c_.menus.menusends, SendItem::AprsPosition), &QAction::setEnabled);
+    connect(messages_.get(), &MessagesSide::replyRequested, this, [this](const QString& call) {
+        transmit_->addressMessageTo(call);
+        raise();
+        activateWindow();
+    });
+
+    wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
+    wireMenuArray(c_.menus.menusends, &Form1::menusends_Click);
+    wireMenuArray(c_.menus.filters.menufilters, &Form1::menufilters_Click);
+    wireMenuArray(c_.menus.menuoptions, &Form1::menuoptions_Click);
+    wireMenuArray(c_.menus.menusetups, &Form1::menusetups_Click);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const std::pair<QComboBox*, void (Form1::*)(int)> handlers[] = {
-                {c_.Combo1, &Form1::Combo1_KeyPress}, {c_.Combo2, &Form1::Combo2_KeyPress},
-                {c_.Combo3, &Form1::Combo3_KeyPress}, {c_.Combo4, &Form1::Combo4_KeyPress},
-                {c_.Combo5, &Form1::Combo5_KeyPress}, {c_.Combo6, &Form1::Combo6_KeyPress}};
-            for (const auto& [box, handler] : handlers) {
-                if (watched == box->lineEdit()) {
-                    (this->*handler)(13);
+            void (Form1::*const handlers[])(int) = {
+                &Form1::Combo1_KeyPress, &Form1::Combo2_KeyPress, &Form1::Combo3_KeyPress,
+                &Form1::Combo4_KeyPress, &Form1::Combo5_KeyPress, &Form1::Combo6_KeyPress};
+            for (int i = 0; i < kHistoryBoxCount; ++i) {
+                if (watched == transmit_->combo(static_cast<HistoryBox>(i))->lineEdit()) {
+                    (this->*handlers[i])(13);
                     return true;
                 }
             }
@@ -110,135 +129,89 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Receive side
-void Form1::Timer1_Timer() {
-    receive_->Timer1_Timer();
-}
-void Form1::Check1_Click() {
-    receive_->Check1_Click();
-}
-void Form1::Command8_Click() {
-    receive_->Command8_Click();
-}
-void Form1::menufilters_Click(int Index) {
-    receive_->menufilters_Click(Index);
-}
-void Form1::Label13_Click() {
-    receive_->Label13_Click();
-}
-void Form1::Command16_Click() {
-    receive_->Command16_Click();
-}
-void Form1::Command6_Click() {
-    receive_->Command6_Click();
-}
-void Form1::Command5_Click() {
-    receive_->Command5_Click();
-}
-void Form1::List1_DblClick() {
-    receive_->List1_DblClick();
-}
-void Form1::PlayAlarm() {
-    receive_->PlayAlarm();
-}
-void Form1::showPopup(const QString& text) {
-    receive_->showPopup(text);
-}
-
-// Transmit side
-void Form1::Command2_Click() {
-    transmit_->Command2_Click();
-}
-void Form1::Command9_Click() {
-    transmit_->Command9_Click();
-}
-void Form1::Command7_Click() {
-    transmit_->Command7_Click();
-}
-void Form1::Command19_Click() {
-    transmit_->Command19_Click();
-}
-void Form1::Command11_Click() {
-    transmit_->Command11_Click();
-}
-void Form1::Command12_Click() {
-    transmit_->Command12_Click();
-}
-void Form1::Command17_Click() {
-    transmit_->Command17_Click();
-}
-void Form1::Combo1_KeyPress(int KeyAscii) {
-    transmit_->Combo1_KeyPress(KeyAscii);
-}
-void Form1::Combo2_KeyPress(int KeyAscii) {
-    transmit_->Combo2_KeyPress(KeyAscii);
-}
-void Form1::Combo3_KeyPress(int KeyAscii) {
-    transmit_->Combo3_KeyPress(KeyAscii);
-}
-void Form1::Combo4_KeyPress(int KeyAscii) {
-    transmit_->Combo4_KeyPress(KeyAscii);
-}
-void Form1::Combo5_KeyPress(int KeyAscii) {
-    transmit_->Combo5_KeyPress(KeyAscii);
-}
-void Form1::Combo6_KeyPress(int KeyAscii) {
-    transmit_->Combo6_KeyPress(KeyAscii);
-}
-void Form1::Label6_DblClick() {
-    transmit_->Label6_DblClick();
-}
-void Form1::SendMheardList(int asBulletin) {
-    transmit_->SendMheardList(asBulletin);
-}
-void Form1::applyStartupState() {
-    transmit_->applyStartupState();
-}
-
-// Received messages
-void Form1::Command18_Click() {
-    messages_->Command18_Click();
-}
-
-// Poll hooks
-void Form1::Klok_Change() {
-    transmit_->Klok_Change();
-}
-void Form1::beaconStep() {
-    transmit_->beaconStep();
-}
+void Form1::Timer1_Timer() { receive_->tick(); }
 void Form1::LogAPRSMessages(const QString& header, const QString& data) {
     messages_->LogAPRSMessages(header, data);
 }
-bool Form1::connectedModeEvent(const AgwFrame&, const QString&, const QString&) {
-    // Connected mode is not handled yet: the frame goes on to the alarm test.
-    return true;
+void Form1::PlayAlarm() { receive_->playAlarm(); }
+void Form1::showPopup(const QString& text) { receive_->showPopup(text); }
+
+void Form1::Check1_Click() { receive_->storeAutoScroll(); }
+void Form1::Command8_Click() { receive_->clearMonitor(); }
+void Form1::menufilters_Click(int Index) {
+    receive_->chooseFilter(Index, transmit_->boxText(HistoryBox::To),
+                           transmit_->boxText(HistoryBox::Via));
+}
+void Form1::Label13_Click() { receive_->popUpFilterMenu(); }
+void Form1::Command16_Click() { receive_->copyHeardList(); }
+void Form1::Command6_Click() { receive_->clearHeardList(); }
+void Form1::Command5_Click() { receive_->saveHeardList(); }
+void Form1::List1_DblClick() { transmit_->addressMessageTo(receive_->selectedHeardStation()); }
+
+void Form1::Command2_Click() { transmit_->sendTxText(); }
+void Form1::Command9_Click() { transmit_->sendPosition(); }
+void Form1::Command7_Click() { transmit_->sendMessage(); }
+void Form1::Command19_Click() { transmit_->openAprsSetup(); }
+void Form1::Command11_Click() { transmit_->editHistory(1); }
+void Form1::Command12_Click() { transmit_->editHistory(0); }
+void Form1::Command17_Click() { transmit_->editHistory(2); }
+void Form1::Combo1_KeyPress(int KeyAscii) {
+    transmit_->keyPressInBox(HistoryBox::TxData, KeyAscii);
+}
+void Form1::Combo2_KeyPress(int KeyAscii) { transmit_->keyPressInBox(HistoryBox::To, KeyAscii); }
+void Form1::Combo3_KeyPress(int KeyAscii) { transmit_->keyPressInBox(HistoryBox::Via, KeyAscii); }
+void Form1::Combo4_KeyPress(int KeyAscii) {
+    transmit_->keyPressInBox(HistoryBox::AprsData, KeyAscii);
+}
+void Form1::Combo5_KeyPress(int KeyAscii) {
+    transmit_->keyPressInBox(HistoryBox::MessageFor, KeyAscii);
+}
+void Form1::Combo6_KeyPress(int KeyAscii) {
+    transmit_->keyPressInBox(HistoryBox::MessageText, KeyAscii);
+}
+void Form1::SendMheardList(int asBulletin) {
+    transmit_->sendHeardList(receive_->heardList(), asBulletin != 0);
+}
+void Form1::AddFor() { transmit_->AddFor(); }
+void Form1::Label6_DblClick() { beacon_->toggleBeacon(); }
+
+void Form1::Command18_Click() { messages_->openReceivedMessages(); }
+
+void Form1::applyStartupState() {
+    transmit_->applyStartupState();
+    beacon_->applyStartupState();
 }
 
 // Menus
+
 void Form1::menufiles_Click(int Index) {
-    if (Index == 7)
-        close();  // Exit: the orderly end
+    switch (static_cast<FileItem>(Index)) {
+        case FileItem::Exit:
+            close();  // the orderly end
+            break;
+        default:
+            break;
+    }
 }
 
 void Form1::menusends_Click(int Index) {
-    switch (Index) {
-        case 0:
+    switch (static_cast<SendItem>(Index)) {
+        case SendItem::HeaderOnly:
             transmit_->sendHeaderOnly();
             break;
-        case 1:
+        case SendItem::UiData:
             Command2_Click();
             break;
-        case 2:
+        case SendItem::AprsPosition:
             Command9_Click();
             break;
-        case 3:
+        case SendItem::AprsMessage:
             Command7_Click();
             break;
-        case 8:
+        case SendItem::HeardList:
             SendMheardList(0);
             break;
-        case 9:
+        case SendItem::HeardListBulletin:
             SendMheardList(1);
             break;
         default:
@@ -247,17 +220,17 @@ void Form1::menusends_Click(int Index) {
 }
 
 void Form1::menuoptions_Click(int Index) {
-    switch (Index) {
-        case 0:
+    switch (static_cast<OptionItem>(Index)) {
+        case OptionItem::ReceivedMessages:
             Command18_Click();
             break;
-        case 2:
+        case OptionItem::ViewHeardStations:
             receive_->viewHeardStations();
             break;
-        case 3:
+        case OptionItem::ClearHeardList:
             Command6_Click();
             break;
-        case 4:
+        case OptionItem::CopyHeardList:
             Command16_Click();
             break;
         default:
@@ -266,20 +239,20 @@ void Form1::menuoptions_Click(int Index) {
 }
 
 void Form1::menusetups_Click(int Index) {
-    switch (Index) {
-        case 0:
+    switch (static_cast<SetupItem>(Index)) {
+        case SetupItem::Setup:
             transmit_->keepCommentFromBox();
-            break;  // the setup dialog itself comes later
-        case 1:
+            break;
+        case SetupItem::AprsPosition:
             transmit_->setupAprsPosition();
             break;
-        case 3:
+        case SetupItem::EditTxDataHistory:
             transmit_->editHistory(0);
             break;
-        case 4:
+        case SetupItem::EditAprsDataHistory:
             transmit_->editHistory(1);
             break;
-        case 5:
+        case SetupItem::EditMessageHistory:
             transmit_->editHistory(2);
             break;
         default:
@@ -287,13 +260,9 @@ void Form1::menusetups_Click(int Index) {
     }
 }
 
-void Form1::replaceMonitorText(const QString& text) {
-    c_.Text1->setPlainText(text);
-}
+void Form1::replaceMonitorText(const QString& text) { c_.monitor.Text1->setPlainText(text); }
 
-QString Form1::monitorText() const {
-    return c_.Text1->toPlainText();
-}
+QString Form1::monitorText() const { return c_.monitor.Text1->toPlainText(); }
 
 void Form1::showLinkState(bool up, const QString& engineAddress) {
     c_.linkStatus->setText(
@@ -301,136 +270,29 @@ void Form1::showLinkState(bool up, const QString& engineAddress) {
            : QStringLiteral("Engine: connection to %1 lost, reconnecting...").arg(engineAddress));
 }
 
-void Form1::showNoEngine() {
-    c_.linkStatus->setText(QStringLiteral("Engine: not running"));
+void Form1::showNoEngine(const QString& engineAddress) {
+    c_.linkStatus->setText(
+        QStringLiteral("Engine: not running at %1, trying again every 5 s").arg(engineAddress));
 }
 
-void Form1::startPollTimer() {
-    c_.Timer1->start();
-}
-
-void Form1::showCallsign(const QString& callsign) {
-    for (QLabel* label : {c_.Label4, c_.Label5, c_.SWLlabel1, c_.SWLabel2})
-        label->setText(callsign);
-}
-
-QComboBox* Form1::comboFor(HistoryBox box) const {
-    switch (box) {
-        case HistoryBox::TxData:
-            return c_.Combo1;
-        case HistoryBox::To:
-            return c_.Combo2;
-        case HistoryBox::Via:
-            return c_.Combo3;
-        case HistoryBox::AprsData:
-            return c_.Combo4;
-        case HistoryBox::MessageFor:
-            return c_.Combo5;
-        case HistoryBox::MessageText:
-            return c_.Combo6;
-    }
-    return c_.Combo1;
-}
-
-void Form1::setHistory(HistoryBox box, const QStringList& entries) {
-    QComboBox* combo = comboFor(box);
-    const QSignalBlocker blocker(combo);
-    const QString text = combo->currentText();
-    combo->clear();
-    combo->addItems(entries);
-    combo->setEditText(text);
-}
-
-void Form1::selectFirstEntry(HistoryBox box) {
-    QComboBox* combo = comboFor(box);
-    if (combo->count() == 0)
-        return;
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(0);
-    combo->setEditText(combo->itemText(0));
-}
-
-QString Form1::boxText(HistoryBox box) const {
-    return comboFor(box)->currentText();
-}
-
-void Form1::setBoxText(HistoryBox box, const QString& text) {
-    QComboBox* combo = comboFor(box);
-    const QSignalBlocker blocker(combo);
-    combo->setEditText(text);
-}
-
-void Form1::setMonitorFont(const QString& family) {
-    c_.Text1->setFont(fontForFamily(family));
-}
-
-void Form1::setMonitorColors(int textRgb, int backgroundRgb) {
-    setWidgetColors(c_.Text1, textRgb, backgroundRgb);
-}
-
-void Form1::setDataBoxColors(int foreRgb, int backRgb) {
-    for (QWidget* w : std::initializer_list<QWidget*>{c_.Combo1, c_.Combo2, c_.Combo3, c_.Combo4,
-                                                      c_.Combo5, c_.Combo6, c_.List1})
-        setWidgetColors(w, foreRgb, backRgb);
-}
-
-void Form1::setAutoScrollChecked(bool checked) {
-    const QSignalBlocker blocker(c_.Check1);
-    c_.Check1->setChecked(checked);
-}
-
-void Form1::showBeaconOn() {
-    c_.Label6->setText(QStringLiteral("Beacon ON"));
-    setWidgetColors(c_.Label6, paletteColor(14), paletteColor(12));
-}
-
-TwipsGeometry Form1::windowGeometry() const {
-    const QRect frame = frameGeometry();
-    return {double(pixelsToTwips(frame.x())), double(pixelsToTwips(frame.y())),
-            double(pixelsToTwips(frame.width())), double(pixelsToTwips(frame.height()))};
-}
-
-QSizeF Form1::screenSize() const {
-    const QScreen* s = screen();
-    if (!s)
-        return {};
-    return {double(pixelsToTwips(s->geometry().width())),
-            double(pixelsToTwips(s->geometry().height()))};
-}
-
-void Form1::setWindowLeft(double twips) {
-    move(twipsToPixels(twips), y());
-}
-
-void Form1::setWindowTop(double twips) {
-    move(x(), twipsToPixels(twips));
-}
-
-void Form1::setWindowSize(double widthTwips, double heightTwips) {
-    // The stored size is the outer frame; resize() sets the inner size.
-    const QSize decoration = frameGeometry().size() - size();
-    resize(twipsToPixels(widthTwips) - decoration.width(),
-           twipsToPixels(heightTwips) - decoration.height());
-}
-
-void Form1::maximizeWindow() {
-    setWindowState(windowState() | Qt::WindowMaximized);
-}
+void Form1::startPollTimer() { c_.Timer1->start(); }
 
 void Form1::Form_Resize() {
-    const TwipsGeometry outer = windowGeometry();
+    const QRect outer = frameGeometry();
     // The status bar below the monitor is ours; the layout rules count without it.
     const double statusTwips = statusBar()->isVisible() ? pixelsToTwips(statusBar()->height()) : 0;
-    const QRect frame1 = c_.Frame1->geometry();
+    const QRect frame1 = c_.monitor.Frame1->geometry();
     const double frameTop = pixelsToTwips(frame1.y());
-    double h = outer.height - statusTwips - frameTop - 720;
+    double h = pixelsToTwips(outer.height()) - statusTwips - frameTop - 720;
     if (h < 620)
         h = 620;
     const double frameHeight = h - 20;
-    placeTwips(c_.Frame1, pixelsToTwips(frame1.x()), frameTop, outer.width - 160, frameHeight);
-    const QRect text = c_.Text1->geometry();
-    placeTwips(c_.Text1, pixelsToTwips(text.x()), pixelsToTwips(text.y()), outer.width - 340,
-               frameHeight - 580);
+    const double width = pixelsToTwips(outer.width());
+    placeTwips(c_.monitor.Frame1,
+               {double(pixelsToTwips(frame1.x())), frameTop, width - 160, frameHeight});
+    const QRect text = c_.monitor.Text1->geometry();
+    placeTwips(c_.monitor.Text1, {double(pixelsToTwips(text.x())), double(pixelsToTwips(text.y())),
+                                  width - 340, frameHeight - 580});
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "config/settingsview.h"
-#include "monitor/pollhooks.h"
 #include "ui/form1controls.h"
 
 #include <QMainWindow>
@@ -11,17 +9,20 @@ namespace zeno {
 
 struct AppState;
 class AgwLink;
+class BeaconSide;
+class ConnectedSide;
 class Dialogs;
+class Form1SettingsView;
 class MessagesSide;
 class Platform;
 class ReceiveSide;
+class SettingsView;
 class TransmitSide;
 
-// The main window: monitor, transmit panels, heard list, beacon and clock, menus.
-// Its documented event handlers are public slots that pass the work to the side that owns
-// it (receive, transmit, received messages); the window itself keeps the layout, the
-// settings view and the wiring.
-class Form1 : public QMainWindow, public SettingsView, public PollHooks {
+// The main window: monitor, transmit panels, heard list, beacon and clock, menus. It keeps
+// the layout and the wiring; each event handler is a public slot that passes the work to the
+// part that owns it (receive, transmit, beacon, received messages, connected mode).
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platform,
@@ -29,59 +30,38 @@ public:
     ~Form1() override;
 
     const Form1Controls& controls() const { return c_; }
+    // The window as the settings reader and writer see it.
+    SettingsView& settingsView();
 
     // Replaces the whole monitor text (start-up without an engine, files loaded into it).
     void replaceMonitorText(const QString& text);
     QString monitorText() const;
     // Shows whether the engine link is up, without a modal box.
     void showLinkState(bool up, const QString& engineAddress);
-    void showNoEngine();
+    void showNoEngine(const QString& engineAddress);
     void startPollTimer();
     // Applies what start-up sets after the poll timer runs (APRS controls, beacon label).
     void applyStartupState();
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
 
-    // SettingsView
-    void showCallsign(const QString& callsign) override;
-    void setHistory(HistoryBox box, const QStringList& entries) override;
-    void selectFirstEntry(HistoryBox box) override;
-    QString boxText(HistoryBox box) const override;
-    void setBoxText(HistoryBox box, const QString& text) override;
-    void setMonitorFont(const QString& family) override;
-    void setMonitorColors(int textRgb, int backgroundRgb) override;
-    void setDataBoxColors(int foreRgb, int backRgb) override;
-    void setAutoScrollChecked(bool checked) override;
-    void showBeaconOn() override;
-    TwipsGeometry windowGeometry() const override;
-    QSizeF screenSize() const override;
-    void setWindowLeft(double twips) override;
-    void setWindowTop(double twips) override;
-    void setWindowSize(double widthTwips, double heightTwips) override;
-    void maximizeWindow() override;
-
-    // PollHooks
-    void Klok_Change() override;  // clock changed ("klok" = clock): timed beacon
-    void beaconStep() override;
-    void LogAPRSMessages(const QString& header, const QString& data) override;
-    bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine,
-                            const QString& body) override;
-
 public slots:
-    // Receive side
-    void Timer1_Timer();    // poll tick, every 250 ms
+    void Timer1_Timer();  // poll tick, every 250 ms
+    void LogAPRSMessages(const QString& header, const QString& data);
+    void PlayAlarm();
+
+    // Monitor and heard list
     void Check1_Click();    // AutoScroll
     void Command8_Click();  // clear the monitor
     void menufilters_Click(int Index);
-    void Label13_Click();      // filter label: pops up the Filters menu
-    void Command16_Click();    // copy the heard list
-    void Command6_Click();     // clear the heard list
-    void Command5_Click();     // save the heard list
-    void List1_DblClick();     // message to the heard station
-    void List1_MouseDown() {}  // nothing, as designed
-    void PlayAlarm();
+    void Label13_Click();    // filter label: pops up the Filters menu
+    void Command16_Click();  // copy the heard list
+    void Command6_Click();   // clear the heard list
+    void Command5_Click();   // save the heard list
+    void List1_DblClick();   // message to the heard station
+    void List1_MouseDown() {}
 
-    // Transmit side
+    // Transmit
     void Command2_Click();   // TX UI data/text
     void Command9_Click();   // TX APRS position
     void Command7_Click();   // TX APRS message
@@ -95,8 +75,9 @@ public slots:
     void Combo4_KeyPress(int KeyAscii);
     void Combo5_KeyPress(int KeyAscii);
     void Combo6_KeyPress(int KeyAscii);
-    void Label6_DblClick();  // beacon on/off
     void SendMheardList(int asBulletin);
+    void AddFor();
+    void Label6_DblClick();  // beacon on/off
 
     // Received messages
     void Command18_Click();
@@ -119,15 +100,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QComboBox* comboFor(HistoryBox box) const;
     void wireEvents();
     void wireMenuArray(const QList<QAction*>& items, void (Form1::*handler)(int));
 
-    AppState& state_;
     Form1Controls c_;
-    std::unique_ptr<ReceiveSide> receive_;
     std::unique_ptr<TransmitSide> transmit_;
+    std::unique_ptr<BeaconSide> beacon_;
     std::unique_ptr<MessagesSide> messages_;
+    std::unique_ptr<ConnectedSide> connected_;
+    std::unique_ptr<ReceiveSide> receive_;
+    std::unique_ptr<Form1SettingsView> settingsView_;
     bool unloading_ = false;
 };
 

@@ -12,7 +12,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QToolButton;
-class QWidget;
 
 #include <QList>
 
@@ -21,10 +20,11 @@ namespace zeno {
 class ClickableLabel;
 class LogoPicture;
 
-// Every documented control of the main window. Each carries its documented name as its
-// objectName (menu items as "<menu array>_<index>"), so tests find them with findChild.
-struct Form1Controls {
-    // Communication panel
+// The main window's controls, one struct per panel. Each control carries its name as its
+// objectName (menu items as "<menu array>_<index>"), so tests find them with findChild. A part
+// of the window is handed only the panels it owns.
+
+struct CommunicationPanel {
     QGroupBox* Frame3 = nullptr;
     QComboBox* Combo2 = nullptr;       // To
     QComboBox* Combo3 = nullptr;       // Via
@@ -38,34 +38,42 @@ struct Form1Controls {
     QPushButton* Command9 = nullptr;   // TX APRS position
     QPushButton* Command7 = nullptr;   // TX APRS message
     QPushButton* Command10 = nullptr;  // Connect To
+};
 
-    // Time panel (timed beacon)
+// The timed beacon and the clock, with the beacon's on/off label (which sits on the
+// monitor panel's row).
+struct TimePanel {
     QGroupBox* Frame6 = nullptr;
-    QCheckBox* Check4 = nullptr;  // Auto Beacon
-    QLineEdit* Text5 = nullptr;   // start time
-    QLineEdit* Text6 = nullptr;   // stop time
-    QLabel* Label7 = nullptr;     // "Start:"
-    QLabel* Label9 = nullptr;     // "Stop:"
-    QLabel* Klok = nullptr;       // clock ("klok")
+    QCheckBox* Check4 = nullptr;       // Auto Beacon
+    QLineEdit* Text5 = nullptr;        // start time
+    QLineEdit* Text6 = nullptr;        // stop time
+    QLabel* Label7 = nullptr;          // "Start:"
+    QLabel* Label9 = nullptr;          // "Stop:"
+    QLabel* Klok = nullptr;            // clock ("klok")
+    ClickableLabel* Label6 = nullptr;  // beacon state
+};
 
-    // Logo panel
+struct LogoPanel {
     QGroupBox* Frame4 = nullptr;
     LogoPicture* Picture1 = nullptr;
+};
 
-    // TX-Data panel
+struct TxDataPanel {
     QGroupBox* Frame2 = nullptr;
     QComboBox* Combo1 = nullptr;       // TX text
     QLabel* Label10 = nullptr;         // "Text:"
     QToolButton* Command12 = nullptr;  // edit TX-data history
+};
 
-    // TX APRS Position panel
+struct AprsPositionPanel {
     QGroupBox* Frame7 = nullptr;
     QComboBox* Combo4 = nullptr;       // APRS comment
     QLabel* Label8 = nullptr;          // "Text:"
     QToolButton* Command19 = nullptr;  // APRS setup
     QToolButton* Command11 = nullptr;  // edit APRS-data history
+};
 
-    // TX APRS Message panel
+struct AprsMessagePanel {
     QGroupBox* Frame8 = nullptr;
     QComboBox* Combo5 = nullptr;       // addressee ("For:")
     QLabel* Label11 = nullptr;         // "For:"
@@ -73,16 +81,18 @@ struct Form1Controls {
     QLabel* Label12 = nullptr;         // "Message:"
     QToolButton* Command18 = nullptr;  // received APRS messages
     QToolButton* Command17 = nullptr;  // edit APRS-messages history
+};
 
-    // MHeard panel
+struct HeardPanel {
     QGroupBox* Frame5 = nullptr;
     QListWidget* List1 = nullptr;      // heard stations
     QLabel* StationTeller = nullptr;   // station counter ("teller")
     QPushButton* Command16 = nullptr;  // Copy
     QPushButton* Command6 = nullptr;   // Clear
     QPushButton* Command5 = nullptr;   // Save..
+};
 
-    // Monitor panel
+struct MonitorPanel {
     QGroupBox* Frame1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;    // the monitor text
     QCheckBox* Check5 = nullptr;        // Expand
@@ -97,28 +107,32 @@ struct Form1Controls {
     QCheckBox* Check2 = nullptr;        // Stop Monitor
     QCheckBox* Check1 = nullptr;        // AutoScroll
     ClickableLabel* Label13 = nullptr;  // active filter
-    ClickableLabel* Label6 = nullptr;   // beacon state
+};
 
-    // Listener (SWL) panel
+// Listener (SWL) panel
+struct ListenerPanel {
     QGroupBox* SWLFrame = nullptr;
     QLabel* Label15 = nullptr;    // "SWL MODE"
     QLabel* SWLlabel1 = nullptr;  // callsign
     QLabel* SWLabel2 = nullptr;   // callsign shadow
+};
 
-    // Engine link state (not modal: a label in the status bar)
-    QLabel* linkStatus = nullptr;
+// The Filters menu belongs to the receive side: the filter label pops it up.
+struct FilterMenu {
+    QMenu* menufilter = nullptr;
+    QList<QAction*> menufilters;
+};
 
-    QTimer* Timer1 = nullptr;  // the 250 ms poll tick
-
-    // Menus and their item arrays (separators included, so indexes match)
+// Menus and their item arrays (separators included, so indexes match the enums of
+// form1menus.h).
+struct Form1Menus {
     QMenu* menufile = nullptr;
     QList<QAction*> menufiles;
     QMenu* menuedit = nullptr;
     QList<QAction*> menuedits;
     QMenu* menusend = nullptr;
     QList<QAction*> menusends;
-    QMenu* menufilter = nullptr;
-    QList<QAction*> menufilters;
+    FilterMenu filters;
     QMenu* menufind = nullptr;
     QAction* findmenu = nullptr;
     QAction* findnextmenu = nullptr;
@@ -132,6 +146,21 @@ struct Form1Controls {
     QList<QAction*> menuextras;
     QMenu* menuhelp = nullptr;
     QList<QAction*> menuhelps;
+};
+
+struct Form1Controls {
+    CommunicationPanel communication;
+    TimePanel time;
+    LogoPanel logo;
+    TxDataPanel txData;
+    AprsPositionPanel aprsPosition;
+    AprsMessagePanel aprsMessage;
+    HeardPanel heard;
+    MonitorPanel monitor;
+    ListenerPanel listener;
+    Form1Menus menus;
+    QLabel* linkStatus = nullptr;  // engine link state, in the status bar (never a modal box)
+    QTimer* Timer1 = nullptr;      // the 250 ms poll tick
 };
 
 }  // namespace zeno

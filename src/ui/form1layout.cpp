@@ -2,9 +2,9 @@
 
 #include "config/formdefaults.h"
 #include "platform/units.h"
+#include "ui/controls.h"
 #include "ui/widgets.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -23,258 +22,229 @@
 
 namespace zeno {
 
-void placeTwips(QWidget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
-
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using namespace controls;
 
-QGroupBox* panel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
-                 int h) {
-    auto* box = named(new QGroupBox(caption, parent), name);
-    placeTwips(box, l, t, w, h);
-    return box;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect px) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->setGeometry(px);
-    return l;
-}
-
-QComboBox* historyBox(QWidget* parent, const char* name, const QString& text, QRect px) {
-    auto* box = named(new QComboBox(parent), name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);  // the history rules decide what is kept
-    box->setEditText(text);
-    box->setGeometry(px);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip,
-                    QRect px) {
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setToolTip(tip);
-    b->setGeometry(px);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* pictureButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tip,
-                           QRect px) {
-    auto* b = named(new QToolButton(parent), name);
-    b->setIcon(icon);
-    b->setToolTip(tip);
-    b->setGeometry(px);
-    b->setAutoRaise(false);
-    return b;
-}
-
-QCheckBox* check(QWidget* parent, const char* name, const QString& caption, const QString& tip,
-                 QRect px) {
-    auto* c = named(new QCheckBox(caption, parent), name);
-    c->setToolTip(tip);
-    c->setGeometry(px);
-    return c;
-}
+constexpr int kPollMs = 250;
 
 QIcon themed(const char* themeName, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QLatin1String(themeName),
                             QApplication::style()->standardIcon(fallback));
 }
 
-void buildCommunicationPanel(QWidget* central, Form1Controls& c) {
-    c.Frame3 = panel(central, "Frame3", QStringLiteral("Communication"), 10, 0, 6015, 1455);
-    c.Label1 = label(c.Frame3, "Label1", QStringLiteral("To:"), {8, 20, 30, 20});
-    c.Combo2 = historyBox(c.Frame3, "Combo2", FormDefaults::toText(), {40, 18, 112, 22});
-    c.Label3 = label(c.Frame3, "Label3", QStringLiteral("Via:"), {8, 45, 30, 20});
-    c.Combo3 = historyBox(c.Frame3, "Combo3", FormDefaults::viaText(), {40, 43, 112, 22});
-    c.Label14 = label(c.Frame3, "Label14", QStringLiteral("Your Call:"), {9, 71, 64, 20});
-    c.Label2 = label(c.Frame3, "Label2", QStringLiteral("Your Call:"), {8, 70, 64, 20});
-    c.Label5 = label(c.Frame3, "Label5", QStringLiteral("MYCALL"), {75, 71, 80, 20});
-    c.Label4 = label(c.Frame3, "Label4", QStringLiteral("MYCALL"), {74, 70, 80, 20});
-    for (QLabel* shadow : {c.Label14, c.Label5})
-        shadow->setStyleSheet(QStringLiteral("color: #404040;"));
-    QFont callFont = c.Label4->font();
-    callFont.setBold(true);
-    c.Label4->setFont(callFont);
-    c.Label5->setFont(callFont);
-    c.Label4->setStyleSheet(QStringLiteral("color: #ffff00;"));
-    c.Command2 = button(c.Frame3, "Command2", QStringLiteral("TX UI &Data/text"),
-                        QStringLiteral("Send your TX-data"), {160, 16, 118, 25});
-    c.Command9 =
-        button(c.Frame3, "Command9", QStringLiteral("TX APRS &Postition"),
-               QStringLiteral("Send your position and text in APRS format"), {280, 16, 116, 25});
-    c.Command7 = button(c.Frame3, "Command7", QStringLiteral("TX APRS &Message"),
-                        QStringLiteral("Send your APRS Message"), {160, 44, 118, 25});
-    c.Command10 = button(c.Frame3, "Command10", QStringLiteral("Connect To"),
+void makeBold(QLabel* label, double scale = 1.0) {
+    QFont font = label->font();
+    font.setBold(true);
+    if (scale != 1.0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+}
+
+// The callsign and its darker shadow one pixel to the lower right.
+void shadowed(QLabel* text, QLabel* shadow) {
+    shadow->setStyleSheet(QStringLiteral("color: #404040;"));
+    text->setStyleSheet(QStringLiteral("color: #ffff00;"));
+    text->raise();
+}
+
+void buildCommunicationPanel(QWidget* central, CommunicationPanel& c) {
+    c.Frame3 = frame(central, "Frame3", QStringLiteral("Communication"), {10, 0, 6015, 1455});
+    QWidget* f = c.Frame3;
+    c.Label1 = label(f, "Label1", QStringLiteral("To:"), {120, 300, 450, 300});
+    c.Combo2 = comboBox(f, "Combo2", FormDefaults::toText(), {}, {600, 270, 1680, 330});
+    c.Label3 = label(f, "Label3", QStringLiteral("Via:"), {120, 675, 450, 300});
+    c.Combo3 = comboBox(f, "Combo3", FormDefaults::viaText(), {}, {600, 645, 1680, 330});
+    c.Label14 = label(f, "Label14", QStringLiteral("Your Call:"), {135, 1065, 960, 300});
+    c.Label2 = label(f, "Label2", QStringLiteral("Your Call:"), {120, 1050, 960, 300});
+    c.Label5 = label(f, "Label5", QStringLiteral("MYCALL"), {1125, 1065, 1200, 300});
+    c.Label4 = label(f, "Label4", QStringLiteral("MYCALL"), {1110, 1050, 1200, 300});
+    makeBold(c.Label4);
+    makeBold(c.Label5);
+    shadowed(c.Label4, c.Label5);
+    c.Label14->setStyleSheet(QStringLiteral("color: #404040;"));
+    c.Label2->raise();
+    c.Command2 = button(f, "Command2", QStringLiteral("TX UI &Data/text"),
+                        QStringLiteral("Send your TX-data"), {2400, 240, 1770, 375});
+    c.Command9 = button(f, "Command9", QStringLiteral("TX APRS &Postition"),
+                        QStringLiteral("Send your position and text in APRS format"),
+                        {4200, 240, 1740, 375});
+    c.Command7 = button(f, "Command7", QStringLiteral("TX APRS &Message"),
+                        QStringLiteral("Send your APRS Message"), {2400, 660, 1770, 375});
+    c.Command10 = button(f, "Command10", QStringLiteral("Connect To"),
                          QStringLiteral("Connect To a Station (Use on Sats only if allowed)"),
-                         {280, 44, 116, 25});
+                         {4200, 660, 1740, 375});
 }
 
-void buildTimePanel(QWidget* central, Form1Controls& c) {
-    c.Frame6 = panel(central, "Frame6", QStringLiteral("Time"), 6120, 0, 1695, 1455);
-    c.Check4 = check(c.Frame6, "Check4", QStringLiteral("Auto Beacon"),
-                     QStringLiteral("Enable/disable automatic timed beacon"), {6, 16, 104, 18});
-    c.Label7 = label(c.Frame6, "Label7", QStringLiteral("Start:"), {6, 37, 36, 18});
-    c.Text5 = named(new QLineEdit(QStringLiteral("00:00:00"), c.Frame6), "Text5");
-    c.Text5->setToolTip(QStringLiteral("Time in hours:minutes:seconds to start the beacon"));
-    c.Text5->setGeometry(42, 35, 66, 20);
-    c.Label9 = label(c.Frame6, "Label9", QStringLiteral("Stop:"), {6, 58, 36, 18});
-    c.Text6 = named(new QLineEdit(QStringLiteral("00:00:00"), c.Frame6), "Text6");
-    c.Text6->setToolTip(QStringLiteral("Time in hours:minutes:seconds to stop the beacon"));
-    c.Text6->setGeometry(42, 56, 66, 20);
-    c.Klok = label(c.Frame6, "Klok", QStringLiteral("00:00:00"), {6, 78, 102, 16});
+void buildTimePanel(QWidget* central, TimePanel& c) {
+    c.Frame6 = frame(central, "Frame6", QStringLiteral("Time"), {6120, 0, 1695, 1455});
+    QWidget* f = c.Frame6;
+    c.Check4 =
+        checkBox(f, "Check4", QStringLiteral("Auto Beacon"),
+                 QStringLiteral("Enable/disable automatic timed beacon"), {90, 240, 1560, 270});
+    c.Label7 = label(f, "Label7", QStringLiteral("Start:"), {90, 555, 540, 270});
+    c.Text5 = textBox(f, "Text5", QStringLiteral("00:00:00"),
+                      QStringLiteral("Time in hours:minutes:seconds to start the beacon"),
+                      {630, 525, 990, 300});
+    c.Label9 = label(f, "Label9", QStringLiteral("Stop:"), {90, 870, 540, 270});
+    c.Text6 = textBox(f, "Text6", QStringLiteral("00:00:00"),
+                      QStringLiteral("Time in hours:minutes:seconds to stop the beacon"),
+                      {630, 840, 990, 300});
+    c.Klok = label(f, "Klok", QStringLiteral("00:00:00"), {90, 1170, 1530, 240});
     c.Klok->setAlignment(Qt::AlignCenter);
-    QFont clockFont = c.Klok->font();
-    clockFont.setBold(true);
-    c.Klok->setFont(clockFont);
+    makeBold(c.Klok);
 }
 
-void buildLogoPanel(QWidget* central, Form1Controls& c) {
-    c.Frame4 = panel(central, "Frame4", QString(), 7920, 0, 2295, 1455);
-    c.Picture1 = named(new LogoPicture(c.Frame4), "Picture1");
-    c.Picture1->setGeometry(5, 8, twipsToPixels(2295) - 10, twipsToPixels(1455) - 13);
+void buildLogoPanel(QWidget* central, LogoPanel& c) {
+    c.Frame4 = frame(central, "Frame4", QString(), {7920, 0, 2295, 1455});
+    c.Picture1 = new LogoPicture(c.Frame4);
+    c.Picture1->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(c.Picture1, {75, 120, 2145, 1260});
 }
 
-void buildTxPanels(QWidget* central, Form1Controls& c) {
+void buildTxPanels(QWidget* central, TxDataPanel& tx, AprsPositionPanel& position,
+                   AprsMessagePanel& message) {
     const QIcon editIcon = themed("document-edit", QStyle::SP_FileDialogDetailedView);
 
-    c.Frame2 = panel(central, "Frame2", QStringLiteral("TX-Data"), 10, 1440, 7815, 585);
-    c.Label10 = label(c.Frame2, "Label10", QStringLiteral("Text:"), {6, 15, 34, 20});
-    c.Combo1 = historyBox(c.Frame2, "Combo1", FormDefaults::txText(), {42, 13, 444, 22});
-    c.Combo1->setToolTip(QStringLiteral("Text to transmit"));
-    c.Command12 = pictureButton(c.Frame2, "Command12", editIcon,
-                                QStringLiteral("Edit TX-Data history"), {492, 12, 24, 24});
+    tx.Frame2 = frame(central, "Frame2", QStringLiteral("TX-Data"), {10, 1440, 7815, 585});
+    tx.Label10 = label(tx.Frame2, "Label10", QStringLiteral("Text:"), {90, 225, 510, 300});
+    tx.Combo1 = comboBox(tx.Frame2, "Combo1", FormDefaults::txText(),
+                         QStringLiteral("Text to transmit"), {630, 195, 6660, 330});
+    tx.Command12 = pictureButton(tx.Frame2, "Command12", editIcon,
+                                 QStringLiteral("Edit TX-Data history"), {7380, 180, 360, 360});
 
-    c.Frame7 = panel(central, "Frame7", QStringLiteral("TX APRS Position"), 10, 2020, 7815, 585);
-    c.Label8 = label(c.Frame7, "Label8", QStringLiteral("Text:"), {6, 15, 34, 20});
-    c.Combo4 = historyBox(c.Frame7, "Combo4", FormDefaults::aprsComment(), {42, 13, 416, 22});
-    c.Combo4->setToolTip(QStringLiteral("Enter text to transmit with your APRS position"));
-    c.Command19 = pictureButton(
-        c.Frame7, "Command19", themed("applications-internet", QStyle::SP_DriveNetIcon),
-        QStringLiteral("Edit APRS Position and/or Icon"), {464, 12, 24, 24});
-    c.Command11 = pictureButton(c.Frame7, "Command11", editIcon,
-                                QStringLiteral("Edit APRS-Data history"), {492, 12, 24, 24});
+    position.Frame7 =
+        frame(central, "Frame7", QStringLiteral("TX APRS Position"), {10, 2020, 7815, 585});
+    QWidget* p = position.Frame7;
+    position.Label8 = label(p, "Label8", QStringLiteral("Text:"), {90, 225, 510, 300});
+    position.Combo4 = comboBox(p, "Combo4", FormDefaults::aprsComment(),
+                               QStringLiteral("Enter text to transmit with your APRS position"),
+                               {630, 195, 6240, 330});
+    position.Command19 =
+        pictureButton(p, "Command19", themed("applications-internet", QStyle::SP_DriveNetIcon),
+                      QStringLiteral("Edit APRS Position and/or Icon"), {6960, 180, 360, 360});
+    position.Command11 = pictureButton(
+        p, "Command11", editIcon, QStringLiteral("Edit APRS-Data history"), {7380, 180, 360, 360});
 
-    c.Frame8 = panel(central, "Frame8", QStringLiteral("TX APRS Message"), 10, 2610, 7815, 580);
-    c.Label11 = label(c.Frame8, "Label11", QStringLiteral("For:"), {6, 15, 28, 20});
-    c.Combo5 = historyBox(c.Frame8, "Combo5", FormDefaults::messageFor(), {34, 13, 92, 22});
-    c.Label12 = label(c.Frame8, "Label12", QStringLiteral("Message:"), {132, 15, 54, 20});
-    c.Combo6 = historyBox(c.Frame8, "Combo6", FormDefaults::messageText(), {188, 13, 270, 22});
-    c.Combo6->setToolTip(QStringLiteral("Message contents to transmit for:"));
-    c.Command18 =
-        pictureButton(c.Frame8, "Command18", themed("mail-read", QStyle::SP_FileDialogContentsView),
-                      QStringLiteral("View received APRS Messages"), {464, 12, 24, 24});
-    c.Command17 = pictureButton(c.Frame8, "Command17", editIcon,
-                                QStringLiteral("Edit APRS-Messages history"), {492, 12, 24, 24});
+    message.Frame8 =
+        frame(central, "Frame8", QStringLiteral("TX APRS Message"), {10, 2610, 7815, 580});
+    QWidget* m = message.Frame8;
+    message.Label11 = label(m, "Label11", QStringLiteral("For:"), {90, 225, 420, 300});
+    message.Combo5 = comboBox(m, "Combo5", FormDefaults::messageFor(), {}, {510, 195, 1380, 330});
+    message.Label12 = label(m, "Label12", QStringLiteral("Message:"), {1980, 225, 810, 300});
+    message.Combo6 =
+        comboBox(m, "Combo6", FormDefaults::messageText(),
+                 QStringLiteral("Message contents to transmit for:"), {2820, 195, 4050, 330});
+    message.Command18 =
+        pictureButton(m, "Command18", themed("mail-read", QStyle::SP_FileDialogContentsView),
+                      QStringLiteral("View received APRS Messages"), {6960, 180, 360, 360});
+    message.Command17 =
+        pictureButton(m, "Command17", editIcon, QStringLiteral("Edit APRS-Messages history"),
+                      {7380, 180, 360, 360});
 }
 
-void buildHeardPanel(QWidget* central, Form1Controls& c) {
-    c.Frame5 = panel(central, "Frame5", QStringLiteral("MHeard"), 7920, 1440, 2295, 1755);
-    c.List1 = named(new QListWidget(c.Frame5), "List1");
-    c.List1->setToolTip(QStringLiteral("Double click callsign to write message..."));
-    c.List1->setGeometry(6, 16, 92, 96);
-    c.StationTeller = label(c.Frame5, "StationTeller", QStringLiteral("0"), {102, 16, 46, 18});
+void buildHeardPanel(QWidget* central, HeardPanel& c) {
+    c.Frame5 = frame(central, "Frame5", QStringLiteral("MHeard"), {7920, 1440, 2295, 1755});
+    QWidget* f = c.Frame5;
+    c.List1 = listBox(f, "List1", QStringLiteral("Double click callsign to write message..."),
+                      {90, 240, 1380, 1440});
+    c.StationTeller = label(f, "StationTeller", QStringLiteral("0"), {1530, 240, 690, 270});
     c.StationTeller->setToolTip(QStringLiteral("Total stations heard"));
     c.StationTeller->setAlignment(Qt::AlignCenter);
-    c.Command16 = button(c.Frame5, "Command16", QStringLiteral("Copy"),
-                         QStringLiteral("Copy Heard List"), {102, 38, 46, 23});
-    c.Command6 = button(c.Frame5, "Command6", QStringLiteral("Clear"),
-                        QStringLiteral("Clear heard station list"), {102, 63, 46, 23});
-    c.Command5 = button(c.Frame5, "Command5", QStringLiteral("Save.."),
-                        QStringLiteral("Save this MHeard station list"), {102, 88, 46, 23});
+    c.Command16 = button(f, "Command16", QStringLiteral("Copy"), QStringLiteral("Copy Heard List"),
+                         {1530, 570, 690, 345});
+    c.Command6 = button(f, "Command6", QStringLiteral("Clear"),
+                        QStringLiteral("Clear heard station list"), {1530, 945, 690, 345});
+    c.Command5 = button(f, "Command5", QStringLiteral("Save.."),
+                        QStringLiteral("Save this MHeard station list"), {1530, 1320, 690, 345});
 }
 
-void buildMonitorPanel(QWidget* central, Form1Controls& c) {
-    c.Frame1 = panel(central, "Frame1", QStringLiteral("Monitor"), 10, 3190, 10200, 4335);
+void buildMonitorPanel(QWidget* central, MonitorPanel& c, TimePanel& time) {
+    c.Frame1 = frame(central, "Frame1", QStringLiteral("Monitor"), {10, 3190, 10200, 4335});
     QWidget* f = c.Frame1;
-    c.Check5 = check(f, "Check5", QStringLiteral("Expand"),
-                     QStringLiteral("Expand the Monitor window (or restore it to normal)"),
-                     {6, 16, 64, 20});
-    c.Command13 = pictureButton(f, "Command13", themed("edit-cut", QStyle::SP_DialogDiscardButton),
-                                QStringLiteral("Cut"), {72, 14, 24, 24});
-    c.Command14 = pictureButton(f, "Command14", themed("edit-copy", QStyle::SP_FileLinkIcon),
-                                QStringLiteral("Copy"), {98, 14, 24, 24});
-    c.Command15 = pictureButton(f, "Command15", themed("edit-paste", QStyle::SP_DialogApplyButton),
-                                QStringLiteral("Paste"), {124, 14, 24, 24});
-    c.Command8 =
-        pictureButton(f, "Command8", themed("edit-clear", QStyle::SP_DialogResetButton),
-                      QStringLiteral("Clear the entire monitor window"), {154, 14, 24, 24});
-    c.Command4 =
-        pictureButton(f, "Command4", themed("document-print", QStyle::SP_ComputerIcon),
-                      QStringLiteral("Print selected tekst or entire monitor"), {180, 14, 24, 24});
-    c.Command1 =
-        pictureButton(f, "Command1", themed("document-save", QStyle::SP_DialogSaveButton),
-                      QStringLiteral("Save Monitor (or selected parts)"), {206, 14, 24, 24});
-    c.Command3 = pictureButton(f, "Command3", themed("document-open", QStyle::SP_DialogOpenButton),
-                               QStringLiteral("Open File in Monitor"), {232, 14, 24, 24});
-    c.Check3 = check(f, "Check3", QStringLiteral("View Data"),
-                     QStringLiteral("Switch to view only data (no headers)"), {264, 16, 82, 20});
-    c.Check2 = check(f, "Check2", QStringLiteral("Stop Monitor"),
-                     QStringLiteral("Temporary stop monitoring packets"), {346, 16, 96, 20});
-    c.Check1 = check(f, "Check1", QStringLiteral("AutoScroll"),
-                     QStringLiteral("Automatic scrolling ON or OFF"), {442, 16, 86, 20});
+    c.Check5 = checkBox(f, "Check5", QStringLiteral("Expand"),
+                        QStringLiteral("Expand the Monitor window (or restore it to normal)"),
+                        {90, 240, 960, 300});
+    const struct {
+        QToolButton** button;
+        const char* name;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+        const char* tip;
+        int left;
+    } pictures[] = {
+        {&c.Command13, "Command13", "edit-cut", QStyle::SP_DialogDiscardButton, "Cut", 1080},
+        {&c.Command14, "Command14", "edit-copy", QStyle::SP_FileLinkIcon, "Copy", 1470},
+        {&c.Command15, "Command15", "edit-paste", QStyle::SP_DialogApplyButton, "Paste", 1860},
+        {&c.Command8, "Command8", "edit-clear", QStyle::SP_DialogResetButton,
+         "Clear the entire monitor window", 2310},
+        {&c.Command4, "Command4", "document-print", QStyle::SP_ComputerIcon,
+         "Print selected tekst or entire monitor", 2700},
+        {&c.Command1, "Command1", "document-save", QStyle::SP_DialogSaveButton,
+         "Save Monitor (or selected parts)", 3090},
+        {&c.Command3, "Command3", "document-open", QStyle::SP_DialogOpenButton,
+         "Open File in Monitor", 3480},
+    };
+    for (const auto& p : pictures) {
+        *p.button = pictureButton(f, p.name, themed(p.theme, p.fallback), QLatin1String(p.tip),
+                                  {double(p.left), 210, 360, 360});
+    }
+    c.Check3 =
+        checkBox(f, "Check3", QStringLiteral("View Data"),
+                 QStringLiteral("Switch to view only data (no headers)"), {3960, 240, 1230, 300});
+    c.Check2 =
+        checkBox(f, "Check2", QStringLiteral("Stop Monitor"),
+                 QStringLiteral("Temporary stop monitoring packets"), {5190, 240, 1440, 300});
+    c.Check1 = checkBox(f, "Check1", QStringLiteral("AutoScroll"),
+                        QStringLiteral("Automatic scrolling ON or OFF"), {6630, 240, 1290, 300});
     c.Check1->setChecked(true);
-    c.Label13 = named(new ClickableLabel(QStringLiteral("No Filter"), f), "Label13");
-    c.Label13->setToolTip(QStringLiteral("Selected Filter (show only data from specified Filter)"));
-    c.Label13->setGeometry(530, 16, 72, 20);
-    c.Label13->setAlignment(Qt::AlignCenter);
-    c.Label13->setFrameShape(QFrame::Panel);
-    c.Label6 = named(new ClickableLabel(QStringLiteral("Beacon OFF"), f), "Label6");
-    c.Label6->setToolTip(QStringLiteral("Double click to enable/disable Beacon"));
-    c.Label6->setGeometry(604, 16, 72, 20);
-    c.Label6->setAlignment(Qt::AlignCenter);
-    c.Label6->setFrameShape(QFrame::Panel);
-    c.Text1 = named(new QPlainTextEdit(f), "Text1");
+    c.Label13 =
+        clickableLabel(f, "Label13", QStringLiteral("No Filter"),
+                       QStringLiteral("Selected Filter (show only data from specified Filter)"),
+                       {7950, 240, 1080, 300});
+    time.Label6 = clickableLabel(f, "Label6", QStringLiteral("Beacon OFF"),
+                                 QStringLiteral("Double click to enable/disable Beacon"),
+                                 {9060, 240, 1080, 300});
+    for (ClickableLabel* l : {c.Label13, time.Label6}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Panel);
+    }
+    c.Text1 = textArea(f, "Text1", {90, 580, 10020, 4335 - 580});
     c.Text1->setReadOnly(true);
     c.Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     c.Text1->setUndoRedoEnabled(false);  // the monitor is appended to all day: keep no undo history
     c.Text1->setFont(fontForFamily(QStringLiteral("Fixedsys")));
-    placeTwips(c.Text1, 90, 580, 10020, 4335 - 580);
 }
 
-void buildListenerPanel(QWidget* central, Form1Controls& c) {
-    c.SWLFrame = panel(central, "SWLFrame", QString(), 10, 0, 3615, 1455);
-    c.Label15 = label(c.SWLFrame, "Label15", QStringLiteral("SWL MODE"), {8, 12, 220, 30});
-    QFont big = c.Label15->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    c.Label15->setFont(big);
-    c.SWLabel2 = label(c.SWLFrame, "SWLabel2", QStringLiteral("MYCALL"), {9, 49, 220, 30});
-    c.SWLlabel1 = label(c.SWLFrame, "SWLlabel1", QStringLiteral("MYCALL"), {8, 48, 220, 30});
-    c.SWLabel2->setFont(big);
-    c.SWLlabel1->setFont(big);
-    c.SWLabel2->setStyleSheet(QStringLiteral("color: #404040;"));
-    c.SWLlabel1->setStyleSheet(QStringLiteral("color: #ffff00;"));
+void buildListenerPanel(QWidget* central, ListenerPanel& c) {
+    c.SWLFrame = frame(central, "SWLFrame", QString(), {10, 0, 3615, 1455});
+    QWidget* f = c.SWLFrame;
+    c.Label15 = label(f, "Label15", QStringLiteral("SWL MODE"), {120, 180, 3300, 450});
+    c.SWLabel2 = label(f, "SWLabel2", QStringLiteral("MYCALL"), {135, 735, 3300, 450});
+    c.SWLlabel1 = label(f, "SWLlabel1", QStringLiteral("MYCALL"), {120, 720, 3300, 450});
+    for (QLabel* l : {c.Label15, c.SWLabel2, c.SWLlabel1})
+        makeBold(l, 1.6);
+    shadowed(c.SWLlabel1, c.SWLabel2);
     c.SWLFrame->hide();
 }
 
 }  // namespace
 
 void buildForm1Layout(QMainWindow* window, Form1Controls& c) {
-    auto* central = named(new QWidget(window), "centralWidget");
+    auto* central = new QWidget(window);
+    central->setObjectName(QStringLiteral("centralWidget"));
     window->setCentralWidget(central);
-    buildCommunicationPanel(central, c);
-    buildTimePanel(central, c);
-    buildLogoPanel(central, c);
-    buildTxPanels(central, c);
-    buildHeardPanel(central, c);
-    buildMonitorPanel(central, c);
-    buildListenerPanel(central, c);
+    buildCommunicationPanel(central, c.communication);
+    buildTimePanel(central, c.time);
+    buildLogoPanel(central, c.logo);
+    buildTxPanels(central, c.txData, c.aprsPosition, c.aprsMessage);
+    buildHeardPanel(central, c.heard);
+    buildMonitorPanel(central, c.monitor, c.time);
+    buildListenerPanel(central, c.listener);
 
-    c.linkStatus = named(new QLabel(window), "linkStatus");
+    c.linkStatus = label(window, "linkStatus", QString());
     window->statusBar()->addWidget(c.linkStatus, 1);
-
-    c.Timer1 = named(new QTimer(window), "Timer1");
-    c.Timer1->setInterval(250);
+    c.Timer1 = controls::timer(window, "Timer1", kPollMs);
 }
 
 }  // namespace zeno

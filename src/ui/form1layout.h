@@ -6,10 +6,8 @@ class QMainWindow;
 
 namespace zeno {
 
-// Creates every panel, control and menu of the main window at its design position.
+// Creates every panel and control of the main window at its design position, the status bar's
+// link label and the poll timer.
 void buildForm1Layout(QMainWindow* window, Form1Controls& c);
-
-// Places a widget by a position and size in twips.
-void placeTwips(QWidget* widget, double left, double top, double width, double height);
 
 }  // namespace zeno

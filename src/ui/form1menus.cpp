@@ -1,5 +1,7 @@
 #include "ui/form1menus.h"
 
+#include "monitor/monitorfilter.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -36,7 +38,7 @@ QList<QAction*> addItems(QMenu* menu, const char* arrayName, const QList<Item>& 
 
 }  // namespace
 
-void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
+void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
     c.menufile = menu(window, "menufile", QStringLiteral("&File"));
     c.menufiles = addItems(c.menufile, "menufiles",
                            {{QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)},
@@ -59,7 +61,7 @@ void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
                             {QStringLiteral("Clear All")},
                             {},
                             {QStringLiteral("Enable Monitor for Edit")}});
-    c.menuedits[8]->setCheckable(true);
+    menuItem(c.menuedits, EditItem::EnableMonitorForEdit)->setCheckable(true);
 
     c.menusend = menu(window, "menusend", QStringLiteral("&Send"));
     c.menusends =
@@ -74,19 +76,21 @@ void buildForm1Menus(QMainWindow* window, Form1Controls& c) {
                   {},
                   {QStringLiteral("MHeard Stations")},
                   {QStringLiteral("MHeard Stations as APRS Bulletin"), QKeySequence(Qt::Key_F8)}});
-    c.menusends[6]->setEnabled(false);
+    menuItem(c.menusends, SendItem::Disconnect)->setEnabled(false);
 
-    c.menufilter = menu(window, "menufilter", QStringLiteral("&Filters"));
-    c.menufilters = addItems(c.menufilter, "menufilters",
-                             {{QStringLiteral("No Filters"), QKeySequence(Qt::CTRL | Qt::Key_N)},
-                              {QStringLiteral("Call (To)")},
-                              {QStringLiteral("Digipeater Call (Via)")},
-                              {QStringLiteral("Only Digipeated Packets")},
-                              {},
-                              {QStringLiteral("Enter Call/String...")}});
-    for (int i : {0, 1, 2, 3, 5})
-        c.menufilters[i]->setCheckable(true);
-    c.menufilters[0]->setChecked(true);
+    c.filters.menufilter = menu(window, "menufilter", QStringLiteral("&Filters"));
+    c.filters.menufilters =
+        addItems(c.filters.menufilter, "menufilters",
+                 {{QStringLiteral("No Filters"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+                  {QStringLiteral("Call (To)")},
+                  {QStringLiteral("Digipeater Call (Via)")},
+                  {QStringLiteral("Only Digipeated Packets")},
+                  {},
+                  {QStringLiteral("Enter Call/String...")}});
+    for (int i : {MonitorFilter::NoFilters, MonitorFilter::CallTo, MonitorFilter::DigipeaterVia,
+                  MonitorFilter::OnlyDigipeated, MonitorFilter::EnteredText})
+        c.filters.menufilters[i]->setCheckable(true);
+    c.filters.menufilters[0]->setChecked(true);
 
     c.menufind = menu(window, "menufind", QStringLiteral("F&ind"));
     c.findmenu = c.menufind->addAction(QStringLiteral("Find in Monitor..."));

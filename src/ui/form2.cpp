@@ -1,9 +1,10 @@
 #include "ui/form2.h"
 
 #include "config/appstate.h"
-#include "config/version.h"
 #include "platform/dialogs.h"
 #include "ui/aprsicons.h"
+#include "ui/controls.h"
+#include "zenoversion.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,9 +37,7 @@ const QString kIconsHelp = QStringLiteral(
 
 constexpr int kIconsPerRow = 6;
 
-QLabel* dot(QWidget* parent) {
-    return new QLabel(QStringLiteral("."), parent);
-}
+QLabel* dot(QWidget* parent) { return new QLabel(QStringLiteral("."), parent); }
 
 }  // namespace
 
@@ -56,46 +55,33 @@ Form2::~Form2() = default;
 
 QLineEdit* Form2::coordinateBox(const char* name, const QString& text, int length,
                                 const QString& tip) {
-    auto* box = new QLineEdit(text, Frame9);
-    box->setObjectName(QLatin1String(name));
+    auto* box = controls::textBox(Frame9, name, text, tip);
     box->setMaxLength(length);
-    box->setToolTip(tip);
     box->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * (length + 2) + 8);
     return box;
 }
 
 void Form2::buildLayout() {
-    Frame9 = new QGroupBox(QStringLiteral("APRS: your location"), this);
-    Frame9->setObjectName(QStringLiteral("Frame9"));
-    Label7 = new QLabel(QStringLiteral("Latitude:"), Frame9);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    using namespace controls;
+    Frame9 = frame(this, "Frame9", QStringLiteral("APRS: your location"));
+    Label7 = label(Frame9, "Label7", QStringLiteral("Latitude:"));
     Text6 =
         coordinateBox("Text6", QStringLiteral("00"), 2, QStringLiteral("two digits for degrees"));
     Text7 =
         coordinateBox("Text7", QStringLiteral("00"), 2, QStringLiteral("two digits for minutes"));
     Text8 = coordinateBox("Text8", QStringLiteral("00"), 2,
                           QStringLiteral("two digits for decimal minutes"));
-    Combo1 = new QComboBox(Frame9);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setToolTip(QStringLiteral("'N' for North or 'S' for South"));
-    Label8 = new QLabel(QStringLiteral("Longitude:"), Frame9);
-    Label8->setObjectName(QStringLiteral("Label8"));
+    Combo1 =
+        comboBox(Frame9, "Combo1", QString(), QStringLiteral("'N' for North or 'S' for South"));
+    Label8 = label(Frame9, "Label8", QStringLiteral("Longitude:"));
     Text9 = coordinateBox("Text9", QStringLiteral("000"), 3,
                           QStringLiteral("three digits for degrees"));
     Text10 =
         coordinateBox("Text10", QStringLiteral("00"), 2, QStringLiteral("two digits for minutes"));
     Text11 = coordinateBox("Text11", QStringLiteral("00"), 2,
                            QStringLiteral("two digits for decimal minutes"));
-    Combo2 = new QComboBox(Frame9);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setToolTip(QStringLiteral("'E' for East or 'W' for West"));
-    Command9 = new QPushButton(QStringLiteral("Info"), Frame9);
-    Command9->setObjectName(QStringLiteral("Command9"));
-    Command9->setAutoDefault(false);
+    Combo2 = comboBox(Frame9, "Combo2", QString(), QStringLiteral("'E' for East or 'W' for West"));
+    Command9 = button(Frame9, "Command9", QStringLiteral("Info"));
 
     auto* location = new QGridLayout(Frame9);
     const QList<QWidget*> latitudeRow = {Label7,      Text6, dot(Frame9), Text7,
@@ -108,8 +94,7 @@ void Form2::buildLayout() {
     }
     location->addWidget(Command9, 0, int(latitudeRow.size()), 2, 1, Qt::AlignCenter);
 
-    Frame1 = new QGroupBox(QStringLiteral("Select your APRS Icon"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = frame(this, "Frame1", QStringLiteral("Select your APRS Icon"));
     auto* icons = new QGridLayout(Frame1);
     for (const AprsIcon& icon : aprsIcons()) {
         auto* picture = new AprsIconPicture(icon.picture, Frame1);
@@ -118,17 +103,11 @@ void Form2::buildLayout() {
         icons->addWidget(picture, index / kIconsPerRow, index % kIconsPerRow);
         pictures_ << picture;
     }
-    Command3 = new QPushButton(QStringLiteral("Info"), Frame1);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setAutoDefault(false);
+    Command3 = button(Frame1, "Command3", QStringLiteral("Info"));
     icons->addWidget(Command3, 0, kIconsPerRow, 3, 1, Qt::AlignCenter);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(false);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setAutoDefault(false);
+    Command1 = button(this, "Command1", QStringLiteral("OK"));
+    Command2 = button(this, "Command2", QStringLiteral("Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Command1);
@@ -257,9 +236,7 @@ void Form2::Command1_Click() {
     accept();
 }
 
-void Form2::Command2_Click() {
-    reject();
-}
+void Form2::Command2_Click() { reject(); }
 
 void Form2::Command3_Click() {
     dialogs_.message(kIconsHelp, QStringLiteral("Help: Icons"), MsgIcon::Information);

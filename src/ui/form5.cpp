@@ -1,6 +1,7 @@
 #include "ui/form5.h"
 
 #include "platform/dialogs.h"
+#include "ui/controls.h"
 
 #include <QGridLayout>
 #include <QListWidget>
@@ -8,18 +9,6 @@
 #include <QSignalBlocker>
 
 namespace zeno {
-
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
 
 Form5::Form5(int mode, const QStringList& boxEntries, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), editor_(boxEntries) {
@@ -35,8 +24,8 @@ Form5::Form5(int mode, const QStringList& boxEntries, Dialogs& dialogs, QWidget*
 Form5::~Form5() = default;
 
 void Form5::buildLayout() {
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
+    using namespace controls;
+    List1 = listBox(this, "List1");
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setMinimumSize(360, 220);
     Command5 = button(this, "Command5", QStringLiteral("Add Line"),
@@ -47,8 +36,8 @@ void Form5::buildLayout() {
                       QStringLiteral("Remove one selected line"));
     Command3 = button(this, "Command3", QStringLiteral("Remove All"),
                       QStringLiteral("Removes all history lines"));
-    Command1 = button(this, "Command1", QStringLiteral("OK"), QString());
-    Command2 = button(this, "Command2", QStringLiteral("Cancel"), QString());
+    Command1 = button(this, "Command1", QStringLiteral("OK"));
+    Command2 = button(this, "Command2", QStringLiteral("Cancel"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(List1, 0, 0, 7, 1);
@@ -77,13 +66,9 @@ void Form5::showLines() {
     Command5->setEnabled(editor_.canAdd());
 }
 
-void Form5::Command1_Click() {
-    accept();
-}
+void Form5::Command1_Click() { accept(); }
 
-void Form5::Command2_Click() {
-    reject();
-}
+void Form5::Command2_Click() { reject(); }
 
 void Form5::Command3_Click() {
     editor_.removeAll();

@@ -1,12 +1,14 @@
 #include "ui/form7.h"
 
 #include "config/appstate.h"
-#include "config/filedialogs.h"
-#include "config/version.h"
+#include "files/filedialogs.h"
+#include "files/textfiles.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "tx/messagelog.h"
+#include "ui/controls.h"
 #include "ui/widgets.h"
+#include "zenoversion.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -18,7 +20,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <type_traits>
 
 namespace zeno {
 
@@ -26,16 +27,6 @@ namespace {
 
 constexpr int kRefreshMs = 10000;
 const QString kCrLf = QStringLiteral("\r\n");
-
-template <typename W>
-W* named(W* widget, const char* name, const QString& tip = QString()) {
-    widget->setObjectName(QLatin1String(name));
-    if constexpr (std::is_base_of_v<QWidget, W>) {
-        if (!tip.isEmpty())
-            widget->setToolTip(tip);
-    }
-    return widget;
-}
 
 QString eachOnItsLine(const QStringList& lines) {
     QString text;
@@ -62,20 +53,21 @@ Form7::Form7(MessageLog& log, AppState& state, Dialogs& dialogs, Platform& platf
 }
 
 void Form7::buildControls() {
-    Frame1 = named(new QGroupBox(QStringLiteral("View Messages"), this), "Frame1",
-                   QStringLiteral("Select APRS messages type you want listed"));
-    Option1 = named(new QRadioButton(QStringLiteral("All"), Frame1), "Option1",
-                    QStringLiteral("Show all messages"));
-    Option2 = named(new QRadioButton(QStringLiteral("Mine"), Frame1), "Option2",
-                    QStringLiteral("show only messages for you"));
-    Option3 = named(new QRadioButton(QStringLiteral("BLN"), Frame1), "Option3",
-                    QStringLiteral("Show only Bulletin messages"));
-    Option4 = named(new QRadioButton(QStringLiteral("NWS"), Frame1), "Option4",
-                    QStringLiteral("Show only News messages"));
-    Option5 = named(new QRadioButton(QStringLiteral("SAT"), Frame1), "Option5",
-                    QStringLiteral("Show only Sat messages*"));
-    Option6 = named(new QRadioButton(QStringLiteral("EMAIL"), Frame1), "Option6",
-                    QStringLiteral("Show only E-mail messages"));
+    using namespace controls;
+    Frame1 = frame(this, "Frame1", QStringLiteral("View Messages"));
+    Frame1->setToolTip(QStringLiteral("Select APRS messages type you want listed"));
+    Option1 =
+        optionButton(Frame1, "Option1", QStringLiteral("All"), QStringLiteral("Show all messages"));
+    Option2 = optionButton(Frame1, "Option2", QStringLiteral("Mine"),
+                           QStringLiteral("show only messages for you"));
+    Option3 = optionButton(Frame1, "Option3", QStringLiteral("BLN"),
+                           QStringLiteral("Show only Bulletin messages"));
+    Option4 = optionButton(Frame1, "Option4", QStringLiteral("NWS"),
+                           QStringLiteral("Show only News messages"));
+    Option5 = optionButton(Frame1, "Option5", QStringLiteral("SAT"),
+                           QStringLiteral("Show only Sat messages*"));
+    Option6 = optionButton(Frame1, "Option6", QStringLiteral("EMAIL"),
+                           QStringLiteral("Show only E-mail messages"));
     viewOptions_ = new QButtonGroup(this);
     auto* viewRow = new QHBoxLayout(Frame1);
     int filter = 0;
@@ -84,44 +76,37 @@ void Form7::buildControls() {
         viewRow->addWidget(option);
     }
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Log Messages"), this), "Frame2");
-    Option7 = named(new QRadioButton(QStringLiteral("All"), Frame2), "Option7",
-                    QStringLiteral("Log all messages (also those who are not digipeated)"));
-    Option8 = named(new QRadioButton(QStringLiteral("Only digipeated"), Frame2), "Option8",
-                    QStringLiteral("Log only digipeated messages"));
+    Frame2 = frame(this, "Frame2", QStringLiteral("Log Messages"));
+    Option7 = optionButton(Frame2, "Option7", QStringLiteral("All"),
+                           QStringLiteral("Log all messages (also those who are not digipeated)"));
+    Option8 = optionButton(Frame2, "Option8", QStringLiteral("Only digipeated"),
+                           QStringLiteral("Log only digipeated messages"));
     auto* logRow = new QHBoxLayout(Frame2);
     logRow->addWidget(Option7);
     logRow->addWidget(Option8);
 
-    List1 = named(new QListWidget(this), "List1",
-                  QStringLiteral("Double click station to send message..."));
+    List1 = listBox(this, "List1", QStringLiteral("Double click station to send message..."));
     List1->setFont(fontForFamily(QStringLiteral("Courier New")));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setMinimumSize(640, 240);
 
-    Label1 = named(new QLabel(this), "Label1");
+    Label1 = label(this, "Label1", QString());
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label1->setMinimumHeight(2 * Label1->fontMetrics().lineSpacing() + 4);
 
-    auto button = [this](const char* name, const QString& caption, const QString& tip) {
-        auto* b = named(new QPushButton(caption, this), name, tip);
-        b->setAutoDefault(false);
-        return b;
-    };
-    Command1 = button("Command1", QStringLiteral("OK"), QString());
-    Command2 = button("Command2", QStringLiteral("Refresh Manual Now"),
+    Command1 = button(this, "Command1", QStringLiteral("OK"));
+    Command2 = button(this, "Command2", QStringLiteral("Refresh Manual Now"),
                       QStringLiteral("Refresh now manual (automatic refresh every 10 seconds)"));
     Command3 =
-        button("Command3", QStringLiteral("Clear All"), QStringLiteral("Erase all messages"));
-    Command4 = button("Command4", QStringLiteral("Print"), QStringLiteral("Print Messages"));
-    Command5 = button("Command5", QStringLiteral("Copy All"),
+        button(this, "Command3", QStringLiteral("Clear All"), QStringLiteral("Erase all messages"));
+    Command4 = button(this, "Command4", QStringLiteral("Print"), QStringLiteral("Print Messages"));
+    Command5 = button(this, "Command5", QStringLiteral("Copy All"),
                       QStringLiteral("Copy all messages to clipboard"));
-    Command7 = button("Command7", QStringLiteral("Save..."), QStringLiteral("Save Messages"));
-    Command8 = button("Command8", QStringLiteral("Copy Selected"),
+    Command7 = button(this, "Command7", QStringLiteral("Save..."), QStringLiteral("Save Messages"));
+    Command8 = button(this, "Command8", QStringLiteral("Copy Selected"),
                       QStringLiteral("Copy selected message to clipboard"));
 
-    Timer1 = named(new QTimer(this), "Timer1");
-    Timer1->setInterval(kRefreshMs);
+    Timer1 = timer(this, "Timer1", kRefreshMs);
 
     auto* options = new QHBoxLayout;
     options->addWidget(Frame1, 3);
@@ -170,9 +155,7 @@ void Form7::Form_Load() {
     Timer1->start();
 }
 
-int Form7::selectedFilter() const {
-    return qMax(0, viewOptions_->checkedId());
-}
+int Form7::selectedFilter() const { return qMax(0, viewOptions_->checkedId()); }
 
 void Form7::ToonMyMes(int filter) {
     List1->clear();
@@ -180,12 +163,8 @@ void Form7::ToonMyMes(int filter) {
     List1->addItems(log_.ToonMyMes(filter));
 }
 
-void Form7::Option7_Click() {
-    state_.settings.logDigipeatedMessages = 0;
-}
-void Form7::Option8_Click() {
-    state_.settings.logDigipeatedMessages = 1;
-}
+void Form7::Option7_Click() { state_.settings.logDigipeatedMessages = 0; }
+void Form7::Option8_Click() { state_.settings.logDigipeatedMessages = 1; }
 
 QString Form7::selectedMessage() const {
     const QList<QListWidgetItem*> selected = List1->selectedItems();
@@ -214,17 +193,11 @@ void Form7::List1_DblClick() {
     emit replyRequested(messageSender(selected));
 }
 
-void Form7::Command1_Click() {
-    close();
-}
+void Form7::Command1_Click() { close(); }
 
-void Form7::Command2_Click() {
-    Timer1_Timer();
-}
+void Form7::Command2_Click() { Timer1_Timer(); }
 
-void Form7::Timer1_Timer() {
-    ToonMyMes(selectedFilter());
-}
+void Form7::Timer1_Timer() { ToonMyMes(selectedFilter()); }
 
 void Form7::Command3_Click() {
     if (List1->count() == 0) {
@@ -257,9 +230,7 @@ void Form7::Command4_Click() {
     }
 }
 
-void Form7::Command5_Click() {
-    platform_.setClipboardText(eachOnItsLine(listedMessages()));
-}
+void Form7::Command5_Click() { platform_.setClipboardText(eachOnItsLine(listedMessages())); }
 
 void Form7::Command7_Click() {
     if (List1->count() == 0) {
@@ -267,12 +238,9 @@ void Form7::Command7_Click() {
         return;
     }
     state_.files.FileName = QStringLiteral("ZENO_APRS_Messages001.txt");
-    AskSaveFile(state_, dialogs_);
-    if (!state_.files.SaveConfirmed)
-        return;
-    if (!writeTextFile(state_.files.FilePath, eachOnItsLine(listedMessages())))
-        dialogs_.message(QStringLiteral("Could not write the file."),
-                         QStringLiteral("File: ") + state_.files.FilePath, MsgIcon::Exclamation);
+    AskSaveFile(state_.files, dialogs_);
+    if (state_.files.SaveConfirmed)
+        saveTextFile(state_.files.FilePath, eachOnItsLine(listedMessages()), dialogs_);
 }
 
 void Form7::Command8_Click() {

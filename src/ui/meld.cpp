@@ -1,5 +1,6 @@
 #include "ui/meld.h"
 
+#include "ui/controls.h"
 #include "ui/widgets.h"
 
 #include <QCloseEvent>
@@ -22,23 +23,19 @@ Meld::Meld(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setWindowTitle(QStringLiteral("ZENO"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = controls::label(this, "Label1", QString());
     Label1->setFont(fontForFamily(QStringLiteral("Fixedsys")));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setMinimumWidth(320);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = controls::button(this, "Command1", QStringLiteral("OK"));
     Command1->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1, 1);
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTickMs);
+    Timer1 = controls::timer(this, "Timer1", kTickMs);
     Timer1->start();
 
     connect(Timer1, &QTimer::timeout, this, &Meld::Timer1_Timer);
@@ -51,9 +48,7 @@ void Meld::Timer1_Timer() {
         close();
 }
 
-void Meld::Command1_Click() {
-    close();
-}
+void Meld::Command1_Click() { close(); }
 
 void Meld::closeEvent(QCloseEvent* event) {
     unloaded_ = true;

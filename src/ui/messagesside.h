@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitor/pollhooks.h"
 #include "tx/messagelog.h"
 #include "ui/sidecontext.h"
 
@@ -12,20 +13,21 @@ namespace zeno {
 class Form7;
 
 // The received APRS messages: the program-wide log and its window.
-class MessagesSide : public QObject {
+class MessagesSide : public QObject, public MessageLogHook {
     Q_OBJECT
 public:
     explicit MessagesSide(const SideContext& context);
     ~MessagesSide() override;
 
-    void LogAPRSMessages(const QString& header, const QString& data);
+    void LogAPRSMessages(const QString& header, const QString& data) override;
     // Opens (or raises) the "APRS Received Messages" window.
-    void Command18_Click();
+    void openReceivedMessages();
+
+signals:
+    // The operator wants to answer this station.
+    void replyRequested(const QString& callsign);
 
 private:
-    // Puts the station into the message addressee box and brings the main window forward.
-    void replyTo(const QString& callsign);
-
     SideContext context_;
     MessageLog log_;
     QPointer<Form7> form7_;

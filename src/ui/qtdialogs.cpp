@@ -8,15 +8,20 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace zeno {
 
 namespace {
 
-QWidget* dialogParent() {
-    return QApplication::activeWindow();
+Q_LOGGING_CATEGORY(lcDialogs, "zeno.dialogs", QtWarningMsg)
+
+void announce(const QString& kind, const QString& title) {
+    qCDebug(lcDialogs).noquote() << kind << "opens:" << title;
 }
+
+QWidget* dialogParent() { return QApplication::activeWindow(); }
 
 QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
@@ -48,8 +53,26 @@ QString startDirectory(const FileRequest& request) {
 
 }  // namespace
 
+void QtDialogs::cancelAll() {
+    cancelled_ = true;
+    // Innermost first; each closed box returns from its own nested event loop.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            break;  // it would not close: leave it rather than spin
+    }
+}
+
 MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgIcon icon,
                              MsgButtons buttons) {
+    // Closing the box with Escape or the window button counts as the negative answer.
+    const MsgAnswer negative = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    if (cancelled_)
+        return negative;
+    announce(QStringLiteral("message"), title);
     QMessageBox box(toQtIcon(icon), title, displayText(text), QMessageBox::NoButton,
                     dialogParent());
     switch (buttons) {
@@ -73,11 +96,13 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgIcon 
         default:
             break;
     }
-    // Closing the box with Escape or the window button counts as the negative answer.
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    return negative;
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    if (cancelled_)
+        return {};
+    announce(QStringLiteral("input"), title);
     bool ok = false;
     const QString answer = QInputDialog::getText(dialogParent(), title, displayText(prompt),
                                                  QLineEdit::Normal, defaultText, &ok);
@@ -85,11 +110,17 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
 }
 
 QString QtDialogs::openFileName(const FileRequest& request) {
+    if (cancelled_)
+        return {};
+    announce(QStringLiteral("open file"), request.title);
     return QFileDialog::getOpenFileName(dialogParent(), request.title, startDirectory(request),
                                         request.filters.join(QLatin1String(";;")));
 }
 
 QString QtDialogs::saveFileName(const FileRequest& request) {
+    if (cancelled_)
+        return {};
+    announce(QStringLiteral("save file"), request.title);
     // The program asks about overwriting itself, with its own words.
     return QFileDialog::getSaveFileName(dialogParent(), request.title, startDirectory(request),
                                         request.filters.join(QLatin1String(";;")), nullptr,
@@ -97,11 +128,15 @@ QString QtDialogs::saveFileName(const FileRequest& request) {
 }
 
 int QtDialogs::chooseColor(int initialRgb) {
+    if (cancelled_)
+        return -1;
     const QColor chosen = QColorDialog::getColor(colorFromRgbNumber(initialRgb), dialogParent());
     return chosen.isValid() ? rgbNumber(chosen) : -1;
 }
 
 QString QtDialogs::chooseFont(const QString& currentFamily) {
+    if (cancelled_)
+        return {};
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, QFont(currentFamily), dialogParent());
     return ok ? font.family() : QString();

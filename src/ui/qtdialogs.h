@@ -5,9 +5,11 @@
 namespace zeno {
 
 // The real dialogs: Qt message boxes, input boxes, file, colour and font dialogs, shown
-// over the active window.
+// over the active window. With the logging rule "zeno.dialogs.debug=true" each box is
+// announced on the error output when it opens.
 class QtDialogs : public Dialogs {
 public:
+    void cancelAll() override;
     MsgAnswer message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
@@ -15,6 +17,9 @@ public:
     QString saveFileName(const FileRequest& request) override;
     int chooseColor(int initialRgb) override;
     QString chooseFont(const QString& currentFamily) override;
+
+private:
+    bool cancelled_ = false;
 };
 
 }  // namespace zeno

@@ -1,20 +1,18 @@
 #include "ui/receiveside.h"
 
 #include "config/appstate.h"
-#include "config/filedialogs.h"
+#include "files/filedialogs.h"
+#include "files/textfiles.h"
 #include "link/agwlink.h"
 #include "monitor/alarm.h"
 #include "platform/apppath.h"
 #include "platform/colors.h"
 #include "ui/editor.h"
-#include "ui/form1.h"
-#include "ui/form1controls.h"
 #include "ui/meld.h"
 #include "ui/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCursor>
 #include <QLabel>
 #include <QListWidget>
@@ -31,93 +29,97 @@ const QString kHeardViewFile = QStringLiteral("\\mheared.tmp");
 
 }  // namespace
 
-std::optional<AgwFrame> ReceiveSide::LinkSource::fetch() {
-    return link_.fetch();
-}
-
-ReceiveSide::ReceiveSide(const SideContext& context, PollHooks& hooks)
+ReceiveSide::ReceiveSide(const SideContext& context, const MonitorPanel& monitor,
+                         const HeardPanel& heard, const FilterMenu& filters, const PollHooks& hooks)
     : context_(context),
-      monitor_(context.controls.Text1),
-      source_(context.link),
-      tick_(context.state, context.platform, source_, filter_, heard_, *this, hooks) {
+      panel_(monitor),
+      heardPanel_(heard),
+      filters_(filters),
+      monitor_(monitor.Text1),
+      tick_(context.state, context.platform, *this, filter_, heard_, *this, hooks) {
     showFilter();
 }
 
 ReceiveSide::~ReceiveSide() = default;
 
-Editor* ReceiveSide::notebook() const {
-    return editor_;
+Editor* ReceiveSide::notebook() const { return editor_; }
+
+std::optional<AgwFrame> ReceiveSide::fetch() { return context_.link.fetch(); }
+
+void ReceiveSide::tick() { tick_.Timer1_Timer(); }
+
+void ReceiveSide::storeAutoScroll() {
+    context_.state.settings.autoScroll = panel_.Check1->isChecked() ? 1 : 0;
 }
 
-void ReceiveSide::Timer1_Timer() {
-    tick_.Timer1_Timer();
+void ReceiveSide::clearMonitor() { monitor_.clear(); }
+
+void ReceiveSide::setMonitorFont(const QString& family) {
+    panel_.Text1->setFont(fontForFamily(family));
 }
 
-void ReceiveSide::Check1_Click() {
-    context_.state.settings.autoScroll = context_.controls.Check1->isChecked() ? 1 : 0;
+void ReceiveSide::setMonitorColors(int textRgb, int backgroundRgb) {
+    setWidgetColors(panel_.Text1, textRgb, backgroundRgb);
 }
 
-void ReceiveSide::Command8_Click() {
-    monitor_.clear();
+void ReceiveSide::setHeardListColors(int foreRgb, int backRgb) {
+    setWidgetColors(heardPanel_.List1, foreRgb, backRgb);
+}
+
+void ReceiveSide::setAutoScrollChecked(bool checked) {
+    const QSignalBlocker blocker(panel_.Check1);
+    panel_.Check1->setChecked(checked);
 }
 
 // Filters
 
-void ReceiveSide::menufilters_Click(int Index) {
-    const Form1Controls& c = context_.controls;
-    menufiltersChoice(filter_, Index, c.Combo2->currentText(), c.Combo3->currentText(),
-                      context_.dialogs);
+void ReceiveSide::chooseFilter(int item, const QString& toBox, const QString& viaBox) {
+    menufiltersChoice(filter_, item, toBox, viaBox, context_.dialogs);
     // Always: a checkable menu item has already toggled its own mark.
     showFilter();
 }
 
-void ReceiveSide::Label13_Click() {
-    context_.controls.menufilter->popup(QCursor::pos());
-}
+void ReceiveSide::popUpFilterMenu() { filters_.menufilter->popup(QCursor::pos()); }
 
 void ReceiveSide::showFilter() {
-    const Form1Controls& c = context_.controls;
-    for (int i = 0; i < c.menufilters.size(); ++i) {
-        if (c.menufilters[i]->isCheckable())
-            c.menufilters[i]->setChecked(i == filter_.checkedItem());
+    for (int i = 0; i < filters_.menufilters.size(); ++i) {
+        if (filters_.menufilters[i]->isCheckable())
+            filters_.menufilters[i]->setChecked(i == filter_.checkedItem());
     }
-    c.Label13->setText(filter_.caption());
-    setWidgetColors(c.Label13, paletteColor(0), paletteColor(filter_.backgroundIndex()));
+    panel_.Label13->setText(filter_.caption());
+    setWidgetColors(panel_.Label13, paletteColor(0), paletteColor(filter_.backgroundIndex()));
 }
 
 // Heard list
 
-void ReceiveSide::Command16_Click() {
-    copyHeardList(heard_, context_.dialogs, context_.platform);
+void ReceiveSide::copyHeardList() {
+    zeno::copyHeardList(heard_, context_.dialogs, context_.platform);
 }
 
-void ReceiveSide::Command6_Click() {
-    if (clearHeardList(heard_, context_.dialogs))
+void ReceiveSide::clearHeardList() {
+    if (zeno::clearHeardList(heard_, context_.dialogs))
         showHeardList();
 }
 
-void ReceiveSide::Command5_Click() {
+void ReceiveSide::saveHeardList() {
     AppState& state = context_.state;
     state.files.FileName = kHeardFileName;
-    AskSaveFile(state, context_.dialogs);
+    AskSaveFile(state.files, context_.dialogs);
     if (state.files.SaveConfirmed)
-        writeTextFile(state.files.FilePath, heard_.saveText());  // errors are ignored
+        saveTextFile(state.files.FilePath, heard_.saveText(), context_.dialogs);
 }
 
-void ReceiveSide::List1_DblClick() {
-    const Form1Controls& c = context_.controls;
-    const QListWidgetItem* item = c.List1->currentItem();
-    if (!item)
-        return;
-    c.Combo5->setEditText(item->text());
-    c.Combo6->setFocus();
+QString ReceiveSide::selectedHeardStation() const {
+    const QListWidgetItem* item = heardPanel_.List1->currentItem();
+    return item ? item->text() : QString();
 }
 
 void ReceiveSide::viewHeardStations() {
     const QString path = appFile(context_.state.appPath, kHeardViewFile);
-    writeTextFile(path, heard_.saveText());  // errors are ignored
+    if (!saveTextFile(path, heard_.saveText(), context_.dialogs))
+        return;
     if (!editor_)
-        editor_ = new Editor(context_.dialogs, &context_.window);
+        editor_ = new Editor(context_.dialogs, context_.window);
     editor_->setWindowTitle(QStringLiteral("Current Heard List"));
     editor_->loadFile(path);
     editor_->show();
@@ -126,71 +128,43 @@ void ReceiveSide::viewHeardStations() {
 }
 
 void ReceiveSide::showHeardList() {
-    const Form1Controls& c = context_.controls;
-    c.List1->clear();
-    c.List1->addItems(heard_.entries());
-    c.StationTeller->setText(QString::number(c.List1->count()));
+    heardPanel_.List1->clear();
+    heardPanel_.List1->addItems(heard_.entries());
+    heardPanel_.StationTeller->setText(QString::number(heardPanel_.List1->count()));
 }
 
 // Alarm and popup
 
-void ReceiveSide::PlayAlarm() {
-    zeno::PlayAlarm(context_.platform, context_.state.appPath);
-}
+void ReceiveSide::playAlarm() { PlayAlarm(context_.platform, context_.state.appPath); }
 
 void ReceiveSide::showPopup(const QString& text) {
     if (!meld_ || meld_->isUnloaded())
-        meld_ = new Meld(&context_.window);
+        meld_ = new Meld(context_.window);
     meld_->show();
     meld_->Label1->setText(text);
 }
 
 // MonitorView
 
-QString ReceiveSide::clockCaption() const {
-    return context_.controls.Klok->text();
-}
+bool ReceiveSide::stopMonitorChecked() const { return panel_.Check2->isChecked(); }
 
-void ReceiveSide::setClockCaption(const QString& caption) {
-    context_.controls.Klok->setText(caption);
-}
+bool ReceiveSide::viewDataChecked() const { return panel_.Check3->isChecked(); }
 
-bool ReceiveSide::stopMonitorChecked() const {
-    return context_.controls.Check2->isChecked();
-}
+bool ReceiveSide::autoScrollChecked() const { return panel_.Check1->isChecked(); }
 
-bool ReceiveSide::viewDataChecked() const {
-    return context_.controls.Check3->isChecked();
-}
+void ReceiveSide::appendToMonitor(const QString& text) { monitor_.append(text); }
 
-bool ReceiveSide::autoScrollChecked() const {
-    return context_.controls.Check1->isChecked();
-}
+qsizetype ReceiveSide::monitorLength() const { return monitor_.length(); }
 
-void ReceiveSide::appendToMonitor(const QString& text) {
-    monitor_.append(text);
-}
+QChar ReceiveSide::monitorLastChar() const { return monitor_.lastChar(); }
 
-qsizetype ReceiveSide::monitorLength() const {
-    return monitor_.length();
-}
+void ReceiveSide::cutMonitorFront(qsizetype count) { monitor_.cutFront(count); }
 
-QChar ReceiveSide::monitorLastChar() const {
-    return monitor_.lastChar();
-}
-
-void ReceiveSide::cutMonitorFront(qsizetype count) {
-    monitor_.cutFront(count);
-}
-
-void ReceiveSide::scrollMonitorToEnd() {
-    monitor_.scrollToEnd();
-}
+void ReceiveSide::scrollMonitorToEnd() { monitor_.scrollToEnd(); }
 
 void ReceiveSide::showHeardStation(const QString& call, int) {
-    const Form1Controls& c = context_.controls;
-    c.List1->addItem(call);
-    c.StationTeller->setText(QString::number(c.List1->count()));
+    heardPanel_.List1->addItem(call);
+    heardPanel_.StationTeller->setText(QString::number(heardPanel_.List1->count()));
 }
 
 }  // namespace zeno

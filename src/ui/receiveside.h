@@ -3,7 +3,8 @@
 #include "monitor/heardlist.h"
 #include "monitor/monitorfilter.h"
 #include "monitor/polltick.h"
-#include "ui/monitortext.h"
+#include "ui/form1controls.h"
+#include "ui/monitorbox.h"
 #include "ui/sidecontext.h"
 
 #include <QObject>
@@ -12,54 +13,51 @@
 
 namespace zeno {
 
-class AgwLink;
 class Editor;
 class Meld;
-class PollHooks;
 
 // The receive side of the main window: the poll tick, the monitor view and its filters,
-// the heard list, the alarm and the popup.
-class ReceiveSide : public QObject, private MonitorView {
+// the heard list, the alarm and the popup. It owns the Monitor and MHeard panels and the
+// Filters menu.
+class ReceiveSide : public QObject, private MonitorView, private FrameSource {
     Q_OBJECT
 public:
-    ReceiveSide(const SideContext& context, PollHooks& hooks);
+    ReceiveSide(const SideContext& context, const MonitorPanel& monitor, const HeardPanel& heard,
+                const FilterMenu& filters, const PollHooks& hooks);
     ~ReceiveSide() override;
 
-    void Timer1_Timer();
-    void Check1_Click();
-    void Command8_Click();
-    void menufilters_Click(int Index);
-    void Label13_Click();
-    void Command16_Click();
-    void Command6_Click();
-    void Command5_Click();
-    void List1_DblClick();
+    void tick();
+    void storeAutoScroll();  // the AutoScroll box was clicked
+    void clearMonitor();
+    // Runs an item of the Filters menu; the call filters take the To and Via box texts.
+    void chooseFilter(int item, const QString& toBox, const QString& viaBox);
+    void popUpFilterMenu();
+    void copyHeardList();
+    void clearHeardList();
+    void saveHeardList();
     void viewHeardStations();
-    void PlayAlarm();
+    // The heard station the operator picked in the list, empty when none.
+    QString selectedHeardStation() const;
+    void playAlarm();
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
 
-    // The heard stations (the station report reads HeardCount).
     const HeardList& heardList() const { return heard_; }
     // The monitor text with CR LF line ends, as the program counts it.
     MonitorTextBox& monitor() { return monitor_; }
     // The notebook window once "View Heard Stations..." built it.
     Editor* notebook() const;
 
-private:
-    // The engine link as the tick's frame source.
-    class LinkSource : public FrameSource {
-    public:
-        explicit LinkSource(AgwLink& link) : link_(link) {}
-        std::optional<AgwFrame> fetch() override;
+    void setMonitorFont(const QString& family);
+    void setMonitorColors(int textRgb, int backgroundRgb);
+    void setHeardListColors(int foreRgb, int backRgb);
+    void setAutoScrollChecked(bool checked);
 
-    private:
-        AgwLink& link_;
-    };
+private:
+    // FrameSource: the engine link.
+    std::optional<AgwFrame> fetch() override;
 
     // MonitorView
-    QString clockCaption() const override;
-    void setClockCaption(const QString& caption) override;
     bool stopMonitorChecked() const override;
     bool viewDataChecked() const override;
     bool autoScrollChecked() const override;
@@ -74,10 +72,12 @@ private:
     void showHeardList();
 
     SideContext context_;
+    MonitorPanel panel_;
+    HeardPanel heardPanel_;
+    FilterMenu filters_;
     MonitorTextBox monitor_;
     MonitorFilter filter_;
     HeardList heard_;
-    LinkSource source_;
     PollTick tick_;
     QPointer<Meld> meld_;
     QPointer<Editor> editor_;

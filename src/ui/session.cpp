@@ -2,11 +2,12 @@
 
 #include "config/appstate.h"
 #include "config/settingsio.h"
-#include "config/version.h"
+#include "config/settingsview.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
 #include "ui/form1.h"
+#include "zenoversion.h"
 
 namespace zeno {
 
@@ -24,7 +25,7 @@ Session::Session(AppState& state, AgwLink& link, Form1& form1, Dialogs& dialogs,
 
 bool Session::Form_Load() {
     state_.notebookFile = appFile(state_.appPath, QStringLiteral("\\Notebook.txt"));
-    LoadSettings(state_, form1_, dialogs_);
+    LoadSettings(state_, form1_.settingsView(), dialogs_);
 
     if (!isCallsignSet(state_.settings.callsign) && !askFirstRunCallsign()) {
         endProgram();
@@ -46,7 +47,9 @@ bool Session::Form_Load() {
         }
         form1_.replaceMonitorText(QStringLiteral("RUNNING WITHOUT AGW PACKET ENGINE DETECTED!"));
         state_.link.EngineInitText = QStringLiteral("No AGW Detected");
-        form1_.showNoEngine();
+        // The link goes on trying in the background: an engine started later is found.
+        const EngineAddress engine = link_.address();
+        form1_.showNoEngine(QStringLiteral("%1:%2").arg(engine.host).arg(engine.port));
     }
 
     state_.link.LinkAddress = callsign;
@@ -57,36 +60,50 @@ bool Session::Form_Load() {
 }
 
 bool Session::askFirstRunCallsign() {
-    const QString answer = dialogs_
-                               .input(QStringLiteral("Before you can use this program you\r"
-                                                     "need to enter your Call Sign:"),
-                                      QStringLiteral("ZENO Monitor: Your Call Sign please"))
-                               .toUpper();
-    // The length counts the blanks the operator typed; they are trimmed afterwards.
-    if (answer.size() <= 2)
-        return false;
+    QString answer;
+    for (;;) {
+        answer = dialogs_
+                     .input(QStringLiteral("Before you can use this program you\r"
+                                           "need to enter your Call Sign:"),
+                            QStringLiteral("ZENO Monitor: Your Call Sign please"))
+                     .toUpper();
+        // The length counts the blanks the operator typed; they are trimmed afterwards.
+        if (answer.size() <= 2)
+            return false;
+        // A call the engine cannot register would only be asked for again at the next start.
+        if (isValidCallsign(answer))
+            break;
+        dialogs_.message(QStringLiteral("Invallid callsign!"), QStringLiteral("Your Call"),
+                         MsgIcon::Exclamation);
+    }
 
     Settings& s = state_.settings;
     applyFirstRunDefaults(s);
     s.callsign = answer.trimmed();
     state_.link.RadioPort = 0;
+    SettingsView& view = form1_.settingsView();
     for (int i = 0; i < kHistoryBoxCount; ++i) {
         const auto box = static_cast<HistoryBox>(i);
-        form1_.setHistory(box, s.history(box));
+        view.setHistory(box, s.history(box));
     }
-    SaveSettings(state_, form1_, dialogs_, platform_);
-    LoadSettings(state_, form1_, dialogs_);
+    SaveSettings(state_, view, dialogs_, platform_);
+    LoadSettings(state_, view, dialogs_);
     return true;
 }
 
 void Session::Einde() {
-    if (ended_)
+    // A box inside the end (a failed save) runs a nested event loop: never end twice.
+    if (ended_ || ending_)
         return;
-    form1_.setBoxText(HistoryBox::To, form1_.boxText(HistoryBox::To).toUpper());
-    form1_.setBoxText(HistoryBox::Via, form1_.boxText(HistoryBox::Via).toUpper());
-    state_.settings.toCall = form1_.boxText(HistoryBox::To);
-    state_.settings.digistation = form1_.boxText(HistoryBox::Via);
-    SaveSettings(state_, form1_, dialogs_, platform_);
+    ending_ = true;
+    SettingsView& view = form1_.settingsView();
+    view.setBoxText(HistoryBox::To, view.boxText(HistoryBox::To).toUpper());
+    view.setBoxText(HistoryBox::Via, view.boxText(HistoryBox::Via).toUpper());
+    state_.settings.toCall = view.boxText(HistoryBox::To);
+    state_.settings.digistation = view.boxText(HistoryBox::Via);
+    // Without a callsign nothing was set up yet: the file on disk stays as it is.
+    if (isCallsignSet(state_.settings.callsign))
+        SaveSettings(state_, view, dialogs_, platform_);
     link_.close();
     endProgram();
 }

@@ -40,6 +40,7 @@ private:
     Dialogs& dialogs_;
     Platform& platform_;
     bool ended_ = false;
+    bool ending_ = false;
 };
 
 }  // namespace zeno

@@ -1,19 +1,19 @@
 #pragma once
 
+class QWidget;
+
 namespace zeno {
 
 struct AppState;
-struct Form1Controls;
 class AgwLink;
 class Dialogs;
-class Form1;
 class Platform;
 
-// What every part of the main window works with: its controls, the program-wide state and
-// the services. The window owns the parts; they never outlive it.
+// What every part of the main window works with besides its own panels: the program-wide state,
+// the services, and the main window as the parent of the boxes and windows it opens. The window
+// owns the parts; they never outlive it.
 struct SideContext {
-    Form1& window;
-    Form1Controls& controls;
+    QWidget* window;
     AppState& state;
     AgwLink& link;
     Dialogs& dialogs;

@@ -2,28 +2,24 @@
 
 #include "config/appstate.h"
 #include "link/agwlink.h"
-#include "platform/colors.h"
+#include "monitor/heardlist.h"
 #include "platform/dialogs.h"
-#include "platform/platform.h"
 #include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
 #include "tx/histories.h"
 #include "tx/historyeditor.h"
 #include "tx/producttag.h"
 #include "tx/uiframe.h"
-#include "ui/form1.h"
-#include "ui/form1controls.h"
 #include "ui/form2.h"
 #include "ui/form5.h"
 #include "ui/widgets.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace zeno {
 
@@ -32,7 +28,6 @@ namespace {
 constexpr int kEnter = 13;
 constexpr int kMaxToLength = 10;
 constexpr int kMaxViaLength = 50;
-constexpr int kAprsSendMenuItem = 2;
 
 const QString kAskCallPrompt = QStringLiteral("Enter station Call Sign or the digipeater call");
 const QString kAskCallHeaderPrompt =
@@ -54,37 +49,102 @@ private:
 
 }  // namespace
 
-TransmitSide::TransmitSide(const SideContext& context) : context_(context) {}
-TransmitSide::~TransmitSide() = default;
+TransmitSide::TransmitSide(const SideContext& context, const CommunicationPanel& communication,
+                           const TxDataPanel& txData, const AprsPositionPanel& aprsPosition,
+                           const AprsMessagePanel& aprsMessage)
+    : context_(context),
+      communication_(communication),
+      txData_(txData),
+      aprsPosition_(aprsPosition),
+      aprsMessage_(aprsMessage) {}
 
-// --- start-up -----------------------------------------------------------------------------
+TransmitSide::~TransmitSide() = default;
 
 void TransmitSide::applyStartupState() {
     showAprsAvailable(aprsSendingAvailable(context_.state.settings));
-    // A beacon left on survives the restart, as the settings file says; a listener never sends.
-    if (context_.state.settings.swlMode != 0) {
-        BeaconOff();
-        context_.controls.Label6->setEnabled(false);
-    } else if (context_.state.settings.beacon != 0) {
-        BeaconOn();
-    } else {
-        BeaconOff();
-    }
 }
 
 void TransmitSide::showAprsAvailable(bool available) {
-    Form1Controls& c = context_.controls;
-    c.Command9->setEnabled(available);
-    c.Combo4->setEnabled(available);
-    c.menusends.at(kAprsSendMenuItem)->setEnabled(available);
-    c.Label8->setToolTip(available ? QString() : kNoAprsTooltip);
+    communication_.Command9->setEnabled(available);
+    aprsPosition_.Combo4->setEnabled(available);
+    aprsPosition_.Label8->setToolTip(available ? QString() : kNoAprsTooltip);
+    emit positionAvailabilityChanged(available);
+}
+
+bool TransmitSide::positionAvailable() const { return communication_.Command9->isEnabled(); }
+
+void TransmitSide::showMessageBox(const QString& text, const QString& title) {
+    const ModalScope scope(modalDepth_);
+    context_.dialogs.message(text, title, MsgIcon::Exclamation);
+}
+
+// --- the boxes ----------------------------------------------------------------------------
+
+QComboBox* TransmitSide::combo(HistoryBox box) const {
+    switch (box) {
+        case HistoryBox::TxData:
+            return txData_.Combo1;
+        case HistoryBox::To:
+            return communication_.Combo2;
+        case HistoryBox::Via:
+            return communication_.Combo3;
+        case HistoryBox::AprsData:
+            return aprsPosition_.Combo4;
+        case HistoryBox::MessageFor:
+            return aprsMessage_.Combo5;
+        case HistoryBox::MessageText:
+            return aprsMessage_.Combo6;
+    }
+    return txData_.Combo1;
+}
+
+QString TransmitSide::boxText(HistoryBox box) const { return combo(box)->currentText(); }
+
+void TransmitSide::setBoxText(HistoryBox box, const QString& text) {
+    QComboBox* c = combo(box);
+    const QSignalBlocker blocker(c);
+    c->setEditText(text);
+}
+
+void TransmitSide::setHistory(HistoryBox box, const QStringList& entries) {
+    QComboBox* c = combo(box);
+    const QSignalBlocker blocker(c);
+    const QString text = c->currentText();
+    c->clear();
+    c->addItems(entries);
+    c->setEditText(text);
+}
+
+void TransmitSide::selectFirstEntry(HistoryBox box) {
+    QComboBox* c = combo(box);
+    if (c->count() == 0)
+        return;
+    const QSignalBlocker blocker(c);
+    c->setCurrentIndex(0);
+    c->setEditText(c->itemText(0));
+}
+
+void TransmitSide::setBoxColors(int foreRgb, int backRgb) {
+    for (int i = 0; i < kHistoryBoxCount; ++i)
+        setWidgetColors(combo(static_cast<HistoryBox>(i)), foreRgb, backRgb);
+}
+
+void TransmitSide::showCallsign(const QString& callsign) {
+    communication_.Label4->setText(callsign);
+    communication_.Label5->setText(callsign);
+}
+
+void TransmitSide::addressMessageTo(const QString& call) {
+    if (call.isEmpty())
+        return;
+    setBoxText(HistoryBox::MessageFor, call);
+    aprsMessage_.Combo6->setFocus();
 }
 
 // --- call string and frames ---------------------------------------------------------------
 
 std::optional<QString> TransmitSide::takeCallString(const QString& prompt) {
-    Form1& w = context_.window;
-    QString call = zeno::callString(w.boxText(HistoryBox::To), w.boxText(HistoryBox::Via));
+    QString call = zeno::callString(boxText(HistoryBox::To), boxText(HistoryBox::Via));
     if (needsCallQuestion(call)) {
         const ModalScope scope(modalDepth_);
         call = context_.dialogs.input(prompt, kProgramTitle).toUpper();
@@ -92,10 +152,10 @@ std::optional<QString> TransmitSide::takeCallString(const QString& prompt) {
             return std::nullopt;
     }
     Settings& s = context_.state.settings;
-    s.toCall = w.boxText(HistoryBox::To).toUpper();
-    w.setBoxText(HistoryBox::To, s.toCall);
-    s.digistation = w.boxText(HistoryBox::Via).toUpper();
-    w.setBoxText(HistoryBox::Via, s.digistation);
+    s.toCall = boxText(HistoryBox::To).toUpper();
+    setBoxText(HistoryBox::To, s.toCall);
+    s.digistation = boxText(HistoryBox::Via).toUpper();
+    setBoxText(HistoryBox::Via, s.digistation);
     callString_ = call;
     return call;
 }
@@ -120,11 +180,11 @@ void TransmitSide::StuurMonitorTekst(const QString& text) {
         sendFrame(*call, piece);
 }
 
-void TransmitSide::Command2_Click() {
+void TransmitSide::sendTxText() {
     const std::optional<QString> call = takeCallString(kAskCallPrompt);
     if (!call)
         return;
-    sendFrame(*call, txTextPayload(context_.window.boxText(HistoryBox::TxData)));
+    sendFrame(*call, txTextPayload(boxText(HistoryBox::TxData)));
     ADDTXData();
     ADDToData();
     ADDViaData();
@@ -141,23 +201,21 @@ void TransmitSide::sendHeaderOnly() {
 
 // --- APRS position ------------------------------------------------------------------------
 
-void TransmitSide::Command9_Click() {
-    if (!context_.controls.Command9->isEnabled()) {
-        const ModalScope scope(modalDepth_);
-        context_.dialogs.message(
+void TransmitSide::sendPosition() {
+    if (!positionAvailable()) {
+        showMessageBox(
             QStringLiteral(
                 "Please enter your coordinates in the Setup Menu before sending in APRS."),
-            QStringLiteral("Send Location and Comments in APRS format"), MsgIcon::Exclamation);
+            QStringLiteral("Send Location and Comments in APRS format"));
         return;
     }
     Settings& s = context_.state.settings;
     if (s.aprsEnabled == 0) {
-        const ModalScope scope(modalDepth_);
-        context_.dialogs.message(QStringLiteral("APRS is not enabled in the Setup Menu!"),
-                                 QStringLiteral("APRS Not Enabled"), MsgIcon::Exclamation);
+        showMessageBox(QStringLiteral("APRS is not enabled in the Setup Menu!"),
+                       QStringLiteral("APRS Not Enabled"));
         return;
     }
-    currentComment_ = context_.window.boxText(HistoryBox::AprsData).trimmed();
+    currentComment_ = boxText(HistoryBox::AprsData).trimmed();
     s.aprs = positionInformation(s.aprs, currentComment_, transmittedProductTag(s.zenoTag));
     if (!SendUiFrame(s.aprs))
         return;
@@ -166,19 +224,17 @@ void TransmitSide::Command9_Click() {
     AddAPRSData();
 }
 
-void TransmitSide::keepCommentFromBox() {
-    currentComment_ = context_.window.boxText(HistoryBox::AprsData);
-}
+void TransmitSide::keepCommentFromBox() { currentComment_ = boxText(HistoryBox::AprsData); }
 
 void TransmitSide::setupAprsPosition() {
     keepCommentFromBox();
-    Command19_Click();
+    openAprsSetup();
 }
 
-void TransmitSide::Command19_Click() {
+void TransmitSide::openAprsSetup() {
     const ModalScope scope(modalDepth_);
     QPointer<Form2> form =
-        new Form2(context_.state, context_.dialogs, currentComment_, &context_.window);
+        new Form2(context_.state, context_.dialogs, currentComment_, context_.window);
     const int result = form->exec();
     if (!form)
         return;
@@ -189,173 +245,110 @@ void TransmitSide::Command19_Click() {
 
 // --- APRS messages and the heard list ------------------------------------------------------
 
-void TransmitSide::Command7_Click() {
-    Form1& w = context_.window;
-    if (w.boxText(HistoryBox::MessageFor).trimmed().isEmpty()) {
-        {
-            const ModalScope scope(modalDepth_);
-            context_.dialogs.message(
-                QStringLiteral(
-                    "You need to enter a callsign or command the 'For:' input-box of the "
-                    "'TX APRS Bulletin'"),
-                QStringLiteral("Empty 'For:' designation"), MsgIcon::Exclamation);
-        }
-        context_.controls.Combo5->setFocus();
+void TransmitSide::sendMessage() {
+    if (boxText(HistoryBox::MessageFor).trimmed().isEmpty()) {
+        showMessageBox(QStringLiteral("You need to enter a callsign or command the 'For:' "
+                                      "input-box of the 'TX APRS Bulletin'"),
+                       QStringLiteral("Empty 'For:' designation"));
+        aprsMessage_.Combo5->setFocus();
         return;
     }
     const std::optional<QString> call = takeCallString(kAskCallPrompt);
     if (!call)
         return;
-    sendFrame(*call, messageInformation(w.boxText(HistoryBox::MessageFor),
-                                        w.boxText(HistoryBox::MessageText)));
+    sendFrame(*call, messageInformation(boxText(HistoryBox::MessageFor),
+                                        boxText(HistoryBox::MessageText)));
     AddMessage();
     AddFor();
     ADDToData();
     ADDViaData();
 }
 
-void TransmitSide::SendMheardList(int asBulletin) {
-    const QListWidget* list = context_.controls.List1;
-    if (list->count() == 0) {
-        const ModalScope scope(modalDepth_);
-        context_.dialogs.message(QStringLiteral("No stations heard, so nothing to send."),
-                                 QStringLiteral("Send MHeard List"), MsgIcon::Exclamation);
+void TransmitSide::sendHeardList(const HeardList& heard, bool asBulletin) {
+    if (heard.entries().isEmpty()) {
+        showMessageBox(QStringLiteral("No stations heard, so nothing to send."),
+                       QStringLiteral("Send MHeard List"));
         return;
     }
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->item(i)->text();
     const QString tag = transmittedProductTag(context_.state.settings.zenoTag).trimmed();
     const QStringList texts =
-        heardListTexts(entries, context_.controls.Label4->text(), asBulletin != 0, tag);
+        heardListTexts(heard.entries(), context_.state.settings.callsign, asBulletin, tag);
     for (const QString& text : texts)
         StuurMonitorTekst(text);
 }
 
 // --- Enter in the six boxes ---------------------------------------------------------------
 
-QComboBox* TransmitSide::comboFor(HistoryBox box) const {
-    const Form1Controls& c = context_.controls;
-    switch (box) {
-        case HistoryBox::TxData:
-            return c.Combo1;
-        case HistoryBox::To:
-            return c.Combo2;
-        case HistoryBox::Via:
-            return c.Combo3;
-        case HistoryBox::AprsData:
-            return c.Combo4;
-        case HistoryBox::MessageFor:
-            return c.Combo5;
-        case HistoryBox::MessageText:
-            return c.Combo6;
-    }
-    return c.Combo1;
-}
-
-void TransmitSide::selectWholeText(QComboBox* box) {
-    box->lineEdit()->setSelection(0, int(box->currentText().size()));
+void TransmitSide::selectWholeText(HistoryBox box) {
+    QComboBox* c = combo(box);
+    c->lineEdit()->setSelection(0, int(c->currentText().size()));
 }
 
 void TransmitSide::cutBoxText(HistoryBox box, int maxLength) {
-    const QString text = context_.window.boxText(box);
+    const QString text = boxText(box);
     if (text.size() > maxLength)
-        context_.window.setBoxText(box, text.left(maxLength));
+        setBoxText(box, text.left(maxLength));
 }
 
-void TransmitSide::Combo1_KeyPress(int KeyAscii) {
+void TransmitSide::keyPressInBox(HistoryBox box, int KeyAscii) {
     if (KeyAscii != kEnter)
         return;
-    cutBoxText(HistoryBox::TxData, kMaxTxTextLength);
-    ADDTXData();
-    Command2_Click();
-    selectWholeText(context_.controls.Combo1);
-}
-
-void TransmitSide::Combo2_KeyPress(int KeyAscii) {
-    if (KeyAscii != kEnter)
-        return;
-    cutBoxText(HistoryBox::To, kMaxToLength);
-    ADDToData();
-}
-
-void TransmitSide::Combo3_KeyPress(int KeyAscii) {
-    if (KeyAscii != kEnter)
-        return;
-    cutBoxText(HistoryBox::Via, kMaxViaLength);
-    ADDViaData();
-}
-
-void TransmitSide::Combo4_KeyPress(int KeyAscii) {
-    if (KeyAscii != kEnter)
-        return;
-    cutBoxText(HistoryBox::AprsData, kMaxAprsCommentLength);
-    AddAPRSData();
-    Command9_Click();
-    selectWholeText(context_.controls.Combo4);
-}
-
-void TransmitSide::Combo5_KeyPress(int KeyAscii) {
-    if (KeyAscii != kEnter)
-        return;
-    cutBoxText(HistoryBox::MessageFor, kAddresseeLength);
-    AddFor();
-    context_.controls.Combo6->setToolTip(QStringLiteral("Message contents to transmit For:") +
-                                         context_.window.boxText(HistoryBox::MessageFor));
-    context_.controls.Combo6->setFocus();
-}
-
-void TransmitSide::Combo6_KeyPress(int KeyAscii) {
-    if (KeyAscii != kEnter)
-        return;
-    cutBoxText(HistoryBox::MessageText, kMaxMessageTextLength);
-    AddMessage();
-    Command7_Click();
-    selectWholeText(context_.controls.Combo6);
+    switch (box) {
+        case HistoryBox::TxData:
+            cutBoxText(box, kMaxTxTextLength);
+            ADDTXData();
+            sendTxText();
+            selectWholeText(box);
+            return;
+        case HistoryBox::To:
+            cutBoxText(box, kMaxToLength);
+            ADDToData();
+            return;
+        case HistoryBox::Via:
+            cutBoxText(box, kMaxViaLength);
+            ADDViaData();
+            return;
+        case HistoryBox::AprsData:
+            cutBoxText(box, kMaxAprsCommentLength);
+            AddAPRSData();
+            sendPosition();
+            selectWholeText(box);
+            return;
+        case HistoryBox::MessageFor:
+            cutBoxText(box, kAddresseeLength);
+            AddFor();
+            aprsMessage_.Combo6->setToolTip(QStringLiteral("Message contents to transmit For:") +
+                                            boxText(HistoryBox::MessageFor));
+            aprsMessage_.Combo6->setFocus();
+            return;
+        case HistoryBox::MessageText:
+            cutBoxText(box, kMaxMessageTextLength);
+            AddMessage();
+            sendMessage();
+            selectWholeText(box);
+            return;
+    }
 }
 
 // --- histories ----------------------------------------------------------------------------
 
 void TransmitSide::addHistory(HistoryBox box) {
-    Form1& w = context_.window;
     QStringList& entries = context_.state.settings.history(box);
-    const HistoryUpdate update = addToHistory(box, entries, w.boxText(box));
+    const HistoryUpdate update = addToHistory(box, entries, boxText(box));
     if (update.listChanged)
-        w.setHistory(box, entries);
-    w.setBoxText(box, update.boxText);
-    comboFor(box)->lineEdit()->setCursorPosition(0);
+        setHistory(box, entries);
+    setBoxText(box, update.boxText);
+    combo(box)->lineEdit()->setCursorPosition(0);
     if (box == HistoryBox::Via)
         context_.state.settings.digistation = update.boxText;
 }
 
-void TransmitSide::ADDTXData() {
-    addHistory(HistoryBox::TxData);
-}
-void TransmitSide::AddAPRSData() {
-    addHistory(HistoryBox::AprsData);
-}
-void TransmitSide::ADDToData() {
-    addHistory(HistoryBox::To);
-}
-void TransmitSide::ADDViaData() {
-    addHistory(HistoryBox::Via);
-}
-void TransmitSide::AddFor() {
-    addHistory(HistoryBox::MessageFor);
-}
-void TransmitSide::AddMessage() {
-    addHistory(HistoryBox::MessageText);
-}
-
-void TransmitSide::Command11_Click() {
-    editHistory(1);
-}
-void TransmitSide::Command12_Click() {
-    editHistory(0);
-}
-void TransmitSide::Command17_Click() {
-    editHistory(2);
-}
+void TransmitSide::ADDTXData() { addHistory(HistoryBox::TxData); }
+void TransmitSide::AddAPRSData() { addHistory(HistoryBox::AprsData); }
+void TransmitSide::ADDToData() { addHistory(HistoryBox::To); }
+void TransmitSide::ADDViaData() { addHistory(HistoryBox::Via); }
+void TransmitSide::AddFor() { addHistory(HistoryBox::MessageFor); }
+void TransmitSide::AddMessage() { addHistory(HistoryBox::MessageText); }
 
 void TransmitSide::editHistory(int mode) {
     const std::optional<HistoryEditorMode> editorMode = historyEditorMode(mode);
@@ -365,7 +358,7 @@ void TransmitSide::editHistory(int mode) {
     {
         const ModalScope scope(modalDepth_);
         QPointer<Form5> form = new Form5(mode, context_.state.settings.history(editorMode->box),
-                                         context_.dialogs, &context_.window);
+                                         context_.dialogs, context_.window);
         const int result = form->exec();
         if (!form || result != QDialog::Accepted) {
             delete form;
@@ -376,65 +369,8 @@ void TransmitSide::editHistory(int mode) {
     }
     QStringList& entries = context_.state.settings.history(editorMode->box);
     entries = lines;
-    context_.window.setHistory(editorMode->box, entries);
-    context_.window.selectFirstEntry(editorMode->box);
-}
-
-// --- beacon -------------------------------------------------------------------------------
-
-void TransmitSide::showBeaconLabel(bool on) {
-    ClickableLabel* label = context_.controls.Label6;
-    if (on) {
-        label->setText(QStringLiteral("Beacon ON"));
-        setWidgetColors(label, paletteColor(14), paletteColor(12));
-    } else {
-        label->setText(QStringLiteral("Beacon OFF"));
-        setWidgetColors(label, paletteColor(1), paletteColor(7));
-    }
-}
-
-void TransmitSide::BeaconOn() {
-    context_.state.settings.beacon = -1;
-    showBeaconLabel(true);
-}
-
-void TransmitSide::BeaconOff() {
-    context_.state.settings.beacon = 0;
-    showBeaconLabel(false);
-}
-
-void TransmitSide::Label6_DblClick() {
-    if (context_.controls.Label6->text() == QLatin1String("Beacon OFF"))
-        BeaconOn();
-    else
-        BeaconOff();
-}
-
-void TransmitSide::beaconStep() {
-    const Settings& s = context_.state.settings;
-    if (!beacon_.tick(s.beacon != 0, s.beaconInterval))
-        return;
-    // A box of ours is open (perhaps from the last beacon): this one is skipped.
-    if (modalDepth_ > 0)
-        return;
-    if (s.selectedBeacon == 2) {
-        if (context_.controls.Command9->isEnabled())
-            Command9_Click();
-    } else {
-        Command2_Click();
-    }
-}
-
-void TransmitSide::Klok_Change() {
-    const Form1Controls& c = context_.controls;
-    if (!c.Check4->isChecked())
-        return;
-    const TimedBeaconAction action =
-        timedBeaconAction(c.Text5->text(), c.Text6->text(), context_.platform.now().time());
-    if (action.switchOn)
-        BeaconOn();
-    if (action.switchOff)
-        BeaconOff();
+    setHistory(editorMode->box, entries);
+    selectFirstEntry(editorMode->box);
 }
 
 }  // namespace zeno

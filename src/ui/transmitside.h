@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/settings.h"
-#include "tx/beacon.h"
+#include "ui/form1controls.h"
 #include "ui/sidecontext.h"
 
 #include <QObject>
@@ -12,41 +12,40 @@ class QComboBox;
 
 namespace zeno {
 
-// The transmit side of the main window: UI frames, the APRS position and its setup,
-// APRS messages and bulletins, the beacon and the six entry histories. Every frame goes to
-// the link as kind "V" with the call string of the To and Via boxes; nothing waits for or
-// checks a result.
+class HeardList;
+
+// The transmit side of the main window: UI frames, the APRS position and its setup, APRS
+// messages and bulletins, and the six entry histories. It owns the Communication, TX-Data,
+// TX APRS Position and TX APRS Message panels. Every frame goes to the link as kind "V" with
+// the call string of the To and Via boxes; nothing waits for or checks a result.
 class TransmitSide : public QObject {
     Q_OBJECT
 public:
-    explicit TransmitSide(const SideContext& context);
+    TransmitSide(const SideContext& context, const CommunicationPanel& communication,
+                 const TxDataPanel& txData, const AprsPositionPanel& aprsPosition,
+                 const AprsMessagePanel& aprsMessage);
     ~TransmitSide() override;
 
-    // After the poll timer runs at start-up: APRS controls enabled or not, beacon label.
+    // After the poll timer runs at start-up: the APRS controls enabled or not.
     void applyStartupState();
 
-    void Command2_Click();   // TX UI data/text
-    void Command9_Click();   // TX APRS position
-    void Command7_Click();   // TX APRS message
-    void Command19_Click();  // opens the APRS setup
-    void Command11_Click();  // edit APRS-comment history
-    void Command12_Click();  // edit TX-text history
-    void Command17_Click();  // edit APRS-message history
-    void Combo1_KeyPress(int KeyAscii);
-    void Combo2_KeyPress(int KeyAscii);
-    void Combo3_KeyPress(int KeyAscii);
-    void Combo4_KeyPress(int KeyAscii);
-    void Combo5_KeyPress(int KeyAscii);
-    void Combo6_KeyPress(int KeyAscii);
-    void sendHeaderOnly();       // Send menu "UI Header only"
-    void setupAprsPosition();    // Setup menu "Setup APRS Position && Icon..."
-    void editHistory(int mode);  // 0 TX text, 1 APRS comment, 2 APRS message text
-    void Label6_DblClick();
-    void Klok_Change();  // the clock caption changed ("klok" = clock): timed beacon
-    void beaconStep();   // one poll tick of beacon time
-    void BeaconOn();
-    void BeaconOff();
-    void SendMheardList(int asBulletin);
+    void sendTxText();      // the TX text as a UI frame
+    void sendHeaderOnly();  // a UI frame without data
+    void sendPosition();    // the APRS position report
+    void sendMessage();     // the APRS message to the For: box
+    // The heard stations as a plain text or as a bulletin, in UI frames of 90 characters.
+    void sendHeardList(const HeardList& heard, bool asBulletin);
+    // Enter and other keys in one of the six boxes (character code as the key sends it).
+    void keyPressInBox(HistoryBox box, int KeyAscii);
+    // The history editor on a box's list (0 TX text, 1 APRS comment, 2 APRS message text).
+    void editHistory(int mode);
+    void openAprsSetup();
+    // The comment box text becomes the comment the APRS setup stores (Setup menu items).
+    void keepCommentFromBox();
+    // keepCommentFromBox, then the APRS setup.
+    void setupAprsPosition();
+    // Puts a station into the message addressee box, ready for the message text.
+    void addressMessageTo(const QString& call);
 
     // One UI frame with the call string of the boxes; false when the operator gave no call.
     bool SendUiFrame(const QString& data);
@@ -61,12 +60,26 @@ public:
     void AddFor();
     void AddMessage();
 
-    // The comment box text becomes the comment the APRS setup stores (Setup menu items).
-    void keepCommentFromBox();
+    // The boxes as the settings and the other parts see them.
+    QComboBox* combo(HistoryBox box) const;
+    QString boxText(HistoryBox box) const;
+    void setBoxText(HistoryBox box, const QString& text);
+    void setHistory(HistoryBox box, const QStringList& entries);
+    void selectFirstEntry(HistoryBox box);
+    void setBoxColors(int foreRgb, int backRgb);
+    void showCallsign(const QString& callsign);
+
+    // The APRS position can be sent (the station's coordinates are set up).
+    bool positionAvailable() const;
+    // A box or window of ours is open: the beacon does not start a send meanwhile.
+    bool isBusy() const { return modalDepth_ > 0; }
     QString currentComment() const { return currentComment_; }
     // The address of the last unconnected frame.
     QString callString() const { return callString_; }
-    int beaconTicks() const { return beacon_.ticks(); }
+
+signals:
+    // The APRS position became available or not (the Send menu follows).
+    void positionAvailabilityChanged(bool available);
 
 private:
     // Steps every send shares: the call string (asking when To and Via are blank) and the
@@ -75,15 +88,17 @@ private:
     void sendFrame(const QString& call, const QString& data);
     void addHistory(HistoryBox box);
     void showAprsAvailable(bool available);
-    void showBeaconLabel(bool on);
-    QComboBox* comboFor(HistoryBox box) const;
-    void selectWholeText(QComboBox* box);
+    void selectWholeText(HistoryBox box);
     void cutBoxText(HistoryBox box, int maxLength);
+    void showMessageBox(const QString& text, const QString& title);
+
     SideContext context_;
+    CommunicationPanel communication_;
+    TxDataPanel txData_;
+    AprsPositionPanel aprsPosition_;
+    AprsMessagePanel aprsMessage_;
     QString callString_;
     QString currentComment_;
-    BeaconCounter beacon_;
-    // Boxes or windows of ours that are open: the beacon does not start a send meanwhile.
     int modalDepth_ = 0;
 };
 

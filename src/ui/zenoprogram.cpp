@@ -2,8 +2,11 @@
 
 #include "link/agwlink.h"
 #include "platform/apppath.h"
+#include "platform/dialogs.h"
 #include "ui/form1.h"
 #include "ui/session.h"
+
+#include <QTimer>
 
 namespace zeno {
 
@@ -33,18 +36,31 @@ ZenoProgram::~ZenoProgram() {
 }
 
 bool ZenoProgram::start() {
-    if (!session_->Form_Load())
+    starting_ = true;
+    const bool running = session_->Form_Load();
+    starting_ = false;
+    if (endRequested_) {
+        if (running)
+            shutdown();
         return false;
-    form1_->show();
-    return true;
+    }
+    if (running)
+        form1_->show();
+    return running;
 }
 
-void ZenoProgram::shutdown() {
-    session_->Einde();
+void ZenoProgram::requestEnd() {
+    if (endRequested_)
+        return;
+    endRequested_ = true;
+    dialogs_.cancelAll();
+    // During start-up, start() itself ends the program once the start-up code has gone on.
+    if (!starting_)
+        QTimer::singleShot(0, this, &ZenoProgram::shutdown);
 }
 
-bool ZenoProgram::hasEnded() const {
-    return session_->hasEnded();
-}
+void ZenoProgram::shutdown() { session_->Einde(); }
+
+bool ZenoProgram::hasEnded() const { return session_->hasEnded(); }
 
 }  // namespace zeno

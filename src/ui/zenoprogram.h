@@ -29,6 +29,9 @@ public:
     bool start();
     // The orderly end (settings saved, link closed) unless it already ran.
     void shutdown();
+    // The end asked for from outside (a signal, the desktop session): an open box closes as
+    // cancelled and the orderly end follows once the code that opened it has gone on.
+    void requestEnd();
     bool hasEnded() const;
 
     AppState& state() { return state_; }
@@ -45,6 +48,8 @@ private:
     std::unique_ptr<AgwLink> link_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Session> session_;
+    bool starting_ = false;
+    bool endRequested_ = false;
 };
 
 }  // namespace zeno

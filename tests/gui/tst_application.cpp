@@ -1,9 +1,10 @@
 // The real executable: copied alone into an empty folder it is a complete install, and
-// SIGTERM or SIGINT end it the orderly way (settings written, link closed).
+// SIGTERM or SIGINT end it the orderly way, also while a box is open.
 
 #include "config/firstrun.h"
 #include "config/settingsfile.h"
 #include "support/fakeagwserver.h"
+#include "support/qtwarnings.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,71 +17,85 @@
 using namespace zeno;
 using namespace zeno::test;
 
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
 class TestApplication : public QObject {
     Q_OBJECT
 
-private:
-    struct Install {
-        QTemporaryDir dir;
-        QString executable;
-    };
-
-    static void installInto(Install& install, quint16 enginePort) {
-        install.executable = install.dir.filePath(QStringLiteral("zeno"));
-        QVERIFY(QFile::copy(QStringLiteral(ZENO_EXECUTABLE), install.executable));
-        QFile engine(install.dir.filePath(QStringLiteral("engine.ini")));
-        QVERIFY(engine.open(QIODevice::WriteOnly));
-        engine.write(QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(enginePort).toLatin1());
-        engine.close();
-        QFile settings(install.dir.filePath(QStringLiteral("zeno.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(writeSettingsFile(firstRunSettings(QStringLiteral("PA3XYZ")), {}));
-    }
-
-    static QByteArray readAll(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void terminationSignalsEndTheProgramInOrder_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("SIGTERM while running") << int(SIGTERM) << "running";
+        QTest::newRow("SIGINT while running") << int(SIGINT) << "running";
+        QTest::newRow("SIGTERM at the callsign question") << int(SIGTERM) << "first run";
+        QTest::newRow("SIGTERM at the engine question") << int(SIGTERM) << "no engine";
     }
 
     void terminationSignalsEndTheProgramInOrder() {
         QFETCH(int, signal);
+        QFETCH(QString, situation);
         FakeAgwServer engine;
-        Install install;
-        installInto(install, engine.port());
-        if (QTest::currentTestFailed())
-            return;
+        QTemporaryDir dir;
+        const QString executable = dir.filePath(QStringLiteral("zeno"));
+        QVERIFY(QFile::copy(QStringLiteral(ZENO_EXECUTABLE), executable));
+        const quint16 port = situation == QLatin1String("no engine") ? 1 : engine.port();
+        writeFile(dir.filePath(QStringLiteral("engine.ini")),
+                  QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(port).toLatin1());
+        const QString ini = dir.filePath(QStringLiteral("zeno.ini"));
+        if (situation != QLatin1String("first run"))
+            writeFile(ini, writeSettingsFile(firstRunSettings(QStringLiteral("PA3XYZ")), {}));
 
         QProcess zeno;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zeno.dialogs.debug=true"));
         zeno.setProcessEnvironment(env);
         zeno.setProcessChannelMode(QProcess::MergedChannels);
-        zeno.start(install.executable, {});
+        QByteArray output;
+        QObject::connect(&zeno, &QProcess::readyRead, &zeno, [&] { output += zeno.readAll(); });
+        zeno.start(executable, {});
         QVERIFY(zeno.waitForStarted());
-        // Registered twice: at start and by its "P" frame.
-        QVERIFY2(engine.waitForCount('X', 2, 10000), zeno.readAll().constData());
-
-        // The executable alone brought its texts and sounds.
-        for (const char* name : {"alarm.wav", "bell.wav", "ctext.txt", "bye.txt", "help.txt",
-                                 "info.txt", "sendtxt1.txt", "pmsinfo1.txt"})
-            QVERIFY2(QFile::exists(install.dir.filePath(QLatin1String(name))), name);
+        if (situation == QLatin1String("running")) {
+            // Registered twice: at start and by its "P" frame.
+            QVERIFY2(engine.waitForCount('X', 2, 10000), output.constData());
+            // The executable alone brought its texts and sounds.
+            for (const char* name : {"alarm.wav", "bell.wav", "ctext.txt", "help.txt"})
+                QVERIFY2(QFile::exists(dir.filePath(QLatin1String(name))), name);
+        } else {
+            QTRY_VERIFY2_WITH_TIMEOUT(output.contains("opens:"), output.constData(), 10000);
+        }
 
         ::kill(zeno.processId(), signal);
-        QVERIFY(zeno.waitForFinished(10000));
+        QVERIFY2(zeno.waitForFinished(5000), output.constData());
         QCOMPARE(zeno.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zeno.exitCode(), 0);
-        // Written at the end (the file given to it had no application path in it).
-        const QByteArray ini = readAll(install.dir.filePath(QStringLiteral("zeno.ini")));
-        QVERIFY2(ini.contains(";apppath " + install.dir.path().toLatin1() + "\r\n"),
-                 ini.constData());
-        QTRY_COMPARE(engine.clientCount(), 0);
+        const QByteArray written = readAll(ini);
+        if (situation == QLatin1String("first run")) {
+            QVERIFY2(written.isEmpty(), written.constData());  // nothing to save yet
+        } else {
+            QVERIFY(written.contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
+        }
+        if (situation == QLatin1String("running")) {
+            // Written at the end (the file given to it had no application path in it).
+            QVERIFY(written.contains(";apppath " + dir.path().toLatin1() + "\r\n"));
+            QTRY_COMPARE(engine.clientCount(), 0);
+        }
     }
 };
 

@@ -16,15 +16,13 @@ void renderRow(const char* name, const QByteArray& ax25, const QByteArray& heade
     QTest::newRow(name) << ax25 << port << header + "[21:04:09]\r" + afterTime + '\0' << kind;
 }
 
-// A frame with no info field from A to B, shown with this description.
+// A frame with no info field from A to B, shown with this description and a blank line.
 void controlRow(int control, const char* description) {
     renderRow(description, ax25Frame("A", "B", {}, control, -1, {}),
-              QByteArray(" 1:Fm A To B <") + description + " >", {});
+              QByteArray(" 1:Fm A To B <") + description + " >", "\r");
 }
 
-QByteArray withNul(const char* text) {
-    return QByteArray(text) + '\0';
-}
+QByteArray withNul(const char* text) { return QByteArray(text) + '\0'; }
 
 }  // namespace
 
@@ -51,14 +49,14 @@ private slots:
                   " 1:Fm N0CALL To CQ <UI pid=F0 Len=6 >", "abcd\r\r", 'U');
         renderRow("info of NULs only, SSID 0",
                   ax25Frame("N0CALL-0", "CQ-0", {}, ax25Ui, 0xF0, QByteArray("\0\0", 2)),
-                  " 1:Fm N0CALL To CQ <UI pid=F0 Len=2 >", "", 'U');
+                  " 1:Fm N0CALL To CQ <UI pid=F0 Len=2 >", "\r", 'U');
         renderRow("I frame", ax25Frame("N1AAA", "N2BBB", {}, ax25I(1, 0), 0xF0, "hello\r"),
                   " 1:Fm N1AAA To N2BBB <I R0 S1 pid=F0 Len=6 >", "hello\r\r\r", 'I');
         renderRow("I frame, other pid, poll bit",
                   ax25Frame("N1AAA", "N2BBB", {}, ax25I(7, 5) | 0x10, 0x08, "seg"),
                   " 1:Fm N1AAA To N2BBB <I R5 S7 pid=08 Len=3 >", "seg\r\r", 'I');
         renderRow("SABM via digi", ax25Frame("A", "B", {"N9DIG*"}, ax25Sabm, -1, {}),
-                  " 1:Fm A To B Via N9DIG* <SABM >", {});
+                  " 1:Fm A To B Via N9DIG* <SABM >", "\r");
         renderRow("XID with info",
                   ax25Frame("A", "B", {}, ax25Xid, -1, QByteArray("\x82\x80\0\x17", 4)),
                   " 1:Fm A To B <XID Len=4 >", "\x82\x80\x17\r\r");
@@ -125,7 +123,7 @@ private slots:
             << withNul(" 1:Fm A To B <I S2 R0 pid=0x08 Len=3 P=0 >[01:13:39]\rabc\r")
             << withNul(" 1:Fm A To B <I R0 S2 pid=08 Len=3 >[01:13:39]\rabc\r\r");
         QTest::newRow("RR") << withNul(" 1:Fm B To A <RR R1 F=0 >[01:12:29]\r")
-                            << withNul(" 1:Fm B To A <RR R1 >[01:12:29]\r");
+                            << withNul(" 1:Fm B To A <RR R1 >[01:12:29]\r\r");
         QTest::newRow("XID cut at a NUL")
             << withNul(" 1:Fm A To B <XID P=1 Len=27 >[00:04:04]\r\x82\x80\r")
             << withNul(" 1:Fm A To B <XID Len=27 >[00:04:04]\r\x82\x80\r\r");
@@ -136,7 +134,7 @@ private slots:
             << withNul(" 1:Fm A To CQ <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r")
             << withNul(" 1:Fm A To CQ <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r");
         QTest::newRow("no NUL at the end") << QByteArray(" 1:Fm A To CQ <UA F=1 >[00:02:30]\r")
-                                           << withNul(" 1:Fm A To CQ <UA >[00:02:30]\r");
+                                           << withNul(" 1:Fm A To CQ <UA >[00:02:30]\r\r");
         QTest::newRow("no description") << withNul(" 1:Fm A To CQ [00:02:30]\rHello\r")
                                         << withNul(" 1:Fm A To CQ [00:02:30]\rHello\r\r");
         QTest::newRow("not a monitor text") << withNul("*** CONNECTED To Station N1AAA\r")

@@ -34,13 +34,13 @@ AgwFrame heard(const QString& calls, const QString& info) {
 }
 
 // Everything the tick does to the window and the other sides, as one ordered log.
-struct Rig : FrameSource, MonitorView, PollHooks {
+struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedModeHook {
     AppState state;
     FakePlatform platform;
     ScriptedDialogs dialogs;
     MonitorFilter filter;
     HeardList heardList;
-    PollTick tick{state, platform, *this, filter, heardList, *this, *this};
+    PollTick tick{state, platform, *this, filter, heardList, *this, PollHooks{*this, *this, *this}};
 
     QQueue<AgwFrame> frames;
     QStringList log;

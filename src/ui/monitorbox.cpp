@@ -1,4 +1,4 @@
-#include "ui/monitortext.h"
+#include "ui/monitorbox.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -88,9 +88,7 @@ void MonitorTextBox::cutFront(qsizetype count) {
     front.removeSelectedText();
 }
 
-void MonitorTextBox::clear() {
-    box_->clear();
-}
+void MonitorTextBox::clear() { box_->clear(); }
 
 void MonitorTextBox::scrollToEnd() {
     QTextCursor caret = box_->textCursor();

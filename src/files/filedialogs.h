@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zeno {
+
+class Dialogs;
+class Platform;
+
+// File-dialog state shared by every window that opens or saves files.
+struct FileDialogState {
+    QString FileName;            // name proposed in the dialogs, remembers the last one
+    QString FilePath;            // full path chosen in the last dialog
+    bool SaveConfirmed = false;  // the last save dialog ended with a file to write
+    int OpenMode = 0;            // 1 text editor, 2 monitor, 3 notebook, 4 into ReplyText
+};
+
+// "Text Files (*.txt)", "Log Files (*.log)", "All Files (*.*)".
+QStringList textFileFilters();
+
+// Where a file opened with OpenTextFile goes for the modes that need a window.
+class OpenTextTargets {
+public:
+    virtual ~OpenTextTargets() = default;
+    virtual void loadIntoMonitor(const QString& text) = 0;  // mode 2
+    virtual void openInNotebook(const QString& path) = 0;   // mode 3
+    virtual void setBusy(bool busy) = 0;                    // wait cursor while reading
+};
+
+// Shows the open dialog proposing files.FileName and does with the chosen file what
+// files.OpenMode says: 1 system text editor, 2 into the monitor (and ReplyText), 3 the
+// notebook, 4 into ReplyText. Cancel does nothing.
+void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, Platform& platform,
+                  OpenTextTargets& targets);
+
+// Shows the save dialog proposing files.FileName; sets FilePath and SaveConfirmed.
+// An existing file is only confirmed after "Do you want to overwrite the file?" is answered Yes.
+void AskSaveFile(FileDialogState& files, Dialogs& dialogs);
+
+// The longest text the monitor takes from a file (30000 characters, line ends counted as two).
+inline constexpr int kMonitorFileLimit = 30000;
+
+}  // namespace zeno

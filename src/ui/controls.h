@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QIcon;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QObject;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+class QWidget;
+
+namespace zeno {
+
+class ClickableLabel;
+
+// Where a control sits in its parent, in twips. A null rectangle leaves the control to the
+// parent's layout.
+struct Twips {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    bool isNull() const { return width <= 0 && height <= 0; }
+};
+
+// Moves and sizes a widget by a rectangle in twips.
+void placeTwips(QWidget* widget, const Twips& at);
+
+// The one way every window makes its controls: each carries its name as objectName (tests and
+// the menu arrays find it by that name), its tooltip, and its place in twips.
+namespace controls {
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const Twips& at = {});
+QLabel* label(QWidget* parent, const char* name, const QString& text, const Twips& at = {});
+ClickableLabel* clickableLabel(QWidget* parent, const char* name, const QString& text,
+                               const QString& tip, const Twips& at = {});
+// Buttons never become the default button: Enter belongs to the boxes.
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& tip = {}, const Twips& at = {});
+QToolButton* pictureButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tip,
+                           const Twips& at = {});
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption,
+                    const QString& tip = {}, const Twips& at = {});
+QRadioButton* optionButton(QWidget* parent, const char* name, const QString& caption,
+                           const QString& tip = {}, const Twips& at = {});
+// An editable drop-down box whose list only the program fills.
+QComboBox* comboBox(QWidget* parent, const char* name, const QString& text, const QString& tip = {},
+                    const Twips& at = {});
+QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, const QString& tip = {},
+                   const Twips& at = {});
+QListWidget* listBox(QWidget* parent, const char* name, const QString& tip = {},
+                     const Twips& at = {});
+QPlainTextEdit* textArea(QWidget* parent, const char* name, const Twips& at = {});
+QTimer* timer(QObject* parent, const char* name, int intervalMs);
+
+}  // namespace controls
+
+}  // namespace zeno

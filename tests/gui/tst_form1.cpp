@@ -1,0 +1,490 @@
+// The main window as the operator meets it: start-up and the orderly end, and every control
+// and menu item reaching the part that does the work. The rules behind them are proven in the
+// logic tests (tests/unit); here one case per path proves the wiring.
+
+#include "config/appstate.h"
+#include "config/firstrun.h"
+#include "config/settingsview.h"
+#include "link/agwlink.h"
+#include "monitor/monitorfilter.h"
+#include "platform/apppath.h"
+#include "platform/colors.h"
+#include "support/fixture/zenofixture.h"
+#include "support/qtwarnings.h"
+#include "ui/editor.h"
+#include "ui/form1menus.h"
+#include "ui/widgets.h"
+#include "ui/zenoprogram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zeno;
+using namespace zeno::test;
+
+namespace {
+
+const QString kCallTitle = QStringLiteral("ZENO Monitor: Your Call Sign please");
+const QString kNoEngineTitle = QStringLiteral("ZENO: AGWPE Not running");
+const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
+using Sent = ZenoFixture::Sent;
+
+QAction* item(const ZenoFixture& f, const QList<QAction*> Form1Menus::*array, int index) {
+    return (f.form1().controls().menus.*array).at(index);
+}
+
+QStringList listed(const ZenoFixture& f) {
+    QStringList calls;
+    const auto* list = f.find<QListWidget>("List1");
+    for (int i = 0; i < list->count(); ++i)
+        calls << list->item(i)->text();
+    return calls;
+}
+
+// Acts on the modal window `name` once it runs, then closes it so a test never hangs on it.
+void whenOpen(const QString& name, const std::function<void(QDialog*)>& act) {
+    QTimer::singleShot(0, qApp, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == name)
+            act(qobject_cast<QDialog*>(modal));
+        else
+            QTest::qFail(qPrintable(name + QStringLiteral(" did not open")), __FILE__, __LINE__);
+        if (modal && modal->isVisible())
+            modal->close();
+    });
+}
+
+// A station with its APRS position set up and a 10 s beacon.
+Settings aprsStation() {
+    Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
+    s.aprs = kHeader + QStringLiteral("73' Via Satellite {ZENO30}");
+    s.aprsEnabled = -1;
+    s.beaconInterval = 10;
+    return s;
+}
+
+}  // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // --- start-up and the end ------------------------------------------------------------
+
+    void firstRunAsksForTheCallsign_data() {
+        QTest::addColumn<QByteArray>("settingsFile");
+        QTest::addColumn<bool>("keepsABadCopy");
+        QTest::newRow("no settings file") << QByteArray() << false;
+        QTest::newRow("MYCALL stored")
+            << QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n") << false;
+        QByteArray binary(226, '\x01');
+        QTest::newRow("binary callsign") << ";\r\n;\r\n[Your Call Sign]\r\n" + binary << true;
+        QTest::newRow("runaway callsign line")
+            << ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(100000, 'A') + "\r\n"
+            << true;
+    }
+
+    void firstRunAsksForTheCallsign() {
+        QFETCH(QByteArray, settingsFile);
+        QFETCH(bool, keepsABadCopy);
+        ZenoFixture f;
+        if (!settingsFile.isEmpty())
+            f.writeFile(QStringLiteral("zeno.ini"), settingsFile);
+        // A call the engine cannot register is refused; the question comes again.
+        f.dialogs.expectInput(kCallTitle, QStringLiteral("pa3xyz/mobile"))
+            .expectMessage(QStringLiteral("Your Call"), MsgAnswer::Ok,
+                           QStringLiteral("Invallid callsign!"))
+            .expectInput(kCallTitle, QStringLiteral(" pa3xyz "));
+        QVERIFY(f.start());
+        QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3XYZ"));
+        QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
+        QCOMPARE(f.find<QComboBox>("Combo3")->currentText(), QStringLiteral("RS0ISS"));
+        QCOMPARE(QFile::exists(f.file(QStringLiteral("zeno.ini.bad"))), keepsABadCopy);
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void shortOrCancelledCallsignEndsSilently() {
+        ZenoFixture f;
+        f.dialogs.expectInput(kCallTitle, QStringLiteral("a "));
+        QVERIFY(!f.start());
+        QVERIFY(f.hasEnded());
+        QVERIFY(!QFile::exists(f.file(QStringLiteral("zeno.ini"))));
+        QCOMPARE(f.server.countOfKind('X'), 0);
+    }
+
+    void noEngine_data() {
+        QTest::addColumn<bool>("runAnyway");
+        QTest::newRow("No ends the program") << false;
+        QTest::newRow("Yes runs, and the engine is found when it starts") << true;
+    }
+
+    void noEngine() {
+        QFETCH(bool, runAnyway);
+        ZenoFixture f;
+        f.writeStationSettings();
+        const quint16 enginePort = f.server.port();
+        f.server.stop();
+        f.dialogs.expectMessage(kNoEngineTitle, runAnyway ? MsgAnswer::Yes : MsgAnswer::No);
+        QCOMPARE(f.start(), runAnyway);
+        QCOMPARE(f.hasEnded(), !runAnyway);
+        QCOMPARE(f.dialogs.shown.first().buttons, MsgButtons::YesNo);
+        if (!runAnyway)
+            return;
+        QCOMPARE(f.monitorText(), QStringLiteral("RUNNING WITHOUT AGW PACKET ENGINE DETECTED!"));
+        QCOMPARE(f.state().link.EngineInitText, QStringLiteral("No AGW Detected"));
+        QCOMPARE(f.sent, (QList<Sent>{{'P', "PA3XYZ", ""}}));
+        auto* status = f.find<QLabel>("linkStatus");
+        QVERIFY(status->text().contains(QStringLiteral("trying again")));
+
+        QVERIFY(f.server.listen(enginePort));
+        QVERIFY(f.server.waitForFrame('X'));
+        QTRY_VERIFY(status->text().contains(QStringLiteral("connected to 127.0.0.1")));
+        QVERIFY(f.tickUntil([&] { return f.monitorText().contains(QStringLiteral("AGWPE")); }));
+        QVERIFY(f.state().link.EngineInitText.startsWith(QStringLiteral("AGWPE engine")));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void closingSavesBeforeTheLinkCloses() {
+        ZenoFixture f;
+        Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
+        s.savePosition = -1;
+        s.hSize = 10580;
+        s.vSize = 8330;
+        QVERIFY(f.startStation(s));
+        QTRY_VERIFY(f.find<QLabel>("linkStatus")->text().contains(QStringLiteral("connected")));
+        f.form1().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form1()));
+        f.find<QComboBox>("Combo2")->setEditText(QStringLiteral("apRS"));
+        QByteArray fileWhenLinkCloses;
+        QObject::connect(&f.link(), &AgwLink::closing, &f.link(),
+                         [&] { fileWhenLinkCloses = f.readFile(QStringLiteral("zeno.ini")); });
+        QTRY_VERIFY(f.form1().size() != QSize());
+        QTest::qWait(0);  // the window settles its size once its frame is known
+        f.close();
+        QVERIFY(f.hasEnded());
+        QVERIFY(fileWhenLinkCloses.contains("[To call]\r\nAPRS\r\n"));
+        QCOMPARE(f.find<QComboBox>("Combo2")->currentText(), QStringLiteral("APRS"));
+        // The window's size round-trips: it does not grow by its frame at every start.
+        QVERIFY2(fileWhenLinkCloses.contains("[h-size]\r\n 10580\r\n[v-size]\r\n 8330\r\n"),
+                 fileWhenLinkCloses.constData());
+        QVERIFY(fileWhenLinkCloses.contains(";agwinit AGWPE engine"));
+        QVERIFY(f.server.waitForClients(0));
+    }
+
+    void unwritableSettingsFileIsReportedAndTheProgramStillEnds() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        // A directory in the file's place cannot be replaced by a file, even by root.
+        QVERIFY(QFile::remove(f.file(QStringLiteral("zeno.ini"))));
+        QVERIFY(QDir(f.appPath()).mkdir(QStringLiteral("zeno.ini")));
+        f.dialogs.expectMessage(kProgramTitle);
+        f.close();
+        QVERIFY(f.hasEnded());
+        f.program().shutdown();  // ending twice writes nothing more
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void lostLinkComesBackWithoutABox() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        auto* status = f.find<QLabel>("linkStatus");
+        QVERIFY(f.server.waitForCount('X', 2));  // start and the "P" frame
+        f.server.sendRaw(QByteArray(36, '\xff') + QByteArray("garbage"));
+        // The link drops the connection it cannot read and opens a new one.
+        QVERIFY(f.server.waitForCount('X', 3));
+        QTRY_VERIFY(status->text().contains(QStringLiteral("connected to 127.0.0.1")));
+        f.tick(10);
+        QVERIFY(!f.hasEnded());
+        QVERIFY(f.dialogs.shown.isEmpty());
+    }
+
+    // --- receive side --------------------------------------------------------------------
+
+    void monitorShowsWhatIsHeard() {
+        ZenoFixture f;
+        Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
+        s.screenColor = paletteColor(1);
+        QVERIFY(f.startStation(s));
+        QCOMPARE(f.find<QTimer>("Timer1")->interval(), 250);
+        const QString init = f.state().link.EngineInitText;
+        QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:Hello"}));
+        QCOMPARE(
+            f.monitorText(),
+            "\n" + init + "\nFm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]\nHello\n\n");
+        QCOMPARE(f.find<QLabel>("Klok")->text(), QStringLiteral("21:04:09"));
+        QCOMPARE(listed(f), QStringList{"N0CALL"});
+        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("1"));
+        const auto* text = f.find<QPlainTextEdit>("Text1");
+        QCOMPARE(text->palette().color(QPalette::Base), colorFromRgbNumber(paletteColor(1)));
+
+        f.find<QCheckBox>("Check3")->click();  // View Data: bodies only
+        QVERIFY(f.hear({"N1ABC>CQ:data only"}));
+        QVERIFY(f.monitorText().endsWith("\n\ndata only\n\n"));
+        f.find<QCheckBox>("Check2")->click();  // Stop Monitor: dropped for good
+        QVERIFY(f.hear({"N2ABC>CQ:dropped"}));
+        QVERIFY(!f.monitorText().contains(QStringLiteral("dropped")));
+        f.find<QCheckBox>("Check1")->click();  // AutoScroll off, kept in the settings
+        QCOMPARE(f.state().settings.autoScroll, 0);
+        f.find<QToolButton>("Command8")->click();
+        QCOMPARE(f.monitorText(), QString());
+    }
+
+    void filterMenuAndLabel() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.find<QComboBox>("Combo3")->setEditText(QStringLiteral("rs0iss"));
+        const QList<QAction*>& filters = f.form1().controls().menus.filters.menufilters;
+        filters[MonitorFilter::DigipeaterVia]->trigger();
+        QCOMPARE(f.find<QLabel>("Label13")->text(), QStringLiteral("RS0ISS"));
+        QVERIFY(filters[MonitorFilter::DigipeaterVia]->isChecked());
+        QVERIFY(!filters[MonitorFilter::NoFilters]->isChecked());
+        f.find<QPlainTextEdit>("Text1")->clear();
+        QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:shown", "DL1ABC>CQ,WIDE2-1:hidden"}));
+        QVERIFY(f.monitorText().contains(QStringLiteral("\nshown\n")));
+        QVERIFY(!f.monitorText().contains(QStringLiteral("hidden")));
+        QCOMPARE(listed(f), (QStringList{"N0CALL", "DL1ABC"}));
+
+        f.form1().show();
+        QTest::mouseClick(f.find<QLabel>("Label13"), Qt::LeftButton);
+        QTRY_VERIFY(f.form1().controls().menus.filters.menufilter->isVisible());
+        f.form1().controls().menus.filters.menufilter->hide();
+    }
+
+    void heardListButtonsAndMenu() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        QVERIFY(f.hear({"N0CALL>CQ:1", "PA3ABC-9>CQ:2"}));
+        f.find<QPushButton>("Command16")->click();
+        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL,PA3ABC-9,"));
+        f.platform.clipboard.clear();
+        item(f, &Form1Menus::menuoptions, int(OptionItem::CopyHeardList))->trigger();
+        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL,PA3ABC-9,"));
+
+        f.dialogs.expectSaveFile(f.file(QStringLiteral("heard.txt")));
+        f.find<QPushButton>("Command5")->click();
+        QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("mheard.txt"));
+        QCOMPARE(f.readFile(QStringLiteral("heard.txt")), QByteArray("N0CALL\r\nPA3ABC-9\r\n\r\n"));
+
+        f.find<QListWidget>("List1")->setCurrentRow(1);
+        f.form1().List1_DblClick();
+        QCOMPARE(f.find<QComboBox>("Combo5")->currentText(), QStringLiteral("PA3ABC-9"));
+
+        item(f, &Form1Menus::menuoptions, int(OptionItem::ViewHeardStations))->trigger();
+        auto* editor = f.form1().findChild<Editor*>(QStringLiteral("Editor"));
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Current Heard List"));
+        QCOMPARE(editor->Text1->toPlainText(), QStringLiteral("N0CALL\nPA3ABC-9\n\n"));
+
+        f.dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::No)
+            .expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::Yes);
+        f.find<QPushButton>("Command6")->click();
+        QCOMPARE(listed(f).size(), 2);
+        item(f, &Form1Menus::menuoptions, int(OptionItem::ClearHeardList))->trigger();
+        QCOMPARE(listed(f), QStringList());
+        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("0"));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void alarmSoundsForTheChosenHeader() {
+        ZenoFixture f;
+        Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
+        s.alarmMode = 1;
+        s.alarmHeaderText = QStringLiteral("rs0iss*");
+        QVERIFY(f.startStation(s));
+        QVERIFY(f.hear({"N0CALL>CQ,RS0ISS:not repeated", "N0CALL>CQ,RS0ISS*:repeated"}));
+        const QString alarm = appFile(f.appPath(), QStringLiteral("alarm.wav"));
+        QCOMPARE(f.platform.played, QStringList{alarm});
+        QVERIFY2(QFile::exists(alarm), "the program ships its alarm sound");
+    }
+
+    // --- transmit side -------------------------------------------------------------------
+
+    void eachSendReachesTheLink_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("data");
+        const QString position = kHeader + QStringLiteral("portable {ZENO30}");
+        const QString message = QStringLiteral(":N0CALL   :hello");
+        const QString heard = QStringLiteral("Heard:N0CALL,{ZENO30}");
+        QTest::newRow("Command2") << "Command2" << QStringList{"typed text"};
+        QTest::newRow("Enter in Combo1") << "Combo1" << QStringList{"typed text"};
+        QTest::newRow("UI Data") << "menusends_1" << QStringList{"typed text"};
+        QTest::newRow("UI Header only") << "menusends_0" << QStringList{""};
+        QTest::newRow("Command9") << "Command9" << QStringList{position};
+        QTest::newRow("Enter in Combo4") << "Combo4" << QStringList{position};
+        QTest::newRow("APRS Position and Data") << "menusends_2" << QStringList{position};
+        QTest::newRow("Command7") << "Command7" << QStringList{message};
+        QTest::newRow("Enter in Combo6") << "Combo6" << QStringList{message};
+        QTest::newRow("APRS Message") << "menusends_3" << QStringList{message};
+        QTest::newRow("MHeard Stations") << "menusends_8" << QStringList{heard};
+        QTest::newRow("MHeard as bulletin")
+            << "menusends_9" << QStringList{":BLN0QSLs :N0CALL,{ZENO30}"};
+    }
+
+    void eachSendReachesTheLink() {
+        QFETCH(QString, how);
+        QFETCH(QStringList, data);
+        ZenoFixture f;
+        QVERIFY(f.startStation(aprsStation()));
+        QVERIFY(f.hear({"N0CALL>CQ:1"}));
+        f.find<QComboBox>("Combo1")->setEditText(QStringLiteral("typed text"));
+        f.find<QComboBox>("Combo4")->setEditText(QStringLiteral("portable"));
+        f.find<QComboBox>("Combo5")->setEditText(QStringLiteral("N0CALL"));
+        f.find<QComboBox>("Combo6")->setEditText(QStringLiteral("hello"));
+        f.find<QComboBox>("Combo2")->setEditText(QStringLiteral("aprs"));
+        if (auto* button = f.find<QPushButton>(how))
+            button->click();
+        else if (auto* box = f.find<QComboBox>(how))
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        else
+            f.form1().findChild<QAction*>(how)->trigger();
+        QList<Sent> expected;
+        for (const QString& d : data)
+            expected << Sent{'V', "APRS RS0ISS", d};
+        QCOMPARE(f.sentUiFrames(), expected);
+        QCOMPARE(f.find<QComboBox>("Combo2")->currentText(), QStringLiteral("APRS"));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void blankToAndViaAskForTheCall() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.find<QComboBox>("Combo2")->setEditText(QStringLiteral(" "));
+        f.find<QComboBox>("Combo3")->setEditText(QString());
+        f.dialogs.expectInput(kProgramTitle, QStringLiteral("pa3abc rs0iss"))
+            .expectInput(kProgramTitle, QString());
+        f.form1().Command2_Click();
+        f.form1().Command2_Click();  // Cancel: nothing goes out
+        QCOMPARE(f.sentUiFrames().size(), 1);
+        QCOMPARE(f.sentUiFrames().first().callField, QStringLiteral("PA3ABC RS0ISS"));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void enterInToViaAndForOnlyRecords() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        for (const char* name : {"Combo2", "Combo3", "Combo5"}) {
+            auto* box = f.find<QComboBox>(name);
+            box->setEditText(QStringLiteral("PA3NEW"));
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QCOMPARE(box->itemText(box->count() - 1), QStringLiteral("PA3NEW"));
+        }
+        QCOMPARE(f.state().settings.toHistory.last(), QStringLiteral("PA3NEW"));
+        QCOMPARE(f.find<QComboBox>("Combo6")->toolTip(),
+                 QStringLiteral("Message contents to transmit For:PA3NEW"));
+        QVERIFY(f.sentUiFrames().isEmpty());
+    }
+
+    void historyEditorsOpenOnTheirList_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Command12") << "Command12"
+                                   << "Edit TX-Data entries";
+        QTest::newRow("Command11") << "Command11"
+                                   << "Edit TX-APRS Pos/Data entries";
+        QTest::newRow("Command17") << "Command17"
+                                   << "Edit TX APRS-Messages entries";
+        QTest::newRow("Setup menu 3") << "menusetups_3"
+                                      << "Edit TX-Data entries";
+        QTest::newRow("Setup menu 4") << "menusetups_4"
+                                      << "Edit TX-APRS Pos/Data entries";
+        QTest::newRow("Setup menu 5") << "menusetups_5"
+                                      << "Edit TX APRS-Messages entries";
+    }
+
+    void historyEditorsOpenOnTheirList() {
+        QFETCH(QString, how);
+        QFETCH(QString, caption);
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        QString shown;
+        whenOpen(QStringLiteral("Form5"), [&](QDialog* form) {
+            shown = form->windowTitle();
+            form->findChild<QPushButton*>("Command3")->click();  // Remove All
+            form->findChild<QPushButton*>("Command1")->click();  // OK
+        });
+        if (auto* button = f.find<QToolButton>(how))
+            button->click();
+        else
+            f.form1().findChild<QAction*>(how)->trigger();
+        QCOMPARE(shown, caption);
+        const Settings& s = f.state().settings;
+        QCOMPARE(s.txDataHistory.isEmpty() + s.aprsDataHistory.isEmpty() +
+                     s.messageTextHistory.isEmpty(),
+                 1);
+    }
+
+    void aprsSetupEnablesThePosition() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        auto* sendMenu = item(f, &Form1Menus::menusends, int(SendItem::AprsPosition));
+        QVERIFY(!f.find<QPushButton>("Command9")->isEnabled());
+        QVERIFY(!sendMenu->isEnabled());
+        f.find<QComboBox>("Combo4")->setEditText(QStringLiteral("portable"));
+        f.dialogs.expectMessage(QStringLiteral("APRS Setup complete"), MsgAnswer::Yes);
+        whenOpen(QStringLiteral("Form2"), [](QDialog* form) {
+            form->findChild<QLineEdit*>("Text6")->setText(QStringLiteral("52"));
+            form->findChild<QComboBox*>("Combo2")->setEditText(QStringLiteral("w"));
+            form->findChild<QPushButton*>("Command1")->click();
+        });
+        item(f, &Form1Menus::menusetups, int(SetupItem::AprsPosition))->trigger();
+        QVERIFY(f.state().settings.aprs.endsWith(QStringLiteral("portable {ZENO30}")));
+        QVERIFY(f.find<QPushButton>("Command9")->isEnabled());
+        QVERIFY(sendMenu->isEnabled());
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void beaconLabelAndTimedBeacon() {
+        ZenoFixture f;
+        QVERIFY(f.startStation(aprsStation()));
+        auto* label = f.find<ClickableLabel>("Label6");
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QCOMPARE(label->text(), QStringLiteral("Beacon ON"));
+        QCOMPARE(f.state().settings.beacon, -1);
+        f.tick(41);  // ten seconds of ticks and one more
+        QCOMPARE(f.sentUiFrames().size(), 1);
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QCOMPARE(label->text(), QStringLiteral("Beacon OFF"));
+
+        // The timed beacon switches it on at the start time.
+        f.find<QLineEdit>("Text5")->setText(QStringLiteral("22:00:00"));
+        f.find<QLineEdit>("Text6")->setText(QStringLiteral("23:00:00"));
+        f.find<QCheckBox>("Check4")->setChecked(true);
+        f.platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(22, 0, 0)));
+        f.tick();
+        QCOMPARE(label->text(), QStringLiteral("Beacon ON"));
+    }
+
+    void listenerModeKeepsTheBeaconOff() {
+        ZenoFixture f;
+        Settings s = aprsStation();
+        s.beacon = -1;
+        s.swlMode = 1;
+        QVERIFY(f.startStation(s));
+        QCOMPARE(f.find<ClickableLabel>("Label6")->text(), QStringLiteral("Beacon OFF"));
+        QVERIFY(!f.find<ClickableLabel>("Label6")->isEnabled());
+    }
+
+    void exitMenuEndsTheProgram() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        item(f, &Form1Menus::menufiles, int(FileItem::Exit))->trigger();
+        QVERIFY(f.hasEnded());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
