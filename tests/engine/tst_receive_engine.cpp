@@ -5,8 +5,8 @@
 #include "config/firstrun.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
-#include "support/direwolf.h"
-#include "support/direwolffeeder.h"
+#include "support/direwolfchannel.h"
+#include "support/direwolftools.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "ui/form7.h"
@@ -19,31 +19,20 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
-#include <memory>
 
 using namespace zeno;
 using namespace zeno::test;
 
 namespace {
 
-// The engine runs at the recordings' rate while the feeder streams at its own: they play at
+// The engine runs at the recordings' rate while the channel streams at its own: they play at
 // twice their speed, which the demodulator does not mind.
 constexpr int kRecordingRate = 22050;
 constexpr int kHeardWithinMs = 40000;
 
 QString sourcePath(const QString& name) {
     return qEnvironmentVariable("ZENO_SOURCE_DIR", QStringLiteral(".")) + u'/' + name;
-}
-
-// The samples of a 16-bit mono WAV file at the recordings' rate.
-QByteArray recording(const QString& path) {
-    QFile file(path);
-    const QByteArray wav = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const bool expected = wav.startsWith("RIFF") && wav.mid(36, 4) == "data" &&
-                          qFromLittleEndian<quint32>(wav.constData() + 24) == kRecordingRate;
-    return expected ? wav.mid(44) : QByteArray();
 }
 
 QStringList itemTexts(const QListWidget* list) {
@@ -65,21 +54,24 @@ class ReceiveEngineTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(engine_.start(), qPrintable(engine_.errorString()));
-        feeder_ = std::make_unique<AudioFeeder>(engine_.audioPort());
+        engine_ =
+            channel_.addStation({.callsign = QStringLiteral("N0RX"),
+                                 .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}});
+        QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
     }
 
     void init() { failOnUnexpectedWarnings(); }
 
-    // Each case starts when the last has been heard.
+    // Each case starts on a quiet channel.
     void cleanup() {
-        QVERIFY(QTest::qWaitFor([&] { return feeder_->isIdle(); }, kHeardWithinMs));
+        QVERIFY(QTest::qWaitFor([&] { return channel_.playedOut(); }, kHeardWithinMs));
     }
 
     void recordingThroughTheEngineAndThePollLoop() {
-        const QString path = sourcePath("tests/data/receive/frames.wav");
-        const QByteArray audio = recording(path);
-        QVERIFY2(!audio.isEmpty(), qPrintable(path + " is not the expected recording"));
+        QString error;
+        const auto audio =
+            readWavPcm(sourcePath("tests/data/receive/frames.wav"), &error, kRecordingRate);
+        QVERIFY2(audio, qPrintable(error));
         QFile monitorFile(sourcePath("tests/data/receive/frames-monitor.txt"));
         QVERIFY(monitorFile.open(QIODevice::ReadOnly));
         const QString expectedMonitor = QString::fromUtf8(monitorFile.readAll());
@@ -91,18 +83,18 @@ private slots:
         f.writeSettings(settings);
         startProgram(f);
 
-        feeder_->sendPcm(audio, path);
+        channel_.play(*audio);
         const auto* list = f.find<QListWidget>("List1");
         int alarmsBeforePcsat = -1;
         const bool heardAll = f.tickUntil(
             [&] {
                 if (alarmsBeforePcsat < 0 && f.monitorText().contains("pcsat* mentioned"))
                     alarmsBeforePcsat = int(f.platform.played.size());
-                return feeder_->isIdle() && list->count() == kHeardInOrder.size() &&
+                return channel_.playedOut() && list->count() == kHeardInOrder.size() &&
                        f.link().pendingFrames() == 0;
             },
             kHeardWithinMs);
-        QVERIFY2(heardAll, qPrintable(f.monitorText() + engine_.describe()));
+        QVERIFY2(heardAll, qPrintable(f.monitorText() + engine_->describe()));
 
         // What the operator sees, the engine's clock times aside.
         static const QRegularExpression time(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\]"));
@@ -131,8 +123,9 @@ private slots:
             record.waitForFinished(30000) && record.exitStatus() == QProcess::NormalExit &&
                 record.exitCode() == 0,
             qPrintable(record.errorString() + u'\n' + QString::fromLocal8Bit(record.readAll())));
-        const QByteArray audio = recording(wav);
-        QVERIFY(!audio.isEmpty());
+        QString error;
+        const auto audio = readWavPcm(wav, &error, kRecordingRate);
+        QVERIFY2(audio, qPrintable(error));
 
         ZenoFixture f;
         f.writeStationSettings(QStringLiteral("PA3XYZ"));
@@ -146,7 +139,7 @@ private slots:
         QVERIFY(form);
         const auto* list = form->findChild<QListWidget*>(QStringLiteral("List1"));
 
-        feeder_->sendPcm(audio, wav);
+        channel_.play(*audio);
         // The fixture's clock stamps each entry.
         const QString stamp = QStringLiteral("12-06-2026 - 12:00:00 | From: ");
         const QStringList expected{
@@ -159,7 +152,7 @@ private slots:
         const bool loggedAll = f.tickUntil(
             [&] {
                 form->Command2_Click();
-                return feeder_->isIdle() && f.link().pendingFrames() == 0 &&
+                return channel_.playedOut() && f.link().pendingFrames() == 0 &&
                        list->count() >= expected.size();
             },
             kHeardWithinMs);
@@ -175,19 +168,18 @@ private:
     void startProgram(ZenoFixture& f) {
         f.writeFile(
             QStringLiteral("engine.ini"),
-            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine_.agwPort()).toLatin1());
+            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine_->agwPort()).toLatin1());
         f.create();
         f.link().setTimings({3000, 200, 3000});  // long enough for the engine's replies
-        QVERIFY2(f.start(), qPrintable(engine_.describe()));
+        QVERIFY2(f.start(), qPrintable(engine_->describe()));
         QVERIFY(f.tickUntil([&] { return !f.state().link.EngineInitText.isEmpty(); }));
         QVERIFY2(f.state().link.EngineInitText.contains(QLatin1String("2005")),
-                 qPrintable(f.state().link.EngineInitText + u'\n' + engine_.describe()));
+                 qPrintable(f.state().link.EngineInitText + u'\n' + engine_->describe()));
         f.find<QPlainTextEdit>("Text1")->clear();
     }
 
-    DirewolfStation engine_{{.callsign = QStringLiteral("N0RX"),
-                             .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}}};
-    std::unique_ptr<AudioFeeder> feeder_;
+    DirewolfChannel channel_;
+    DirewolfStation* engine_ = nullptr;
 };
 
 QTEST_MAIN(ReceiveEngineTest)

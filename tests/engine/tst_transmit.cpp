@@ -157,7 +157,7 @@ private:
         program_->find<QComboBox>("Combo3")->setEditText(via);
     }
 
-    VirtualChannel channel_;
+    DirewolfChannel channel_;
     DirewolfStation* own_ = nullptr;
     DirewolfStation* other_ = nullptr;
     EngineClient otherClient_;
