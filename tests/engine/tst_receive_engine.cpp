@@ -1,20 +1,24 @@
-// The receive side against a real direwolf: a recording of varied frames goes into the
-// engine as audio, and the poll loop takes what the engine heard into the monitor, the heard
-// list and the alarm.
+// The receive side against a real direwolf: recordings of varied frames go into the engine as
+// audio, and the poll loop takes what the engine heard into the monitor, the heard list, the
+// alarm and the received-messages log.
 #include "config/appstate.h"
 #include "config/firstrun.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
-#include "support/direwolf.h"
-#include "support/direwolffeeder.h"
+#include "support/direwolfchannel.h"
+#include "support/direwolftools.h"
 #include "support/fixture/zenofixture.h"
+#include "support/qtwarnings.h"
+#include "ui/form7.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRegularExpression>
-#include <QtEndian>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace zeno;
@@ -22,13 +26,20 @@ using namespace zeno::test;
 
 namespace {
 
-// The engine runs at the recording's rate while the feeder streams at its own pace: the
-// recording plays at twice its speed, which the demodulator does not mind.
-constexpr quint32 kRecordingRate = 22050;
+// The engine runs at the recordings' rate while the channel streams at its own: they play at
+// twice their speed, which the demodulator does not mind.
+constexpr int kRecordingRate = 22050;
+constexpr int kHeardWithinMs = 40000;
 
-QByteArray readData(const QString& name) {
-    QFile file(qEnvironmentVariable("ZENO_SOURCE_DIR") + "/tests/data/receive/" + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QString sourcePath(const QString& name) {
+    return qEnvironmentVariable("ZENO_SOURCE_DIR", QStringLiteral(".")) + u'/' + name;
+}
+
+QStringList itemTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
 }
 
 const QStringList kHeardInOrder{"N0CALL", "PA3ABC",  "N1ABC",    "N2XYZ", "DL1ABC",
@@ -42,59 +53,54 @@ class ReceiveEngineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void recordingThroughTheEngineAndThePollLoop() {
-        // frames.wav has the plain 44-byte header of 16-bit mono samples.
-        const QByteArray wav = readData(QStringLiteral("frames.wav"));
-        QVERIFY2(wav.startsWith("RIFF") && wav.mid(36, 4) == "data" &&
-                     qFromLittleEndian<quint32>(wav.constData() + 24) == kRecordingRate,
-                 "tests/data/receive/frames.wav is not the expected recording");
-        const QString expectedMonitor = QString::fromUtf8(readData("frames-monitor.txt"));
+    void initTestCase() {
+        engine_ =
+            channel_.addStation({.callsign = QStringLiteral("N0RX"),
+                                 .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}});
+        QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
+    }
 
-        DirewolfStation engine({.callsign = QStringLiteral("N0RX"),
-                                .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}});
-        QVERIFY2(engine.start(), qPrintable(engine.errorString()));
+    void init() { failOnUnexpectedWarnings(); }
+
+    // Each case starts on a quiet channel.
+    void cleanup() {
+        QVERIFY(QTest::qWaitFor([&] { return channel_.playedOut(); }, kHeardWithinMs));
+    }
+
+    void recordingThroughTheEngineAndThePollLoop() {
+        QString error;
+        const auto audio =
+            readWavPcm(sourcePath("tests/data/receive/frames.wav"), &error, kRecordingRate);
+        QVERIFY2(audio, qPrintable(error));
+        QFile monitorFile(sourcePath("tests/data/receive/frames-monitor.txt"));
+        QVERIFY(monitorFile.open(QIODevice::ReadOnly));
+        const QString expectedMonitor = QString::fromUtf8(monitorFile.readAll());
 
         ZenoFixture f;
         Settings settings = firstRunSettings(QStringLiteral("PA3XYZ"));
         settings.alarmMode = 1;
         settings.alarmHeaderText = QStringLiteral("pcsat*");
         f.writeSettings(settings);
-        f.writeFile(
-            QStringLiteral("engine.ini"),
-            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine.agwPort()).toLatin1());
-        f.create();
-        // Long enough for the engine's replies: they prove it took the monitor request, so no
-        // frame of the recording is heard before monitoring is on.
-        f.link().setTimings({3000, 200, 3000});
-        QVERIFY2(f.start(), qPrintable(engine.describe()));
-        QVERIFY(f.tickUntil([&] { return !f.state().link.EngineInitText.isEmpty(); }));
-        QVERIFY2(f.state().link.EngineInitText.contains(QLatin1String("2005")),
-                 qPrintable(f.state().link.EngineInitText + '\n' + engine.describe()));
-        f.find<QPlainTextEdit>("Text1")->clear();
+        startProgram(f);
 
-        AudioFeeder feeder(engine.audioPort());
-        feeder.sendPcm(wav.mid(44), QStringLiteral("frames.wav"));
+        channel_.play(*audio);
         const auto* list = f.find<QListWidget>("List1");
         int alarmsBeforePcsat = -1;
         const bool heardAll = f.tickUntil(
             [&] {
                 if (alarmsBeforePcsat < 0 && f.monitorText().contains("pcsat* mentioned"))
                     alarmsBeforePcsat = int(f.platform.played.size());
-                return feeder.isIdle() && list->count() == kHeardInOrder.size() &&
+                return channel_.playedOut() && list->count() == kHeardInOrder.size() &&
                        f.link().pendingFrames() == 0;
             },
-            40000);
-        QVERIFY2(heardAll, qPrintable(f.monitorText() + engine.describe()));
+            kHeardWithinMs);
+        QVERIFY2(heardAll, qPrintable(f.monitorText() + engine_->describe()));
 
         // What the operator sees, the engine's clock times aside.
         static const QRegularExpression time(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\]"));
         QCOMPARE(f.monitorText().replace(time, QStringLiteral("[hh:mm:ss]")).split('\n'),
                  expectedMonitor.split('\n'));
-
-        QStringList heard;
-        for (int i = 0; i < list->count(); ++i)
-            heard << list->item(i)->text();
-        QCOMPARE(heard, kHeardInOrder);
+        QCOMPARE(itemTexts(list), kHeardInOrder);
         QCOMPARE(f.find<QLabel>("StationTeller")->text(), QString::number(kHeardInOrder.size()));
 
         // Once, for the frame repeated by PCSAT; not for the text in an information field.
@@ -102,6 +108,78 @@ private slots:
         QCOMPARE(f.platform.played, QStringList{appFile(f.appPath(), QStringLiteral("alarm.wav"))});
         QVERIFY(f.dialogs.problems().isEmpty());
     }
+
+    // A message heard directly and again through a digipeater is logged once; every other
+    // kind of addressee is logged too.
+    void receivedMessagesAreLoggedOnce() {
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(QStringLiteral("messages.wav"));
+        QProcess record;
+        record.setProcessChannelMode(QProcess::MergedChannels);
+        record.start(sourcePath("tools/record-frames"),
+                     {"-r", QString::number(kRecordingRate),
+                      sourcePath("tests/data/messages/received-messages.tnc2"), wav});
+        QVERIFY2(
+            record.waitForFinished(30000) && record.exitStatus() == QProcess::NormalExit &&
+                record.exitCode() == 0,
+            qPrintable(record.errorString() + u'\n' + QString::fromLocal8Bit(record.readAll())));
+        QString error;
+        const auto audio = readWavPcm(wav, &error, kRecordingRate);
+        QVERIFY2(audio, qPrintable(error));
+
+        ZenoFixture f;
+        f.writeStationSettings(QStringLiteral("PA3XYZ"));
+        startProgram(f);
+        f.form1().Command18_Click();
+        Form7* form = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* candidate = qobject_cast<Form7*>(widget); candidate && candidate->isVisible())
+                form = candidate;
+        }
+        QVERIFY(form);
+        const auto* list = form->findChild<QListWidget*>(QStringLiteral("List1"));
+
+        channel_.play(*audio);
+        // The fixture's clock stamps each entry.
+        const QString stamp = QStringLiteral("12-06-2026 - 12:00:00 | From: ");
+        const QStringList expected{
+            stamp + "N1ABC     | To: N2XYZ     | Message: Meet on 145.825{1",
+            stamp + "N3BLN     | To: BLN1      | Message: Net tonight at 20:00",
+            stamp + "N4WX      | To: NWS-WARN  | Message: Storm warning",
+            stamp + "N5SAT     | To: SAT       | Message: ISS pass at 21:04",
+            stamp + "N6OM      | To: PA3XYZ-7  | Message: Hi there{2",
+            stamp + "N7EM      | To: EMAIL     | Message: a@b.example hi"};
+        const bool loggedAll = f.tickUntil(
+            [&] {
+                form->Command2_Click();
+                return channel_.playedOut() && f.link().pendingFrames() == 0 &&
+                       list->count() >= expected.size();
+            },
+            kHeardWithinMs);
+        QVERIFY2(loggedAll, qPrintable(itemTexts(list).join(u'\n') + u'\n' + f.monitorText()));
+        QCOMPARE(itemTexts(list), expected);
+        QVERIFY2(f.dialogs.problems().isEmpty(), qPrintable(f.dialogs.problems().join('\n')));
+    }
+
+private:
+    // Starts the program on the engine and waits for its start-up text: once the engine has
+    // answered, it has taken the monitor request too, so every frame heard from then on
+    // reaches the program.
+    void startProgram(ZenoFixture& f) {
+        f.writeFile(
+            QStringLiteral("engine.ini"),
+            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine_->agwPort()).toLatin1());
+        f.create();
+        f.link().setTimings({3000, 200, 3000});  // long enough for the engine's replies
+        QVERIFY2(f.start(), qPrintable(engine_->describe()));
+        QVERIFY(f.tickUntil([&] { return !f.state().link.EngineInitText.isEmpty(); }));
+        QVERIFY2(f.state().link.EngineInitText.contains(QLatin1String("2005")),
+                 qPrintable(f.state().link.EngineInitText + u'\n' + engine_->describe()));
+        f.find<QPlainTextEdit>("Text1")->clear();
+    }
+
+    DirewolfChannel channel_;
+    DirewolfStation* engine_ = nullptr;
 };
 
 QTEST_MAIN(ReceiveEngineTest)

@@ -20,58 +20,65 @@ constexpr int kSamplesPerTick = kAudioChunkBytes / 2;
 constexpr int kGainDivisor = 4;
 // A whole long transmission fits, so direwolf never blocks writing it.
 constexpr int kFifoBytes = 1 << 20;
+// After a stall of the event loop, catch up at most this many ticks at once rather than
+// flood direwolf's UDP receive buffer.
+constexpr qint64 kMostTicksAtOnce = 10;
+
+// The next 20 ms of queued audio, padded with silence.
+QByteArray takeChunk(QByteArray& queued) {
+    QByteArray chunk = queued.left(kAudioChunkBytes);
+    queued.remove(0, chunk.size());
+    chunk.append(kAudioChunkBytes - chunk.size(), '\0');
+    return chunk;
+}
+
+void mixInto(std::vector<int>& mix, const QByteArray& chunk, int divisor) {
+    for (int s = 0; s < kSamplesPerTick; ++s)
+        mix[s] += qFromLittleEndian<qint16>(chunk.constData() + 2 * s) / divisor;
+}
 
 }  // namespace
 
-VirtualChannel::VirtualChannel(QObject* parent)
-    : QObject(parent), dir_(QStringLiteral("/tmp/zdw-XXXXXX")), pacer_(this) {
-    connect(&pacer_, &AudioPacer::tick, this, &VirtualChannel::playOneTick);
+DirewolfChannel::DirewolfChannel() : dir_(QStringLiteral("/tmp/zdw-XXXXXX")) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(kAudioTickMs / 2);
+    connect(&timer_, &QTimer::timeout, this, &DirewolfChannel::catchUp);
 }
 
-VirtualChannel::~VirtualChannel() {
-    pacer_.stop();
+DirewolfChannel::~DirewolfChannel() {
+    timer_.stop();
     for (Member& member : members_) {
         member.station.reset();  // direwolf first, so it never writes into a closed FIFO
-        if (member.fifo >= 0) {
+        if (member.fifo >= 0)
             ::close(member.fifo);
-        }
     }
 }
 
-DirewolfStation* VirtualChannel::addStation(DirewolfOptions options) {
+DirewolfStation* DirewolfChannel::addStation(DirewolfOptions options) {
+    // Short: direwolf keeps only 29 characters of "file:" and the path.
     const QString fifo =
-        dir_.filePath(QString(QLatin1Char('a' + char(members_.size()))) + QStringLiteral(".tx"));
-    Member member;
+        dir_.filePath(QChar(char16_t(u'a' + members_.size())) + QStringLiteral(".tx"));
     const QByteArray path = fifo.toLocal8Bit();
-    if (!dir_.isValid()) {
-        error_ = QStringLiteral("no temporary directory: ") + dir_.errorString();
-    } else if (::mkfifo(path.constData(), 0600) != 0) {
-        error_ = QStringLiteral("mkfifo %1: %2").arg(fifo, QString::fromLocal8Bit(strerror(errno)));
-    } else {
+    Member member;
+    if (::mkfifo(path.constData(), 0600) == 0) {
         // Read-write, so direwolf's open for writing never blocks and we never see EOF.
         member.fifo = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-        if (member.fifo < 0) {
-            error_ =
-                QStringLiteral("open %1: %2").arg(fifo, QString::fromLocal8Bit(strerror(errno)));
-        } else {
+        if (member.fifo >= 0)
             ::fcntl(member.fifo, F_SETPIPE_SZ, kFifoBytes);  // best effort
-        }
     }
-    options.transmitPath = fifo;
-    member.station = std::make_unique<DirewolfStation>(std::move(options));
+    if (member.fifo < 0 && error_.isEmpty())
+        error_ = QStringLiteral("FIFO %1: %2").arg(fifo, QString::fromLocal8Bit(strerror(errno)));
+    member.station = std::make_unique<DirewolfStation>(std::move(options), fifo);
     members_.push_back(std::move(member));
     return members_.back().station.get();
 }
 
-bool VirtualChannel::start(int timeoutMsPerStation) {
-    if (!error_.isEmpty()) {
+bool DirewolfChannel::start(int timeoutMsPerStation) {
+    if (!error_.isEmpty())
         return false;
-    }
-    if (members_.size() < 2) {
-        error_ = QStringLiteral("a channel needs at least two stations");
-        return false;
-    }
-    pacer_.start();
+    clock_.start();
+    ticksDone_ = 0;
+    timer_.start();
     for (Member& member : members_) {
         if (!member.station->start(timeoutMsPerStation)) {
             error_ = member.station->errorString();
@@ -81,67 +88,52 @@ bool VirtualChannel::start(int timeoutMsPerStation) {
     return true;
 }
 
-void VirtualChannel::drainFifo(Member& member) {
-    if (member.fifo < 0) {
-        return;
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(member.fifo, buffer, sizeof buffer);
-        if (got <= 0) {
-            return;
-        }
-        member.queued.append(buffer, got);
-    }
+void DirewolfChannel::play(const QByteArray& pcm) {
+    outside_ += pcm;
 }
 
-void VirtualChannel::playOneTick() {
-    // Each station's next 20 ms on air, already scaled down; empty when it is silent.
-    std::vector<std::vector<qint16>> onAir(members_.size());
+void DirewolfChannel::catchUp() {
+    // Tick n is due n * 20 ms after start.
+    const qint64 due = clock_.elapsed() / kAudioTickMs + 1;
+    ticksDone_ = std::max(ticksDone_, due - kMostTicksAtOnce);
+    for (; ticksDone_ < due; ++ticksDone_)
+        playOneTick();
+}
+
+void DirewolfChannel::playOneTick() {
+    // Each station's next 20 ms on air; empty when it is silent.
+    std::vector<QByteArray> onAir(members_.size());
     for (std::size_t i = 0; i < members_.size(); ++i) {
         Member& member = members_[i];
-        drainFifo(member);
-        if (member.queued.isEmpty()) {
-            continue;
-        }
-        QByteArray chunk = member.queued.left(kAudioChunkBytes);
-        member.queued.remove(0, chunk.size());
-        chunk.append(kAudioChunkBytes - chunk.size(), '\0');
-        auto& samples = onAir[i];
-        samples.resize(kSamplesPerTick);
-        for (int s = 0; s < kSamplesPerTick; ++s) {
-            samples[s] =
-                qint16(qFromLittleEndian<qint16>(chunk.constData() + 2 * s) / kGainDivisor);
-        }
+        char buffer[1 << 16];
+        for (ssize_t got; (got = ::read(member.fifo, buffer, sizeof buffer)) > 0;)
+            member.queued.append(buffer, got);
+        if (!member.queued.isEmpty())
+            onAir[i] = takeChunk(member.queued);
     }
+    const QByteArray outside = outside_.isEmpty() ? QByteArray() : takeChunk(outside_);
     for (std::size_t i = 0; i < members_.size(); ++i) {
-        const quint16 port = members_[i].station->audioPort();
-        if (port == 0) {
-            continue;
-        }
         std::vector<int> mix(kSamplesPerTick, 0);
+        if (!outside.isEmpty())
+            mixInto(mix, outside, 1);
         for (std::size_t j = 0; j < members_.size(); ++j) {
-            if (j == i || onAir[j].empty()) {
-                continue;
-            }
-            for (int s = 0; s < kSamplesPerTick; ++s) {
-                mix[s] += onAir[j][s];
-            }
+            if (j != i && !onAir[j].isEmpty())
+                mixInto(mix, onAir[j], kGainDivisor);
         }
         QByteArray datagram(kAudioChunkBytes, '\0');
         for (int s = 0; s < kSamplesPerTick; ++s) {
             qToLittleEndian<qint16>(qint16(std::clamp(mix[s], -32768, 32767)),
                                     datagram.data() + 2 * s);
         }
-        socket_.writeDatagram(datagram, QHostAddress(QHostAddress::LocalHost), port);
+        if (const quint16 port = members_[i].station->audioPort())
+            socket_.writeDatagram(datagram, QHostAddress(QHostAddress::LocalHost), port);
     }
 }
 
-QString VirtualChannel::describe() const {
+QString DirewolfChannel::describe() const {
     QStringList parts;
-    for (const Member& member : members_) {
+    for (const Member& member : members_)
         parts << member.station->describe();
-    }
     return parts.join(QStringLiteral("\n\n"));
 }
 

@@ -1,45 +1,49 @@
 #pragma once
 
 #include "direwolf.h"
-#include "direwolfpacer.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUdpSocket>
 #include <memory>
 #include <vector>
 
 namespace zeno::test {
 
-// Two or more direwolf stations on one simulated radio channel, like FM sets on one
-// frequency: every station hears the sum of the others' transmissions and never itself.
-// Each station transmits through the ALSA file plugin into a FIFO of the channel; the
-// channel queues that audio (direwolf writes a whole transmission at once), mixes it at a
-// quarter of full scale and plays it into the others' UDP inputs in real time. It sends
-// silence continuously, as direwolf only drops carrier detect while samples arrive.
+// Direwolf stations on one simulated radio channel, like FM sets on one frequency: every
+// station hears the sum of the others' transmissions and never itself, plus whatever the
+// test plays in from outside (audio from gen_packets or a recording).
 //
-//   VirtualChannel channel;
+//   DirewolfChannel channel;
 //   DirewolfStation* a = channel.addStation({.callsign = "N1AAA"});
 //   DirewolfStation* b = channel.addStation({.callsign = "N2BBB"});
 //   QVERIFY2(channel.start(), qPrintable(channel.errorString()));
 //   // AGW clients on a->agwPort() and b->agwPort() now talk over the air.
 //
-// Fast timing (the default) makes a connect take about 0.45 s and a data round trip about
-// 1.3 s. Wait about 2 s after a disconnect before connecting the same pair again.
-class VirtualChannel : public QObject {
+// Each station transmits through the ALSA file plugin into a FIFO of the channel. Direwolf
+// writes a whole transmission at once, so the channel queues it and plays it out in 20 ms
+// datagrams in real time, at a quarter of full scale. It sends silence continuously: direwolf
+// only drops carrier detect while samples arrive. A connect takes about 0.45 s, a data round
+// trip about 1.3 s; wait about 2 s after a disconnect before connecting the same pair again.
+class DirewolfChannel : public QObject {
     Q_OBJECT
 public:
-    explicit VirtualChannel(QObject* parent = nullptr);
-    ~VirtualChannel() override;
+    DirewolfChannel();
+    ~DirewolfChannel() override;
 
-    // Adds a station; its transmitPath is set to the channel's FIFO. Call before start().
+    // Call before start().
     DirewolfStation* addStation(DirewolfOptions options);
-    // Starts the channel and then every station until each accepts AGW clients.
+    // Starts playing and then every station until each accepts AGW clients.
     bool start(int timeoutMsPerStation = 10000);
 
-    int stationCount() const { return int(members_.size()); }
-    DirewolfStation* station(int index) const { return members_.at(index).station.get(); }
+    // Queues raw S16_LE mono samples from a transmitter outside the channel, heard by every
+    // station. The outside transmitter does not listen first: play into a quiet channel.
+    void play(const QByteArray& pcm);
+    // Everything played in from outside has gone out.
+    bool playedOut() const { return outside_.isEmpty(); }
 
     QString errorString() const { return error_; }
     // All stations' describe(), for failure messages.
@@ -51,13 +55,16 @@ private:
         int fifo = -1;
         QByteArray queued;  // transmitted audio not yet played out
     };
+    void catchUp();
     void playOneTick();
-    void drainFifo(Member& member);
 
     QTemporaryDir dir_;
     std::vector<Member> members_;
+    QByteArray outside_;
     QUdpSocket socket_;
-    AudioPacer pacer_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 ticksDone_ = 0;
     QString error_;
 };
 

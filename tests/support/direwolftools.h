@@ -2,12 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
-// The command-line tools that come with direwolf, wrapped for tests: gen_packets makes
-// AFSK audio, atest and decode_aprs are independent decoders to check our output against.
-// Every function fails with a message (never silently) when its tool is missing.
+// The command-line tools that come with direwolf, wrapped for tests: gen_packets makes AFSK
+// audio, decode_aprs is an independent reader of what we send. Each fails with a message
+// (never silently) when its tool is missing.
 
 namespace zeno::test {
 
@@ -20,26 +19,16 @@ inline constexpr int kAudioChunkBytes = kEngineSampleRate * kAudioTickMs / 1000 
 // Full path of a direwolf tool, or nullopt with a message saying how to get it.
 std::optional<QString> findEngineTool(const QString& name, QString* error);
 
-// Silence of the given length in the engine's audio format.
-QByteArray silencePcm(int milliseconds);
-
 // One TNC2 packet ("N0CALL>CQ,RS0ISS*:Hello") as AFSK 1200 samples, made by gen_packets.
 // The text goes in without a trailing newline: gen_packets would keep it in the info field.
 std::optional<QByteArray> modulatePacket(const QString& tnc2, QString* error);
 
-// The samples of a 16-bit mono 44100 Hz WAV file.
-std::optional<QByteArray> readWavPcm(const QString& path, QString* error);
-// Writes samples in the engine's format as a WAV file.
-bool writeWavPcm(const QString& path, const QByteArray& pcm, QString* error);
+// The samples of a 16-bit mono WAV file at the given rate (44-byte header, as gen_packets
+// and tools/record-frames write it).
+std::optional<QByteArray> readWavPcm(const QString& path, QString* error,
+                                     int sampleRate = kEngineSampleRate);
 
-// Decodes a WAV file, or a raw S16_LE mono 44100 Hz file (what the ALSA file plugin writes),
-// with atest. Returns the decoded packets in TNC2 form, in order of reception.
-std::optional<QStringList> decodeWithAtest(const QString& path, QString* error);
-
-// Runs decode_aprs on one TNC2 packet and returns what it printed, without colour codes.
+// What decode_aprs prints for one TNC2 packet, without colour codes.
 std::optional<QString> decodeAprs(const QString& tnc2, QString* error);
-
-// Removes the ANSI colour sequences the direwolf tools print even into a pipe.
-QString withoutTerminalColours(const QString& text);
 
 }  // namespace zeno::test

@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QTest>
 #include <QtEndian>
+#include <algorithm>
 
 namespace zeno::test {
 
@@ -39,7 +40,7 @@ QString EngineFrame::toString() const {
         .arg(callFrom, callTo, shown);
 }
 
-EngineClient::EngineClient(QObject* parent) : QObject(parent) {
+EngineClient::EngineClient() {
     connect(&socket_, &QTcpSocket::readyRead, this, &EngineClient::readFrames);
 }
 
@@ -54,13 +55,8 @@ bool EngineClient::connectToEngine(quint16 port, int timeoutMs) {
     return true;
 }
 
-void EngineClient::disconnectFromEngine() {
-    socket_.abort();
-    buffer_.clear();
-}
-
-QByteArray EngineClient::encode(char kind, const QString& callFrom, const QString& callTo,
-                                const QByteArray& data, int port, int pid) {
+void EngineClient::send(char kind, const QString& callFrom, const QString& callTo,
+                        const QByteArray& data, int port, int pid) {
     QByteArray header(kHeaderBytes, '\0');
     header[0] = char(port);
     header[4] = kind;
@@ -68,62 +64,33 @@ QByteArray EngineClient::encode(char kind, const QString& callFrom, const QStrin
     header.replace(8, 10, callField(callFrom));
     header.replace(18, 10, callField(callTo));
     qToLittleEndian<quint32>(quint32(data.size()), header.data() + 28);
-    return header + data;
+    socket_.write(header + data);
+    socket_.flush();
 }
 
 QByteArray EngineClient::pathBlock(const QStringList& digipeaters) {
     QByteArray block(1, char(digipeaters.size()));
-    for (const QString& digi : digipeaters) {
+    for (const QString& digi : digipeaters)
         block += callField(digi);
-    }
     return block;
 }
 
-void EngineClient::send(char kind, const QString& callFrom, const QString& callTo,
-                        const QByteArray& data, int port, int pid) {
-    socket_.write(encode(kind, callFrom, callTo, data, port, pid));
-    socket_.flush();
-}
-
 bool EngineClient::startSession(const QString& callsign, int timeoutMs) {
-    beginSession(callsign);
-    return waitForSession(timeoutMs);
-}
-
-void EngineClient::beginSession(const QString& callsign) {
     send('m');
-    if (!callsign.isEmpty()) {
+    if (!callsign.isEmpty())
         send('X', callsign);
-    }
-    syncFrom_ = frames_.size();
+    const qsizetype from = frames_.size();
     send('y');
-}
-
-bool EngineClient::waitForSession(int timeoutMs) {
-    return waitForSyncReply(timeoutMs);
-}
-
-bool EngineClient::sync(int timeoutMs) {
-    syncFrom_ = frames_.size();
-    send('y');
-    return waitForSyncReply(timeoutMs);
-}
-
-bool EngineClient::waitForSyncReply(int timeoutMs) {
-    auto answered = [this] {
-        for (qsizetype i = syncFrom_; i < frames_.size(); ++i) {
-            if (frames_[i].kind == 'y') {
-                return true;
-            }
-        }
-        return false;
+    const auto answered = [&] {
+        return std::any_of(frames_.cbegin() + from, frames_.cend(),
+                           [](const EngineFrame& frame) { return frame.kind == 'y'; });
     };
-    (void)QTest::qWaitFor([&] { return answered() || !isConnected(); }, timeoutMs);
-    if (!answered()) {
+    if (!QTest::qWaitFor(answered, timeoutMs)) {
         error_ = QStringLiteral("the engine did not answer 'y' within %1 ms (%2)")
                      .arg(timeoutMs)
-                     .arg(isConnected() ? QStringLiteral("connected")
-                                        : QStringLiteral("connection lost"));
+                     .arg(socket_.state() == QAbstractSocket::ConnectedState
+                              ? QStringLiteral("connected")
+                              : QStringLiteral("connection lost"));
         return false;
     }
     return true;
@@ -133,33 +100,19 @@ std::optional<EngineFrame> EngineClient::waitForFrame(const Predicate& matches, 
     std::optional<EngineFrame> found;
     (void)QTest::qWaitFor(
         [&] {
-            for (const EngineFrame& frame : frames_) {
-                if (matches(frame)) {
-                    found = frame;
-                    return true;
-                }
-            }
-            return false;
+            const auto it = std::find_if(frames_.cbegin(), frames_.cend(), matches);
+            if (it != frames_.cend())
+                found = *it;
+            return found.has_value();
         },
         timeoutMs);
     return found;
 }
 
-QList<EngineFrame> EngineClient::framesMatching(const Predicate& matches) const {
-    QList<EngineFrame> found;
-    for (const EngineFrame& frame : frames_) {
-        if (matches(frame)) {
-            found << frame;
-        }
-    }
-    return found;
-}
-
 QString EngineClient::describeFrames() const {
     QStringList lines;
-    for (const EngineFrame& frame : frames_) {
+    for (const EngineFrame& frame : frames_)
         lines << frame.toString();
-    }
     return lines.isEmpty() ? QStringLiteral("(no frames)") : lines.join(QLatin1Char('\n'));
 }
 
@@ -170,12 +123,12 @@ void EngineClient::readFrames() {
         const auto length = qFromLittleEndian<quint32>(header + 28);
         if (length > kLongestData) {
             error_ = QStringLiteral("the engine announced %1 data bytes; closed").arg(length);
-            disconnectFromEngine();
+            socket_.abort();
+            buffer_.clear();
             return;
         }
-        if (buffer_.size() < kHeaderBytes + qsizetype(length)) {
+        if (buffer_.size() < kHeaderBytes + qsizetype(length))
             return;
-        }
         EngineFrame frame;
         frame.port = uchar(header[0]);
         frame.kind = header[4];
@@ -185,7 +138,6 @@ void EngineClient::readFrames() {
         frame.data = buffer_.mid(kHeaderBytes, length);
         buffer_.remove(0, kHeaderBytes + length);
         frames_.append(frame);
-        emit frameReceived(frame);
     }
 }
 

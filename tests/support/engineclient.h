@@ -18,7 +18,7 @@ namespace zeno::test {
 // is kept in order.
 //
 //   EngineClient b;
-//   QVERIFY2(b.connectToEngine(station.agwPort()), qPrintable(b.errorString()));
+//   QVERIFY2(b.connectToEngine(station->agwPort()), qPrintable(b.errorString()));
 //   QVERIFY2(b.startSession("N2BBB"), qPrintable(b.errorString()));  // monitor + register
 //   b.send('C', "N2BBB", "N1AAA");
 //   QVERIFY(b.waitForFrame([](const EngineFrame& f) { return f.kind == 'C'; }, 5000));
@@ -27,53 +27,35 @@ class EngineClient : public QObject {
 public:
     using Predicate = std::function<bool(const EngineFrame&)>;
 
-    explicit EngineClient(QObject* parent = nullptr);
+    EngineClient();
 
     bool connectToEngine(quint16 port, int timeoutMs = 3000);
-    bool isConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
-    void disconnectFromEngine();
-
+    // Any kind, connected mode ('C', 'v', 'D', 'd') included.
     void send(char kind, const QString& callFrom = {}, const QString& callTo = {},
               const QByteArray& data = {}, int port = 0, int pid = 0);
+    // 'V' and 'v' data: a count byte, then the digipeaters as 10-byte NUL-padded calls.
+    static QByteArray pathBlock(const QStringList& digipeaters);
+
     // Turns monitoring on ('m' is a toggle, so once per connection), registers callsign
     // when given ('X'), then waits for the reply to 'y': the engine reads a new client's
     // commands only after up to a second, and handles them in order.
     bool startSession(const QString& callsign = {}, int timeoutMs = 5000);
-    // The same in two halves, so several clients can wait for their engines at once.
-    void beginSession(const QString& callsign = {});
-    bool waitForSession(int timeoutMs = 5000);
-    // Sends 'y' and waits for its reply: everything sent before has been handled.
-    bool sync(int timeoutMs = 5000);
 
     const QList<EngineFrame>& frames() const { return frames_; }
-    void clearFrames() {
-        frames_.clear();
-        syncFrom_ = 0;
-    }
+    void clearFrames() { frames_.clear(); }
     // The first frame received so far (or within the deadline) that matches.
     std::optional<EngineFrame> waitForFrame(const Predicate& matches, int timeoutMs);
-    QList<EngineFrame> framesMatching(const Predicate& matches) const;
     // All received frames, one a line, for failure messages.
     QString describeFrames() const;
     QString errorString() const { return error_; }
 
-    static QByteArray encode(char kind, const QString& callFrom, const QString& callTo,
-                             const QByteArray& data, int port = 0, int pid = 0);
-    // 'V' and 'v' data: a count byte, then the digipeaters as 10-byte NUL-padded calls.
-    static QByteArray pathBlock(const QStringList& digipeaters);
-
-signals:
-    void frameReceived(const EngineFrame& frame);
-
 private:
     void readFrames();
-    bool waitForSyncReply(int timeoutMs);
 
     QTcpSocket socket_;
     QByteArray buffer_;
     QList<EngineFrame> frames_;
     QString error_;
-    qsizetype syncFrom_ = 0;  // the reply to the last 'y' is at or after this index
 };
 
 }  // namespace zeno::test
