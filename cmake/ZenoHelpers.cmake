@@ -45,3 +45,14 @@ function(zeno_qtest name)
     TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.fonts=false;ZENO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+
+# zeno_qtests(LIBS ... LABELS ... [TIMEOUT s])
+# One QtTest executable for each tst_*.cpp of the calling folder, named after the file.
+function(zeno_qtests)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "LIBS;LABELS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  foreach(source ${sources})
+    get_filename_component(name ${source} NAME_WE)
+    zeno_qtest(${name} SOURCES ${source} LIBS ${ARG_LIBS} LABELS ${ARG_LABELS} TIMEOUT ${ARG_TIMEOUT})
+  endforeach()
+endfunction()

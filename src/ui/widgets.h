@@ -34,8 +34,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-// Font families of the old program map to this system's fixed or proportional font when
-// they are missing here.
+// Settings files name Windows font families ("Fixedsys", "Courier"); where a family is
+// missing here it maps to this system's fixed or proportional font.
 QFont fontForFamily(const QString& family, qreal pointSize = 0);
 
 // Sets text and background colours of a widget from RGB numbers (red in the low byte).

@@ -307,6 +307,41 @@ private slots:
         QCOMPARE(r.settings.callsign, "OTHER");  // line 3 never came
     }
 
+    void callsignRules_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<bool>("readable");  // a settings file may hold it
+        QTest::addColumn<bool>("valid");     // the operator may enter it
+        QTest::newRow("plain") << "PA3XYZ" << true << true;
+        QTest::newRow("SSID, blanks around") << " pa3xyz-15 " << true << true;
+        QTest::newRow("two characters") << "AB" << true << true;
+        QTest::newRow("one character") << "A" << true << false;
+        QTest::newRow("ten characters") << "PA3XYZ-150" << false << false;
+        QTest::newRow("two dashes") << "PA-3XY-1" << true << false;
+        QTest::newRow("slash") << "PA3/XYZ" << true << false;
+        QTest::newRow("control character") << "PA3\x01XY" << false << false;
+        QTest::newRow("letter outside ASCII") << QStringLiteral("PA3\u00c4B") << true << false;
+    }
+
+    void callsignRules() {
+        QFETCH(QString, call);
+        QFETCH(bool, readable);
+        QFETCH(bool, valid);
+        QCOMPARE(isReadableCallsign(call), readable);
+        QCOMPARE(isValidCallsign(call), valid);
+        // A file holding an unreadable callsign is read as holding none.
+        const SettingsFileContent r =
+            readBytes(everyKeyFileWith("[Your Call Sign]", call.toLatin1()));
+        QCOMPARE(r.callsignUnreadable, !readable);
+        QCOMPARE(r.callsignPlaceholder, !readable);
+    }
+
+    void cutsRunawayLines() {
+        const SettingsFileContent r =
+            readBytes(everyKeyFileWith("[To call]", QByteArray(100000, 'T')));
+        QCOMPARE(r.settings.toCall.size(), kSettingsLineLimit);
+        QVERIFY(!r.readError);
+    }
+
     void detectsSystemText_data() {
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("text");

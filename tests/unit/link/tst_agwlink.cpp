@@ -107,6 +107,8 @@ private slots:
         QCOMPARE(text->data, rig.engineText("2005.127, 1 radio port: Port1 Fake soundcard"));
         QCOMPARE(text->dataLength, int(text->data.size()));
         QCOMPARE(text->kind, int('G'));
+        // Known to the program as soon as it is made, before any poll tick takes it.
+        QCOMPARE(rig.values.EngineInitText + kNul, text->data);
         QCOMPARE(rig.sentBeforeMarker(), QStringList({"m >", "k >", "X N0CALL>", "R >", "G >"}));
 
         // A later start only registers the new call, and hands out a fresh start-up text.
@@ -130,6 +132,14 @@ private slots:
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0),
                  QVariantList({QVariant::fromValue(QChar(u'V')), "CQ", QStringLiteral("lost")}));
+
+        // The engine starts later: the link finds it by itself, registers, and names it.
+        QVERIFY(rig.server.listen(rig.server.port()));
+        QVERIFY(rig.server.waitForFrame('X'));
+        QCOMPARE(rig.server.receivedOfKind('X').first().callFrom, QStringLiteral("N0CALL"));
+        const auto text = rig.next();
+        QVERIFY(text && text->data.startsWith(QLatin1String("AGWPE engine")));
+        QCOMPARE(rig.states.count(), 1);
     }
 
     // Held back until the engine has told who it is, or has let the reply time pass.
