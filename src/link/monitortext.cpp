@@ -6,52 +6,109 @@ namespace zeno {
 
 namespace {
 
+void appendHex2(QByteArray& out, int value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out.append(kDigits[(value >> 4) & 0x0F]);
+    out.append(kDigits[value & 0x0F]);
+}
+
 QByteArray hex2(int value) {
-    return QByteArray::number(value & 0xFF, 16).toUpper().rightJustified(2, '0');
+    QByteArray text;
+    appendHex2(text, value);
+    return text;
 }
 
-// The U frames that may carry an information field say how long it is, as the engine does.
-QByteArray withLength(const QByteArray& name, const QByteArray& info) {
-    return info.isEmpty() ? name : name + " Len=" + QByteArray::number(info.size());
+void appendNumber(QByteArray& out, qsizetype n) {
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    while (count > 0)
+        out.append(digits[--count]);
 }
 
-QByteArray description(const Ax25Frame& f) {
-    const QByteArray len = "Len=" + QByteArray::number(f.info.size());
-    const QByteArray pid = "pid=" + hex2(f.pid.value_or(0));
-    const QByteArray nr = "R" + QByteArray::number(f.nr);
+// The frame's description between "<" and " >", as the engine writes it. The U frames that
+// may carry an information field say how long it is.
+void appendDescription(QByteArray& out, const Ax25Frame& f) {
+    const auto nr = [&] {
+        out.append(" R");
+        appendNumber(out, f.nr);
+    };
+    const auto pidAndLength = [&] {
+        out.append(" pid=");
+        appendHex2(out, f.pid.value_or(0));
+        out.append(" Len=");
+        appendNumber(out, f.info.size());
+    };
+    const auto lengthIfAny = [&] {
+        if (!f.info.isEmpty()) {
+            out.append(" Len=");
+            appendNumber(out, f.info.size());
+        }
+    };
     switch (f.type) {
         case Ax25Type::I:
-            return "I " + nr + " S" + QByteArray::number(f.ns) + " " + pid + " " + len;
+            out.append('I');
+            nr();
+            out.append(" S");
+            appendNumber(out, f.ns);
+            pidAndLength();
+            return;
         case Ax25Type::UI:
-            return "UI " + pid + " " + len;
+            out.append("UI");
+            pidAndLength();
+            return;
         case Ax25Type::RR:
-            return "RR " + nr;
+            out.append("RR");
+            nr();
+            return;
         case Ax25Type::RNR:
-            return "RNR " + nr;
+            out.append("RNR");
+            nr();
+            return;
         case Ax25Type::REJ:
-            return "REJ " + nr;
+            out.append("REJ");
+            nr();
+            return;
         case Ax25Type::SREJ:
-            return "SREJ " + nr;
+            out.append("SREJ");
+            nr();
+            return;
         case Ax25Type::SABM:
-            return "SABM";
+            out.append("SABM");
+            return;
         case Ax25Type::SABME:
-            return "SABME";
+            out.append("SABME");
+            return;
         case Ax25Type::UA:
-            return "UA";
+            out.append("UA");
+            return;
         case Ax25Type::DISC:
-            return "DISC";
+            out.append("DISC");
+            return;
         case Ax25Type::DM:
-            return "DM";
+            out.append("DM");
+            return;
         case Ax25Type::FRMR:
-            return withLength("FRMR", f.info);
+            out.append("FRMR");
+            lengthIfAny();
+            return;
         case Ax25Type::XID:
-            return withLength("XID", f.info);
+            out.append("XID");
+            lengthIfAny();
+            return;
         case Ax25Type::TEST:
-            return withLength("TEST", f.info);
+            out.append("TEST");
+            lengthIfAny();
+            return;
         case Ax25Type::OtherU:
             break;
     }
-    return withLength("U ctl=" + hex2(f.control), f.info);
+    out.append("U ctl=");
+    appendHex2(out, f.control);
+    lengthIfAny();
 }
 
 char kindOf(Ax25Type type) {
@@ -127,23 +184,48 @@ bool onlyCarriageReturns(QByteArrayView bytes) {
 
 }  // namespace
 
-MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time) {
-    QByteArray header = " " + QByteArray::number(apiPort + 1) + ":Fm " +
-                        frame.source.text().toLatin1() + " To " +
-                        frame.destination.text().toLatin1();
-    if (!frame.digipeaters.empty()) {
-        QByteArrayList via;
-        for (const Ax25Address& digi : frame.digipeaters) {
-            via << digi.text().toLatin1() + (digi.highBit ? "*" : "");
-        }
-        header += " Via " + via.join(',');
+MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayView timeText) {
+    MonitorText rendered;
+    rendered.kind = kindOf(frame.type);
+    QByteArray& out = rendered.text;
+    out.reserve(96 + 9 * frame.digipeaterCount + frame.info.size());
+    out.append(' ');
+    appendNumber(out, apiPort + 1);
+    out.append(":Fm ");
+    frame.source.appendTextTo(out);
+    out.append(" To ");
+    frame.destination.appendTextTo(out);
+    for (int i = 0; i < frame.digipeaterCount; ++i) {
+        const Ax25Address& digi = frame.digipeaters[size_t(i)];
+        out.append(i == 0 ? " Via " : ",");
+        digi.appendTextTo(out);
+        if (digi.highBit)
+            out.append('*');
     }
-    header += " <" + description(frame) + " >[" +
-              time.toString(QStringLiteral("HH:mm:ss")).toLatin1() + "]";
+    out.append(" <");
+    appendDescription(out, frame);
+    out.append(" >[");
+    out.append(timeText);
+    out.append("]\r");
+    // The whole information field, its NUL bytes removed.
+    const qsizetype before = out.size();
+    if (!frame.info.contains('\0')) {
+        out.append(frame.info);
+    } else {
+        for (const char c : frame.info) {
+            if (c != '\0')
+                out.append(c);
+        }
+    }
+    if (out.size() > before)
+        out.append('\r');
+    out.append('\r');
+    out.append('\0');
+    return rendered;
+}
 
-    QByteArray info = frame.info;
-    info.replace('\0', QByteArray());
-    return {kindOf(frame.type), assemble(header, info)};
+MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time) {
+    return renderMonitorText(frame, apiPort, time.toString(QStringLiteral("HH:mm:ss")).toLatin1());
 }
 
 QByteArray normaliseEngineText(QByteArrayView raw) {

@@ -16,9 +16,11 @@ struct MonitorText {
     QByteArray text;  // Latin-1, ends with a NUL
 };
 
-// Renders a decoded frame received on apiPort (0 = first) at local time `time`.
+// Renders a decoded frame received on apiPort (0 = first) at local time `time`, or with its
+// time already as "hh:mm:ss" (a busy channel renders many frames within one second).
 // Every digipeater with its has-been-repeated bit set is marked "*"; the info is the whole
 // information field with its NUL bytes removed.
+MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayView timeText);
 MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time);
 
 // Brings an engine's own monitor text ('U', 'I', 'S', 'T') to the rendered shape: no P/F

@@ -37,6 +37,9 @@ public:
     // is not a monitor header, body the rest. False: the tick ends here, without the alarm.
     virtual bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine,
                                     const QString& body) = 0;
+    // True while connected mode has a box open or a wait under way: the tick takes no more
+    // frames until the next one.
+    virtual bool holdsTheTick() const { return false; }
 };
 
 // What the poll tick hands over to the rest of the program, in tick order: each part of the

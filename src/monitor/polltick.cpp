@@ -28,13 +28,23 @@ void PollTick::Timer1_Timer() {
         return;
     const QScopedValueRollback<bool> guard(running_, true);
 
+    QElapsedTimer elapsed;
+    elapsed.start();
     showClock();
-    const std::optional<AgwFrame> frame = source_.fetch();
+    std::optional<AgwFrame> frame = source_.fetch();
     hooks_.beacon.beaconStep();  // counts beacon time whether or not a frame came
-    // A frame fetched while the monitor is stopped is gone for good.
-    if (!frame || view_.stopMonitorChecked())
+    if (view_.stopMonitorChecked()) {
+        // Frames fetched while the monitor is stopped are gone for good, every one waiting.
+        while (frame)
+            frame = source_.fetch();
         return;
-    handleFrame(*frame);
+    }
+    while (frame) {
+        if (!handleFrame(*frame) || elapsed.elapsed() >= kTickFrameBudgetMs)
+            break;
+        frame = source_.fetch();
+    }
+    view_.showMonitorNow();
 }
 
 namespace {
@@ -71,7 +81,7 @@ void PollTick::takeEngineInitText(const AgwFrame& frame) {
         state_.link.EngineInitText = data.left(nul).toString();
 }
 
-void PollTick::handleFrame(const AgwFrame& frame) {
+bool PollTick::handleFrame(const AgwFrame& frame) {
     takeEngineInitText(frame);
     const SplitFrame split = splitFrame(frame.data, frame.dataLength);
 
@@ -92,15 +102,19 @@ void PollTick::handleFrame(const AgwFrame& frame) {
         case 'c':
         case 'D':
         case 'd':
-            // Connected mode may end the tick here (a refused caller never sounds the alarm).
+            // It may open a box: the screen shows everything up to here first.
+            view_.showMonitorNow();
+            // Connected mode may end the frame here (a refused caller never sounds the alarm).
             if (!hooks_.connected.connectedModeEvent(frame, split.firstLine, split.BodyText))
-                return;
+                return !hooks_.connected.holdsTheTick();
             break;
         default:
             break;
     }
     if (alarmDue(state_.settings, split.HeaderLine, split.BodyText))
         PlayAlarm(platform_, state_.appPath);
+    // A box or a wait of connected mode ends the tick's frames.
+    return !hooks_.connected.holdsTheTick();
 }
 
 }  // namespace zeno

@@ -54,6 +54,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     messages_ = std::make_unique<MessagesSide>(context);
     connected_ = std::make_unique<ConnectedSide>(context);
     receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
+                                             c_.droppedFrames,
                                              PollHooks{*beacon_, *messages_, *connected_});
     settingsView_ =
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);

@@ -160,6 +160,7 @@ struct Form1Controls {
     ListenerPanel listener;
     Form1Menus menus;
     QLabel* linkStatus = nullptr;  // engine link state, in the status bar (never a modal box)
+    QLabel* droppedFrames = nullptr;  // frames the link dropped, in the status bar
     QTimer* Timer1 = nullptr;      // the 250 ms poll tick
 };
 

@@ -244,6 +244,9 @@ void buildForm1Layout(QMainWindow* window, Form1Controls& c) {
 
     c.linkStatus = label(window, "linkStatus", QString());
     window->statusBar()->addWidget(c.linkStatus, 1);
+    c.droppedFrames = label(window, "droppedFrames", QString());
+    c.droppedFrames->hide();
+    window->statusBar()->addPermanentWidget(c.droppedFrames);
     c.Timer1 = controls::timer(window, "Timer1", kPollMs);
 }
 

@@ -37,11 +37,29 @@ bool MonitorTextBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MonitorTextBox::append(const QString& text) {
-    if (text.isEmpty())
-        return;
-    QTextCursor end(box_->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
+    // Counted as the widget will hold it: a CR LF, a lone CR and a lone LF each become one
+    // line end.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        pendingLength_ += c == QLatin1Char('\r') || c == QLatin1Char('\n') ? kLineEnd : 1;
+    }
+    pending_ += text;
+}
+
+void MonitorTextBox::flush() {
+    if (!pending_.isEmpty()) {
+        QTextCursor end(box_->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(pending_);
+        pending_.clear();
+        pendingLength_ = 0;
+    }
+    if (scrollPending_) {
+        scrollPending_ = false;
+        scrollToEnd();
+    }
 }
 
 qsizetype MonitorTextBox::length() const {
@@ -49,10 +67,14 @@ qsizetype MonitorTextBox::length() const {
     // characterCount() holds one separator per block, the last block's included.
     const qsizetype characters = doc->characterCount() - 1;
     const qsizetype lineEnds = doc->blockCount() - 1;
-    return characters + lineEnds * (kLineEnd - 1);
+    return characters + lineEnds * (kLineEnd - 1) + pendingLength_;
 }
 
 QChar MonitorTextBox::lastChar() const {
+    if (!pending_.isEmpty()) {
+        const QChar c = pending_.back();
+        return c == QLatin1Char('\r') ? QChar(QLatin1Char('\n')) : c;
+    }
     const QTextDocument* doc = box_->document();
     const int count = doc->characterCount();
     if (count < 2)
@@ -64,6 +86,7 @@ QChar MonitorTextBox::lastChar() const {
 void MonitorTextBox::cutFront(qsizetype count) {
     if (count <= 0)
         return;
+    flush();
     QTextDocument* doc = box_->document();
     qsizetype counted = 0;  // characters of the CR LF text before block
     int position = 0;       // document position of block
@@ -88,9 +111,18 @@ void MonitorTextBox::cutFront(qsizetype count) {
     front.removeSelectedText();
 }
 
-void MonitorTextBox::clear() { box_->clear(); }
+void MonitorTextBox::clear() {
+    pending_.clear();
+    pendingLength_ = 0;
+    scrollPending_ = false;
+    box_->clear();
+}
 
 void MonitorTextBox::scrollToEnd() {
+    if (!pending_.isEmpty()) {
+        scrollPending_ = true;
+        return;
+    }
     QTextCursor caret = box_->textCursor();
     if (caret.atEnd() && !caret.hasSelection()) {
         // A caret at the end moves along with text inserted there: only the view is behind.
@@ -111,7 +143,11 @@ QString MonitorTextBox::text() const {
             text += QStringLiteral("\r\n");
         text += block.text();
     }
-    return text;
+    QString pending = pending_;
+    pending.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    pending.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    pending.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text + pending;
 }
 
 }  // namespace zeno

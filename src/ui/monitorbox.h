@@ -19,9 +19,12 @@ class MonitorTextBox : public QObject {
 public:
     explicit MonitorTextBox(QPlainTextEdit* box);
 
-    // Inserts at the end without touching the rest of the text, the operator's selection or
-    // the scroll position.
+    // Adds text at the end without touching the rest of the text, the operator's selection or
+    // the scroll position. It reaches the widget at the next flush(): the poll tick appends
+    // many frames and lays the text out once.
     void append(const QString& text);
+    // Puts what was appended into the widget in one step, then scrolls if asked to.
+    void flush();
     qsizetype length() const;
     QChar lastChar() const;  // LF after a line end, null when empty
     // Cuts count characters from the front; a cut that would split a CR LF takes both.
@@ -29,7 +32,7 @@ public:
     void clear();
     // The caret to the end, which scrolls the newest line into view.
     void scrollToEnd();
-    // The whole text with CR LF line ends.
+    // The whole text with CR LF line ends (what is still pending included).
     QString text() const;
 
 protected:
@@ -40,6 +43,9 @@ private:
     void preferNoShaping();
 
     QPlainTextEdit* box_;
+    QString pending_;              // appended, not yet in the widget
+    qsizetype pendingLength_ = 0;  // as the monitor counts it, every line end as two
+    bool scrollPending_ = false;
 };
 
 }  // namespace zeno

@@ -50,6 +50,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool viewData = false;
     bool autoScroll = true;
     bool goOnAfterConnectedEvent = true;
+    int shown = 0;
     std::function<void()> duringConnectedEvent;
 
     Rig() {
@@ -77,6 +78,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
         log << QStringLiteral("cut %1").arg(count);
     }
     void scrollMonitorToEnd() override { log << "scroll"; }
+    void showMonitorNow() override { ++shown; }
     void showHeardStation(const QString& call, int count) override {
         log << QStringLiteral("heard %1 %2").arg(call).arg(count);
     }
