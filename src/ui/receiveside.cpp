@@ -119,7 +119,8 @@ void ReceiveSide::viewHeardStations() {
     if (!saveTextFile(path, heard_.saveText(), context_.dialogs))
         return;
     if (!editor_)
-        editor_ = new Editor(context_.dialogs, context_.window);
+        editor_ =
+            new Editor(context_.dialogs, context_.platform, context_.state.files, context_.window);
     editor_->setWindowTitle(QStringLiteral("Current Heard List"));
     editor_->loadFile(path);
     editor_->show();
