@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "config/appstate.h"
+#include "config/weblinks.h"
 #include "platform/units.h"
 #include "ui/beaconside.h"
 #include "ui/connectedside.h"
@@ -11,6 +12,7 @@
 #include "ui/messagesside.h"
 #include "ui/receiveside.h"
 #include "ui/transmitside.h"
+#include "ui/utilityside.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -55,6 +57,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     connected_ = std::make_unique<ConnectedSide>(context);
     receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
                                              PollHooks{*beacon_, *messages_, *connected_});
+    utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
     settingsView_ =
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     wireEvents();
@@ -91,6 +94,7 @@ void Form1::wireEvents() {
     connect(c_.aprsMessage.Command17, &QToolButton::clicked, this, &Form1::Command17_Click);
     connect(c_.aprsMessage.Command18, &QToolButton::clicked, this, &Form1::Command18_Click);
     connect(c_.time.Label6, &ClickableLabel::doubleClicked, this, &Form1::Label6_DblClick);
+    connect(c_.logo.Picture1, &LogoPicture::doubleClicked, this, &Form1::Picture1_DblClick);
 
     // Enter in the six transmit boxes is taken by their key handlers, never by the box.
     for (int i = 0; i < kHistoryBoxCount; ++i)
@@ -109,6 +113,8 @@ void Form1::wireEvents() {
     wireMenuArray(c_.menus.filters.menufilters, &Form1::menufilters_Click);
     wireMenuArray(c_.menus.menuoptions, &Form1::menuoptions_Click);
     wireMenuArray(c_.menus.menusetups, &Form1::menusetups_Click);
+    wireMenuArray(c_.menus.menuextras, &Form1::menuextras_Click);
+    wireMenuArray(c_.menus.menuhelps, &Form1::menuhelps_Click);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -177,6 +183,10 @@ void Form1::Label6_DblClick() { beacon_->toggleBeacon(); }
 
 void Form1::Command18_Click() { messages_->openReceivedMessages(); }
 
+void Form1::ZENOAddOns() { utility_->ZENOAddOns(); }
+void Form1::menuextras_Click(int Index) { utility_->runAddOn(Index); }
+void Form1::Picture1_DblClick() { utility_->showAbout(); }
+
 void Form1::applyStartupState() {
     transmit_->applyStartupState();
     beacon_->applyStartupState();
@@ -233,6 +243,9 @@ void Form1::menuoptions_Click(int Index) {
         case OptionItem::CopyHeardList:
             Command16_Click();
             break;
+        case OptionItem::Notebook:
+            utility_->openNotebook();
+            break;
         default:
             break;
     }
@@ -254,6 +267,31 @@ void Form1::menusetups_Click(int Index) {
             break;
         case SetupItem::EditMessageHistory:
             transmit_->editHistory(2);
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::menuhelps_Click(int Index) {
+    switch (static_cast<HelpItem>(Index)) {
+        case HelpItem::Topics:
+            utility_->showHelp();
+            break;
+        case HelpItem::Web:
+            utility_->OpenWebLink(weblinks::kProgramPage);
+            break;
+        case HelpItem::Group:
+            utility_->OpenWebLink(weblinks::kSupportGroup);
+            break;
+        case HelpItem::MoreSoftware:
+            utility_->OpenWebLink(weblinks::kAuthorSoftware);
+            break;
+        case HelpItem::Homepage:
+            utility_->OpenWebLink(QString());  // the author's home page
+            break;
+        case HelpItem::About:
+            Picture1_DblClick();
             break;
         default:
             break;

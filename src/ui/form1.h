@@ -18,6 +18,7 @@ class Platform;
 class ReceiveSide;
 class SettingsView;
 class TransmitSide;
+class UtilitySide;
 
 // The main window: monitor, transmit panels, heard list, beacon and clock, menus. It keeps
 // the layout and the wiring; each event handler is a public slot that passes the work to the
@@ -44,6 +45,8 @@ public:
     void applyStartupState();
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
+    // Start-up: the add-on files fill the Extra menu.
+    void ZENOAddOns();
 
 public slots:
     void Timer1_Timer();  // poll tick, every 250 ms
@@ -87,6 +90,10 @@ public slots:
     void menusends_Click(int Index);
     void menuoptions_Click(int Index);
     void menusetups_Click(int Index);
+    void menuextras_Click(int Index);  // add-ons
+    void menuhelps_Click(int Index);
+
+    void Picture1_DblClick();  // the About box
 
     void Form_Resize();  // keeps the monitor fitted to the window
 
@@ -109,6 +116,7 @@ private:
     std::unique_ptr<MessagesSide> messages_;
     std::unique_ptr<ConnectedSide> connected_;
     std::unique_ptr<ReceiveSide> receive_;
+    std::unique_ptr<UtilitySide> utility_;
     std::unique_ptr<Form1SettingsView> settingsView_;
     bool unloading_ = false;
 };

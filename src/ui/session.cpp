@@ -56,6 +56,7 @@ bool Session::Form_Load() {
     link_.send(QLatin1Char('P'), callsign, QString());
     form1_.startPollTimer();
     form1_.applyStartupState();
+    form1_.ZENOAddOns();
     return true;
 }
 
