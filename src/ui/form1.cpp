@@ -11,6 +11,7 @@
 #include "ui/form1settingsview.h"
 #include "ui/messagesside.h"
 #include "ui/receiveside.h"
+#include "ui/setupside.h"
 #include "ui/transmitside.h"
 #include "ui/utilityside.h"
 #include "ui/widgets.h"
@@ -60,6 +61,8 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
     settingsView_ =
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
+    setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
+                                         *beacon_, *settingsView_);
     wireEvents();
 }
 
@@ -106,6 +109,9 @@ void Form1::wireEvents() {
         transmit_->addressMessageTo(call);
         raise();
         activateWindow();
+    });
+    connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
+        up ? showLinkState(true, where) : showNoEngine(where);
     });
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
@@ -190,6 +196,7 @@ void Form1::Picture1_DblClick() { utility_->showAbout(); }
 void Form1::applyStartupState() {
     transmit_->applyStartupState();
     beacon_->applyStartupState();
+    setup_->applyStartupState();
 }
 
 // Menus
@@ -254,7 +261,7 @@ void Form1::menuoptions_Click(int Index) {
 void Form1::menusetups_Click(int Index) {
     switch (static_cast<SetupItem>(Index)) {
         case SetupItem::Setup:
-            transmit_->keepCommentFromBox();
+            setup_->openSetup();
             break;
         case SetupItem::AprsPosition:
             transmit_->setupAprsPosition();
@@ -317,11 +324,9 @@ void Form1::startPollTimer() { c_.Timer1->start(); }
 
 void Form1::Form_Resize() {
     const QRect outer = frameGeometry();
-    // The status bar below the monitor is ours; the layout rules count without it.
-    const double statusTwips = statusBar()->isVisible() ? pixelsToTwips(statusBar()->height()) : 0;
     const QRect frame1 = c_.monitor.Frame1->geometry();
     const double frameTop = pixelsToTwips(frame1.y());
-    double h = pixelsToTwips(outer.height()) - statusTwips - frameTop - 720;
+    double h = layoutHeightTwips(*this) - frameTop - 720;
     if (h < 620)
         h = 620;
     const double frameHeight = h - 20;

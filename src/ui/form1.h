@@ -17,6 +17,7 @@ class MessagesSide;
 class Platform;
 class ReceiveSide;
 class SettingsView;
+class SetupSide;
 class TransmitSide;
 class UtilitySide;
 
@@ -118,6 +119,7 @@ private:
     std::unique_ptr<ReceiveSide> receive_;
     std::unique_ptr<UtilitySide> utility_;
     std::unique_ptr<Form1SettingsView> settingsView_;
+    std::unique_ptr<SetupSide> setup_;
     bool unloading_ = false;
 };
 

@@ -48,6 +48,12 @@ public:
     // The notebook window once "View Heard Stations..." built it.
     Editor* notebook() const;
 
+    // Expand ("Restore" then): the monitor panel covers everything below the top row.
+    void expandMonitor(double windowHeightTwips, double topRowTwips);
+    // Listener (SWL) layout: the heard list in the top left corner, the monitor expanded
+    // for good.
+    void showListenerLayout(double windowHeightTwips, double topRowTwips);
+
     void setMonitorFont(const QString& family);
     void setMonitorColors(int textRgb, int backgroundRgb);
     void setHeardListColors(int foreRgb, int backRgb);
