@@ -127,12 +127,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            void (Form1::*const handlers[])(int) = {
-                &Form1::Combo1_KeyPress, &Form1::Combo2_KeyPress, &Form1::Combo3_KeyPress,
-                &Form1::Combo4_KeyPress, &Form1::Combo5_KeyPress, &Form1::Combo6_KeyPress};
-            for (int i = 0; i < kHistoryBoxCount; ++i) {
-                if (watched == transmit_->combo(static_cast<HistoryBox>(i))->lineEdit()) {
-                    (this->*handlers[i])(13);
+            const std::pair<HistoryBox, void (Form1::*)(int)> handlers[] = {
+                {HistoryBox::TxData, &Form1::Combo1_KeyPress},
+                {HistoryBox::To, &Form1::Combo2_KeyPress},
+                {HistoryBox::Via, &Form1::Combo3_KeyPress},
+                {HistoryBox::AprsData, &Form1::Combo4_KeyPress},
+                {HistoryBox::MessageFor, &Form1::Combo5_KeyPress},
+                {HistoryBox::MessageText, &Form1::Combo6_KeyPress}};
+            for (const auto& [box, handler] : handlers) {
+                if (watched == transmit_->combo(box)->lineEdit()) {
+                    (this->*handler)(13);
                     return true;
                 }
             }
