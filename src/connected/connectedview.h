@@ -13,31 +13,30 @@ public:
 };
 
 // What connected mode shows: the terminal window ("Form4", made on first use) and the few
-// things of the main window it changes.
+// things of the main window it changes. This one shows nothing: connected mode also runs
+// without windows.
 class ConnectedView {
 public:
     virtual ~ConnectedView() = default;
 
-    // Shows the terminal (modeless) and activates it, which may greet the station.
-    virtual void showTerminal() = 0;
-    virtual bool terminalMinimised() const = 0;
-    virtual QString terminalCaption() const = 0;
-    virtual void setTerminalCaption(const QString& caption) = 0;
-    // Minimises and restores the terminal, which brings it up.
-    virtual void bringTerminalUp() = 0;
-    virtual void clearTerminal() = 0;
-    // Text1 (the conversation) and Text3 (what was sent), each scrolled to its end.
-    virtual void showInTerminal(const QString& text) = 0;
-    virtual void showInHistory(const QString& text) = 0;
-    virtual void focusTypingLine() = 0;
-    virtual void enableTerminalDisconnect() = 0;
+    // Shows the terminal (modeless), brought up when it was left from an earlier connection,
+    // and activates it.
+    virtual void showTerminal() {}
+    virtual void setTerminalCaption(const QString& /*caption*/) {}
+    virtual void clearTerminal() {}
+    // Received text at the end of the conversation (Text1).
+    virtual void showReceived(const QString& /*text*/) {}
+    // Sent text at the end of the history (Text3) and of the conversation; the keyboard goes
+    // back to the typing line.
+    virtual void showSent(const QString& /*history*/, const QString& /*conversation*/) {}
+    virtual void enableTerminalDisconnect() {}
 
-    virtual void setMainCaption(const QString& caption) = 0;
+    virtual void setMainCaption(const QString& /*caption*/) {}
     // The To and Via boxes of the main window.
-    virtual void setToBox(const QString& text) = 0;
-    virtual void setViaBox(const QString& text) = 0;
-    virtual void enableDisconnectItem() = 0;  // Send menu "Disconnect"
-    virtual void showPopup(const QString& text) = 0;
+    virtual void setToBox(const QString& /*text*/) {}
+    virtual void setViaBox(const QString& /*text*/) {}
+    virtual void enableDisconnectItem() {}  // Send menu "Disconnect"
+    virtual void showPopup(const QString& /*text*/) {}
 };
 
 }  // namespace zeno

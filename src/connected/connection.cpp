@@ -29,8 +29,9 @@ Connection::Connection(AppState& state, FrameSink& link, ConnectedView& view, Di
       dialogs_(dialogs),
       platform_(platform),
       steps_(platform),
-      folder_(state.appPath),
-      senders_(state, link, view, folder_) {}
+      senders_(state, link, view) {}
+
+PublicFolder Connection::publicFolder() const { return PublicFolder(state_.appPath); }
 
 QString Connection::appFilePath(const QString& name) const { return appFile(state_.appPath, name); }
 
@@ -119,8 +120,6 @@ bool Connection::connectEvent(const QString& callFrom) {
 
     platform_.beep();
     view_.showTerminal();
-    if (view_.terminalCaption().startsWith(QLatin1String("Discon")))
-        view_.bringTerminalUp();
     view_.enableDisconnectItem();
     c.RemoteStation = caller;
     view_.setMainCaption(state_.MainCaption + QStringLiteral(" ->") + caller);
@@ -138,13 +137,13 @@ void Connection::dataEvent(const QString& pendingText, const QString& lineText) 
     // In steps: a command's pauses hold what comes after it.
     if (!pendingText.isEmpty()) {
         steps_.add([this, pendingText] {
-            view_.showInTerminal(pendingText);
+            view_.showReceived(pendingText);
             PackCommand(pendingText);
         });
     }
     if (lineText != pendingText) {
         steps_.add([this, lineText] {
-            view_.showInTerminal(lineText + QStringLiteral("\r\n"));
+            view_.showReceived(lineText + QStringLiteral("\r\n"));
             PackCommand(lineText);
         });
     }
@@ -173,7 +172,7 @@ void Connection::terminalLoaded() {
 
 void Connection::greet() {
     ConnectionState& c = state_.connection;
-    if (!c.IsConnected || c.GreetingSent || view_.terminalMinimised())
+    if (!c.IsConnected || c.GreetingSent)
         return;
     // Set at once: the terminal may be activated again while the bell rings.
     c.GreetingSent = true;
@@ -203,25 +202,19 @@ void Connection::typeLine(const QString& typed) {
     // One frame however long: the link cuts it only where the engine needs it.
     link_.send(QLatin1Char('D'), state_.link.LinkAddress, line);
     // One line per send in the history.
-    view_.showInHistory(typed + QStringLiteral("\r\n"));
-    view_.showInTerminal(line + QLatin1Char('\n'));
+    view_.showSent(typed + QStringLiteral("\r\n"), line + QLatin1Char('\n'));
 }
 
-void Connection::sendAppFile(const QString& name) {
-    senders_.StuurFile(appFilePath(name));
-    view_.focusTypingLine();
-}
+void Connection::sendAppFile(const QString& name) { senders_.StuurFile(appFilePath(name)); }
 
 void Connection::sendReplyText() {
     if (!state_.ReplyText.isEmpty())
         senders_.StuurTekst();
-    view_.focusTypingLine();
 }
 
 void Connection::disconnectFromTerminal() {
     sendDisconnect(state_.link.LinkAddress);
     state_.connection.IsConnected = false;
-    view_.focusTypingLine();
 }
 
 void Connection::terminalClosing(bool ask) {

@@ -28,7 +28,7 @@ public:
     // Steps wait for a pause to end.
     bool isPausing() const { return steps_.busy(); }
     Senders& senders() { return senders_; }
-    const PublicFolder& publicFolder() const { return folder_; }
+    PublicFolder publicFolder() const;
 
     // The operator's connect request to the To and Via boxes' station; false when no
     // station was given (nothing sent).
@@ -45,7 +45,8 @@ public:
 
     // The terminal window was loaded.
     void terminalLoaded();
-    // The terminal became active: greets a station that connected, once per connection.
+    // The terminal became active (not minimised): greets a station that connected, once per
+    // connection.
     void greet();
     // Enter in the typing line: one frame holding its printable characters and a CR.
     void typeLine(const QString& typed);
@@ -70,7 +71,6 @@ private:
     Dialogs& dialogs_;
     Platform& platform_;
     StepQueue steps_;
-    PublicFolder folder_;
     Senders senders_;
 };
 

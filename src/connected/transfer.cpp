@@ -40,8 +40,8 @@ QString listingReply(const QStringList& entries) {
     return text + kCrLf;
 }
 
-Senders::Senders(AppState& state, FrameSink& link, ConnectedView& view, const PublicFolder& folder)
-    : state_(state), link_(link), view_(view), folder_(folder) {}
+Senders::Senders(AppState& state, FrameSink& link, ConnectedView& view)
+    : state_(state), link_(link), view_(view) {}
 
 void Senders::StuurTekst() { transmit(Shown::AsSent); }
 
@@ -52,14 +52,14 @@ void Senders::StuurFile(const QString& path) {
 
 void Senders::sendPublicFile(const QString& argument) {
     // Outside the folder, missing and unreadable all get the same answer.
-    const std::optional<QString> path = folder_.findFile(argument);
+    const std::optional<QString> path = PublicFolder(state_.appPath).findFile(argument);
     const std::optional<QString> text = path ? fileReply(*path) : std::nullopt;
     state_.ReplyText = text.value_or(fileErrorReply(argument));
     transmit(Shown::LineEnds);
 }
 
 void Senders::StuurDir(const QString& argument) {
-    state_.ReplyText = listingReply(folder_.list(argument));
+    state_.ReplyText = listingReply(PublicFolder(state_.appPath).list(argument));
     transmit(Shown::AsSent);
 }
 
@@ -74,9 +74,7 @@ void Senders::transmit(Shown shown) {
         QString display = piece;
         if (shown == Shown::LineEnds)
             display.replace(kCr, kCrLf);
-        view_.showInHistory(display);
-        view_.showInTerminal(display);
-        view_.focusTypingLine();
+        view_.showSent(display, display);
     }
 }
 

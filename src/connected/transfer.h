@@ -28,7 +28,7 @@ QString listingReply(const QStringList& entries);
 // through here, to LinkAddress, and is shown in the terminal as it leaves.
 class Senders {
 public:
-    Senders(AppState& state, FrameSink& link, ConnectedView& view, const PublicFolder& folder);
+    Senders(AppState& state, FrameSink& link, ConnectedView& view);
 
     // Sends ReplyText.
     void StuurTekst();
@@ -48,7 +48,6 @@ private:
     AppState& state_;
     FrameSink& link_;
     ConnectedView& view_;
-    const PublicFolder& folder_;
 };
 
 }  // namespace zeno

@@ -80,43 +80,28 @@ Form4& ConnectedSide::loadedTerminal() {
 void ConnectedSide::showTerminal() {
     Form4& terminal = loadedTerminal();
     terminal.show();
+    if (terminal.windowTitle().startsWith(QLatin1String("Discon"))) {
+        // Left from an earlier connection, perhaps minimised or behind other windows.
+        terminal.showMinimized();
+        terminal.showNormal();
+    }
     terminal.raise();
     terminal.activateWindow();
-}
-
-bool ConnectedSide::terminalMinimised() const { return form4_ && form4_->isMinimized(); }
-
-QString ConnectedSide::terminalCaption() const {
-    return form4_ ? form4_->windowTitle() : QString();
 }
 
 void ConnectedSide::setTerminalCaption(const QString& caption) {
     loadedTerminal().setWindowTitle(caption);
 }
 
-void ConnectedSide::bringTerminalUp() {
-    Form4& terminal = loadedTerminal();
-    terminal.showMinimized();
-    terminal.showNormal();
-}
-
 void ConnectedSide::clearTerminal() { loadedTerminal().conversation().clear(); }
 
-void ConnectedSide::showInTerminal(const QString& text) {
-    MonitorTextBox& box = loadedTerminal().conversation();
-    box.append(text);
-    box.scrollToEnd();
-}
+void ConnectedSide::showReceived(const QString& text) { loadedTerminal().showInConversation(text); }
 
-void ConnectedSide::showInHistory(const QString& text) {
-    MonitorTextBox& box = loadedTerminal().history();
-    box.append(text);
-    box.scrollToEnd();
-}
-
-void ConnectedSide::focusTypingLine() {
-    if (form4_)
-        form4_->Text2->setFocus();
+void ConnectedSide::showSent(const QString& history, const QString& conversation) {
+    Form4& terminal = loadedTerminal();
+    terminal.showInHistory(history);
+    terminal.showInConversation(conversation);
+    terminal.Text2->setFocus();
 }
 
 void ConnectedSide::enableTerminalDisconnect() { loadedTerminal().Command1->setEnabled(true); }

@@ -52,14 +52,10 @@ private:
 
     // ConnectedView
     void showTerminal() override;
-    bool terminalMinimised() const override;
-    QString terminalCaption() const override;
     void setTerminalCaption(const QString& caption) override;
-    void bringTerminalUp() override;
     void clearTerminal() override;
-    void showInTerminal(const QString& text) override;
-    void showInHistory(const QString& text) override;
-    void focusTypingLine() override;
+    void showReceived(const QString& text) override;
+    void showSent(const QString& history, const QString& conversation) override;
     void enableTerminalDisconnect() override;
     void setMainCaption(const QString& caption) override;
     void setToBox(const QString& text) override;

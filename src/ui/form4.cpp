@@ -201,13 +201,26 @@ void Form4::Form_Load() {
     Command1->setEnabled(true);
 }
 
+void Form4::showInConversation(const QString& text) {
+    text1Box_->append(text);
+    text1Box_->scrollToEnd();
+}
+
+void Form4::showInHistory(const QString& text) {
+    text3Box_->append(text);
+    text3Box_->scrollToEnd();
+}
+
 void Form4::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
 }
 
-void Form4::Form_Activate() { connection_.greet(); }
+void Form4::Form_Activate() {
+    if (!isMinimized())
+        connection_.greet();
+}
 
 void Form4::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -260,6 +273,7 @@ void Form4::Text2_KeyPress(int KeyAscii) {
 void Form4::Command1_Click() {
     connection_.steps().add([this] { connection_.disconnectFromTerminal(); });
     DisconnectPressed = true;
+    Text2->setFocus();
 }
 
 QString Form4::selectedText() const {
@@ -305,6 +319,7 @@ void Form4::Command4_Click() {
 
 void Form4::sendTextFile(int number) {
     connection_.steps().add([this, number] { connection_.sendAppFile(kSendTexts[number]); });
+    Text2->setFocus();
 }
 
 void Form4::Command5_Click() { sendTextFile(0); }
@@ -318,6 +333,7 @@ void Form4::Command6_Click() {
     NoOpenTargets targets;
     OpenTextFile(state_.files, state_.ReplyText, dialogs_, platform_, targets);
     connection_.steps().add([this] { connection_.sendReplyText(); });
+    Text2->setFocus();
 }
 
 void Form4::openNotebook(int which) {

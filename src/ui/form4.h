@@ -61,6 +61,9 @@ public:
     // The conversation and the history as the program counts them (CR LF line ends).
     MonitorTextBox& conversation() { return *text1Box_; }
     MonitorTextBox& history() { return *text3Box_; }
+    // Text at the end of the box, scrolled into view.
+    void showInConversation(const QString& text);
+    void showInHistory(const QString& text);
 
 public slots:
     void Form_Load();
