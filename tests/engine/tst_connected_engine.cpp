@@ -1,9 +1,6 @@
-// Connected mode against real direwolf stations on one simulated channel. Station B is a raw
-// AGWPE client in the test. B connects to ZENO, gives the password and the remote commands and
-// is sent off by //Q; then ZENO connects to B from the main window, a line goes each way, and
-// ZENO disconnects.
+// Connected mode with real direwolf stations, B being a raw AGWPE client: B connects, gives the
+// password and the commands and is sent off by //Q; ZENO connects to B and a line goes each way.
 #include "config/appstate.h"
-#include "config/firstrun.h"
 #include "link/agwlink.h"
 #include "support/direwolfchannel.h"
 #include "support/engineclient.h"
@@ -16,6 +13,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace zeno;
@@ -24,8 +22,8 @@ using namespace zeno::test;
 namespace {
 
 constexpr int kWithinMs = 10000;  // a round trip takes about 1.3 s
-const QString kOwnCall = QStringLiteral("N1AAA");
-const QString kOtherCall = QStringLiteral("N2BBB");
+const QString kA = QStringLiteral("N1AAA");
+const QString kB = QStringLiteral("N2BBB");
 
 }  // namespace
 
@@ -34,40 +32,27 @@ class ConnectedEngineTest : public QObject {
 
 private slots:
     void initTestCase() {
-        own_ = channel_.addStation({.callsign = kOwnCall});
-        DirewolfStation* other = channel_.addStation({.callsign = kOtherCall});
+        const DirewolfStation* engine = channel_.addStation({.callsign = kA});
+        const DirewolfStation* b = channel_.addStation({.callsign = kB});
         QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
-        QVERIFY2(b_.connectToEngine(other->agwPort()), qPrintable(b_.errorString()));
-        QVERIFY2(b_.startSession(kOtherCall), qPrintable(b_.errorString()));
-
-        Settings settings = firstRunSettings(kOwnCall);
-        settings.bbsMode = 2;
-        settings.bbsPassword = QStringLiteral("SECRET");
-        f_.writeSettings(settings);
-        f_.writeFile(
-            QStringLiteral("engine.ini"),
-            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(own_->agwPort()).toLatin1());
-        f_.writeFile(QStringLiteral("ctext.txt"), "Welcome\r\n");
-        f_.writeFile(QStringLiteral("bye.txt"), "73\r\n");
-        QVERIFY(QDir(f_.appPath()).mkdir(QStringLiteral("public")));
-        f_.writeFile(QStringLiteral("public/notes.txt"), "public notes\r\n");
+        QVERIFY(b_.connectToEngine(b->agwPort()) && b_.startSession(kB));
+        f_.writeStationSettings(kA);
+        f_.writeFile(QStringLiteral("engine.ini"),
+                     "host=127.0.0.1\r\nport=" + QByteArray::number(engine->agwPort()) + "\r\n");
         f_.platform.setRealPauses(true);
-        QVERIFY(f_.start());
-        QVERIFY2(f_.link().isUp(), qPrintable(own_->describe()));
+        QVERIFY(f_.start() && f_.link().isUp());
+        f_.writeFile(QStringLiteral("public/notes.txt"), "public notes\r\n");
+        f_.state().settings.bbsMode = 2;
+        f_.state().settings.bbsPassword = QStringLiteral("SECRET");
     }
 
     void init() { failOnUnexpectedWarnings(); }
 
     void stationConnectsAndUsesTheCommands() {
-        b_.send('C', kOtherCall, kOwnCall);
-        QVERIFY2(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs),
-                 qPrintable(b_.describeFrames()));
-        Form4* terminal = f_.form1().findChild<Form4*>();
-        QCOMPARE(terminal->windowTitle(), QStringLiteral("Connected to N2BBB on Channel 1"));
-        QVERIFY(heard(QStringLiteral("\rWelcome\r")));
-
-        const QStringList exchange[] = {
-            {"//H", "BBS Commands disabled. Please enter correct password: //PASSWORD xxxx\r"},
+        b_.send('C', kB, kA);
+        QVERIFY(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs));
+        QVERIFY(heard("\rWelcome to the ZENO station."));
+        const char* const exchange[][2] = {
             {"//PASSWORD guess", "Wrong password! Please enter correct password"},
             {"//PASSWORD secret", "You have access... BBS Commands Enabled!\r"},
             {"//H", "//R <name>"},
@@ -75,32 +60,29 @@ private slots:
             {"//R notes.txt", "\rpublic notes\r"},
             {"//R ../zeno.ini", "Error: Could not find file '../ZENO.INI'!"},
             {"//DIR", "\r\nnotes.txt\r\nreadme.txt\r\n\r\n"},
-            {"//Q", "\r73\r"}};
-        for (const QStringList& step : exchange) {
-            b_.send('D', kOtherCall, kOwnCall, step[0].toLatin1() + '\r', 0, 0xF0);
-            QVERIFY2(heard(step[1]), qPrintable(step[0] + u'\n' + b_.describeFrames()));
+            {"//Q", "\r73 and thanks"}};
+        for (const auto& [typed, reply] : exchange) {
+            b_.send('D', kB, kA, QByteArray(typed) + '\r', 0, 0xF0);
+            QVERIFY2(heard(reply), qPrintable(typed + b_.describeFrames()));
         }
-        QVERIFY(
-            b_.waitForFrame([](const EngineFrame& frame) { return frame.kind == 'd'; }, kWithinMs));
-        QVERIFY(
-            f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }, kWithinMs));
+        Form4* terminal = f_.form1().findChild<Form4*>();
+        QVERIFY(f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }));
         QVERIFY(!received_.contains(QStringLiteral("[Your Call Sign]")));
         QVERIFY(channelQuiet());
     }
 
     void zenoConnectsToTheStation() {
         b_.clearFrames();
-        received_.clear();
-        f_.find<QComboBox>("Combo2")->setEditText(kOtherCall);
+        f_.find<QComboBox>("Combo2")->setEditText(kB);
         f_.find<QComboBox>("Combo3")->setEditText(QString());
-        f_.form1().Command10_Click();
-        QVERIFY2(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs),
-                 qPrintable(b_.describeFrames()));
+        f_.find<QPushButton>("Command10")->click();
+        QVERIFY(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs));
         Form4* terminal = f_.form1().findChild<Form4*>();
         terminal->Text2->setText(QStringLiteral("hello B"));
-        terminal->Text2_KeyPress(13);
-        QVERIFY2(heard(QStringLiteral("hello B\r")), qPrintable(b_.describeFrames()));
-        b_.send('D', kOtherCall, kOwnCall, "hi ZENO\r", 0, 0xF0);
+        QTest::keyClick(terminal->Text2, Qt::Key_Return);
+        QVERIFY(heard("hello B\r"));
+        QVERIFY(!received_.contains(u"Welcome"));  // the station we call is not greeted
+        b_.send('D', kB, kA, "hi ZENO\r", 0, 0xF0);
         QVERIFY(f_.tickUntil([&] { return terminal->conversation().text().contains(u"hi ZENO"); },
                              kWithinMs));
         QVERIFY(channelQuiet());
@@ -110,16 +92,14 @@ private slots:
     }
 
 private:
-    // True once everything B got connected to ZENO holds the text (the program keeps polling).
-    bool heard(const QString& text) {
+    // Once everything B got connected to ZENO holds the text (the program polls meanwhile).
+    bool heard(const char* text) {
         return f_.tickUntil(
             [&] {
                 received_.clear();
-                for (const EngineFrame& frame : b_.frames()) {
-                    if (frame.kind == 'D')
-                        received_ += frame.text();
-                }
-                return received_.contains(text);
+                for (const EngineFrame& frame : b_.frames())
+                    received_ += frame.kind == 'D' ? frame.text() : QString();
+                return received_.contains(QLatin1String(text));
             },
             kWithinMs);
     }
@@ -140,7 +120,6 @@ private:
     }
 
     DirewolfChannel channel_;
-    DirewolfStation* own_ = nullptr;
     EngineClient b_;
     ZenoFixture f_;
     QString received_;
