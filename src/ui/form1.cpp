@@ -55,7 +55,8 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
                                                c_.aprsPosition, c_.aprsMessage);
     beacon_ = std::make_unique<BeaconSide>(context, c_.time, *transmit_);
     messages_ = std::make_unique<MessagesSide>(context);
-    connected_ = std::make_unique<ConnectedSide>(context);
+    connected_ = std::make_unique<ConnectedSide>(
+        context, *transmit_, menuItem(c_.menus.menusends, SendItem::Disconnect));
     receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
                                              PollHooks{*beacon_, *messages_, *connected_});
     utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
@@ -91,6 +92,7 @@ void Form1::wireEvents() {
     connect(c_.communication.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(c_.communication.Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(c_.communication.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(c_.communication.Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(c_.aprsPosition.Command19, &QToolButton::clicked, this, &Form1::Command19_Click);
     connect(c_.aprsPosition.Command11, &QToolButton::clicked, this, &Form1::Command11_Click);
     connect(c_.txData.Command12, &QToolButton::clicked, this, &Form1::Command12_Click);
@@ -121,6 +123,8 @@ void Form1::wireEvents() {
     wireMenuArray(c_.menus.menusetups, &Form1::menusetups_Click);
     wireMenuArray(c_.menus.menuextras, &Form1::menuextras_Click);
     wireMenuArray(c_.menus.menuhelps, &Form1::menuhelps_Click);
+    wireMenuArray(c_.menus.menuoptionsopens, &Form1::menuoptionsopens_Click);
+    connect(connected_.get(), &ConnectedSide::popupRequested, this, &Form1::showPopup);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -196,6 +200,8 @@ void Form1::Command18_Click() { messages_->openReceivedMessages(); }
 void Form1::ZENOAddOns() { utility_->ZENOAddOns(); }
 void Form1::menuextras_Click(int Index) { utility_->runAddOn(Index); }
 void Form1::Picture1_DblClick() { utility_->showAbout(); }
+void Form1::Command10_Click() { menusends_Click(static_cast<int>(SendItem::Connect)); }
+void Form1::menuoptionsopens_Click(int Index) { connected_->editTerminalFile(Index); }
 
 void Form1::applyStartupState() {
     transmit_->applyStartupState();
@@ -228,6 +234,12 @@ void Form1::menusends_Click(int Index) {
             break;
         case SendItem::AprsMessage:
             Command7_Click();
+            break;
+        case SendItem::Connect:
+            connected_->connectToStation();
+            break;
+        case SendItem::Disconnect:
+            connected_->disconnectStation();
             break;
         case SendItem::HeardList:
             SendMheardList(0);

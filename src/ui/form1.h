@@ -86,6 +86,10 @@ public slots:
     // Received messages
     void Command18_Click();
 
+    // Connected mode
+    void Command10_Click();                  // Connect To
+    void menuoptionsopens_Click(int Index);  // Edit BBS/Terminal Files
+
     // Menus
     void menufiles_Click(int Index);
     void menusends_Click(int Index);

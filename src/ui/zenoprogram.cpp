@@ -1,5 +1,6 @@
 #include "ui/zenoprogram.h"
 
+#include "connected/publicfolder.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
@@ -15,6 +16,7 @@ ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& pla
     : QObject(parent), dialogs_(dialogs), platform_(platform) {
     state_.appPath = appPath;
     installDefaultFiles(appPath);
+    PublicFolder(appPath).create();
     state_.engine = loadEngineSettings(appPath);
     link_ = std::make_unique<AgwLink>(state_.link, platform_, state_.engine.address);
     form1_ = std::make_unique<Form1>(state_, *link_, dialogs_, platform_);

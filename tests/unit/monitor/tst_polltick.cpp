@@ -50,6 +50,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool viewData = false;
     bool autoScroll = true;
     bool goOnAfterConnectedEvent = true;
+    bool connectedModePausing = false;
     std::function<void()> duringConnectedEvent;
 
     Rig() {
@@ -92,6 +93,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
             duringConnectedEvent();
         return goOnAfterConnectedEvent;
     }
+    bool holdsPollTick() const override { return connectedModePausing; }
 
     QStringList tickLog() {
         log.clear();
@@ -270,6 +272,12 @@ private slots:
         QVERIFY(!r.tick.isRunning());
         r.tick.Timer1_Timer();
         QVERIFY(r.frames.isEmpty());
+    }
+
+    void noTickWhileConnectedModePauses() {
+        Rig r;
+        r.connectedModePausing = true;
+        QVERIFY(r.tickLog().isEmpty());
     }
 };
 
