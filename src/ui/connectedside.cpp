@@ -71,6 +71,7 @@ Form4& ConnectedSide::loadedTerminal() {
     if (!form4_) {
         form4_ = new Form4(context_.state, connection_, context_.dialogs, context_.platform,
                            context_.window);
+        connect(form4_, &Form4::notebookRequested, this, &ConnectedSide::notebookRequested);
     }
     return *form4_;
 }

@@ -46,6 +46,8 @@ public:
 signals:
     // The self-closing popup of the main window.
     void popupRequested(const QString& text);
+    // The notebook window on a file, with a caption (empty: the notebook's own).
+    void notebookRequested(const QString& path, const QString& caption);
 
 private:
     Form4& loadedTerminal();

@@ -304,6 +304,19 @@ void Editor::openInNotebook(const QString& path) {
     emit currentFileChanged(path);
 }
 
+void Editor::keepChanges() {
+    if (!changed_)
+        return;
+    if (dialogs_.askYesNo(kChangesQuestion, kNotebookTitle, MsgIcon::Information))
+        menuopslaan_Click();
+    if (changed_) {
+        QString text = Text1->toPlainText();
+        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        writeTextFile(file_ + QStringLiteral(".unsaved"), text);
+    }
+    changed_ = false;
+}
+
 void Editor::menuexit_Click() { close(); }
 
 void Editor::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,9 @@ public:
     void loadFile(const QString& path);
     QString currentFile() const { return file_; }
     bool isChanged() const { return changed_; }
+    // Unsaved text: the save question; unless the operator saves, a copy goes to the file's
+    // name + ".unsaved", so typed notes are never lost. Afterwards the text counts as saved.
+    void keepChanges();
     // The monitor's colours, taken each time the window becomes active.
     void setMonitorColors(int headerRgb, int screenRgb);
 

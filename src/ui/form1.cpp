@@ -125,6 +125,10 @@ void Form1::wireEvents() {
     wireMenuArray(c_.menus.menuhelps, &Form1::menuhelps_Click);
     wireMenuArray(c_.menus.menuoptionsopens, &Form1::menuoptionsopens_Click);
     connect(connected_.get(), &ConnectedSide::popupRequested, this, &Form1::showPopup);
+    connect(connected_.get(), &ConnectedSide::notebookRequested, utility_.get(),
+            &UtilitySide::openNotebook);
+    connect(receive_.get(), &ReceiveSide::notebookRequested, utility_.get(),
+            &UtilitySide::openNotebook);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -202,6 +206,8 @@ void Form1::menuextras_Click(int Index) { utility_->runAddOn(Index); }
 void Form1::Picture1_DblClick() { utility_->showAbout(); }
 void Form1::Command10_Click() { menusends_Click(static_cast<int>(SendItem::Connect)); }
 void Form1::menuoptionsopens_Click(int Index) { connected_->editTerminalFile(Index); }
+
+void Form1::keepTypedWork() { utility_->keepNotebookChanges(); }
 
 void Form1::applyStartupState() {
     transmit_->applyStartupState();

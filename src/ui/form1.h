@@ -44,6 +44,8 @@ public:
     void startPollTimer();
     // Applies what start-up sets after the poll timer runs (APRS controls, beacon label).
     void applyStartupState();
+    // Before the orderly end: what the operator typed in other windows is kept.
+    void keepTypedWork();
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
     // Start-up: the add-on files fill the Extra menu.

@@ -9,7 +9,6 @@
 #include "platform/platform.h"
 #include "platform/units.h"
 #include "ui/controls.h"
-#include "ui/editor.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -338,17 +337,8 @@ void Form4::Command6_Click() {
 
 void Form4::openNotebook(int which) {
     const Notebook& notebook = kNotebooks[which];
-    state_.notebookFile = appFile(state_.appPath, notebook.file);
-    QPointer<Editor>& editor = notebooks_[which];
-    if (!editor) {
-        editor = new Editor(dialogs_, this);
-        if (!notebook.caption.isEmpty())
-            editor->setWindowTitle(notebook.caption);
-        editor->loadFile(state_.notebookFile);
-    }
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    // The program's one notebook window shows the file.
+    emit notebookRequested(appFile(state_.appPath, notebook.file), notebook.caption);
 }
 
 void Form4::Command8_Click() { openNotebook(0); }

@@ -21,7 +21,6 @@ namespace zeno {
 struct AppState;
 class Connection;
 class Dialogs;
-class Editor;
 class Platform;
 
 // The connected-mode terminal: the conversation, the typing line, what was sent, the prepared
@@ -87,6 +86,11 @@ public slots:
     void editconnectscreen_Click();
     void menuexitpopup_Click();
 
+signals:
+    // A notebook button: the program's notebook window on this file, with this caption
+    // (empty: the notebook's own).
+    void notebookRequested(const QString& path, const QString& caption);
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -107,7 +111,6 @@ private:
     Platform& platform_;
     std::unique_ptr<MonitorTextBox> text1Box_;
     std::unique_ptr<MonitorTextBox> text3Box_;
-    std::array<QPointer<Editor>, 3> notebooks_;
 };
 
 }  // namespace zeno

@@ -9,7 +9,6 @@
 #include "platform/colors.h"
 #include "platform/units.h"
 #include "ui/controls.h"
-#include "ui/editor.h"
 #include "ui/meld.h"
 #include "ui/widgets.h"
 
@@ -46,8 +45,6 @@ ReceiveSide::ReceiveSide(const SideContext& context, const MonitorPanel& monitor
 }
 
 ReceiveSide::~ReceiveSide() = default;
-
-Editor* ReceiveSide::notebook() const { return editor_; }
 
 std::optional<AgwFrame> ReceiveSide::fetch() { return context_.link.fetch(); }
 
@@ -151,14 +148,7 @@ void ReceiveSide::viewHeardStations() {
     const QString path = appFile(context_.state.appPath, kHeardViewFile);
     if (!saveTextFile(path, heard_.saveText(), context_.dialogs))
         return;
-    if (!editor_)
-        editor_ =
-            new Editor(context_.dialogs, context_.platform, context_.state.files, context_.window);
-    editor_->setWindowTitle(QStringLiteral("Current Heard List"));
-    editor_->loadFile(path);
-    editor_->show();
-    editor_->raise();
-    editor_->activateWindow();
+    emit notebookRequested(path, QStringLiteral("Current Heard List"));
 }
 
 void ReceiveSide::showHeardList() {

@@ -97,6 +97,7 @@ void Session::Einde() {
     if (ended_ || ending_)
         return;
     ending_ = true;
+    form1_.keepTypedWork();
     SettingsView& view = form1_.settingsView();
     view.setBoxText(HistoryBox::To, view.boxText(HistoryBox::To).toUpper());
     view.setBoxText(HistoryBox::Via, view.boxText(HistoryBox::Via).toUpper());

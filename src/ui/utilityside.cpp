@@ -46,8 +46,11 @@ void UtilitySide::runAddOn(int item) {
 
 // Notebook
 
-void UtilitySide::openNotebook(const QString& file) {
+void UtilitySide::openNotebook(const QString& file, const QString& caption) {
     AppState& state = context_.state;
+    // Another file in a notebook with unsaved text: that text is kept first.
+    if (notebook_ && !file.isEmpty() && file != notebook_->currentFile())
+        notebook_->keepChanges();
     if (!file.isEmpty())
         state.notebookFile = file;
     if (!notebook_) {
@@ -55,6 +58,7 @@ void UtilitySide::openNotebook(const QString& file) {
         connect(notebook_, &Editor::currentFileChanged, this,
                 [this](const QString& path) { context_.state.notebookFile = path; });
     }
+    notebook_->setWindowTitle(caption.isEmpty() ? QStringLiteral("Your Notebook") : caption);
     notebook_->setMonitorColors(state.settings.headerColor, state.settings.screenColor);
     // An open notebook reads its file again when it becomes active (unless it has changes).
     if (!file.isEmpty() || !notebook_->isVisible())
@@ -65,6 +69,11 @@ void UtilitySide::openNotebook(const QString& file) {
 }
 
 Editor* UtilitySide::notebook() const { return notebook_; }
+
+void UtilitySide::keepNotebookChanges() {
+    if (notebook_)
+        notebook_->keepChanges();
+}
 
 // Help and About
 

@@ -30,9 +30,12 @@ public:
     // Starts the add-on of an Extra menu item (0 to 4).
     void runAddOn(int item);
 
-    // Shows the notebook; a file given becomes the notebook's file and is loaded.
-    void openNotebook(const QString& file = QString());
+    // Shows the notebook; a file given becomes the notebook's file and is loaded, under the
+    // caption given (else the notebook's own).
+    void openNotebook(const QString& file = QString(), const QString& caption = QString());
     Editor* notebook() const;
+    // At the end of the program: unsaved notebook text is offered for saving, else kept aside.
+    void keepNotebookChanges();
 
     // The manual at a section; empty means its contents.
     void showHelp(const QString& section = QString());

@@ -94,8 +94,10 @@ private slots:
         t->findChild<QAction*>("bbs2")->trigger();
         QVERIFY(f.state().settings.bbsMode == 0 && !t->bbs[2]->isChecked());
         t->Command9->click();
-        QCOMPARE(t->findChild<Editor*>()->windowTitle(),
-                 QStringLiteral("Notebook: PMS(1) Info, commands etc..."));
+        auto* notebook = f.form1().findChild<Editor*>(QStringLiteral("Editor"));
+        QVERIFY(notebook && notebook->isVisible());
+        QCOMPARE(notebook->windowTitle(), QStringLiteral("Notebook: PMS(1) Info, commands etc..."));
+        QCOMPARE(notebook->currentFile(), f.file(QStringLiteral("pmsinfo1.txt")));
         f.form1().controls().menus.menuoptionsopens.last()->trigger();
         QCOMPARE(f.platform.editorFiles, QStringList{f.file(QStringLiteral("sendtxt3.txt"))});
         t->conversation().append(QString(31001, u'x'));
