@@ -137,6 +137,21 @@ private slots:
         QVERIFY(!editor.isChanged());
     }
 
+    // At the end of the program: notes not saved are kept beside the file.
+    void keepChangesLeavesNothingBehind() {
+        Editor editor(dialogs_, platform_, files_);
+        const QString path = writeFile("x\r\n");
+        editor.loadFile(path);
+        editor.Text1->moveCursor(QTextCursor::End);
+        editor.Text1->insertPlainText(QStringLiteral("typed"));
+        dialogs_.expectMessage(QStringLiteral("NoteBook"), MsgAnswer::No);
+        editor.keepChanges();
+        QCOMPARE(readFile(), QByteArray("x\r\n"));
+        QFile unsaved(path + QStringLiteral(".unsaved"));
+        QVERIFY(unsaved.open(QIODevice::ReadOnly));
+        QCOMPARE(unsaved.readAll(), QByteArray("x\r\ntyped"));
+    }
+
     void activationReadsTheFileUnlessChanged() {
         Editor editor(dialogs_, platform_, files_);
         editor.loadFile(writeFile("one\r\n"));
