@@ -37,9 +37,9 @@ public:
     // is not a monitor header, body the rest. False: the tick ends here, without the alarm.
     virtual bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine,
                                     const QString& body) = 0;
-    // True while connected mode has a box open or a wait under way: the tick takes no more
-    // frames until the next one.
-    virtual bool holdsTheTick() const { return false; }
+    // Connected mode has a box open or is pausing between frames it sends: no tick starts
+    // meanwhile, and a tick under way takes no more frames.
+    virtual bool holdsPollTick() const { return false; }
 };
 
 // What the poll tick hands over to the rest of the program, in tick order: each part of the

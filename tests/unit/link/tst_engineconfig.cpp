@@ -42,6 +42,7 @@ private slots:
         defaultsRow("host only", "host=h\n");
         defaultsRow("port only", "port=8001\n");
         defaultsRow("unknown key", "host=h\nport=8001\nmode=fast\n");
+        defaultsRow("ack neither 0 nor 1", "host=h\nport=8001\nack=yes\n");
         defaultsRow("binary", QByteArray("\x00\xff\x01host=h\x00port=1", 16));
         defaultsRow("huge", QByteArray("host=h\nport=8001\n") + QByteArray(10000, '#'));
     }
@@ -63,6 +64,16 @@ private slots:
         // A missing file is written with the defaults; the operator's own file is left alone.
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content.isNull() ? "host=127.0.0.1\r\nport=8000\r\n" : content);
+    }
+
+    void keepsTheAcknowledgeSwitch() {
+        QTemporaryDir dir;
+        QVERIFY(loadEngineSettings(dir.path()).acknowledgeMessages);  // on without the key
+        const EngineSettings off{EngineAddress{QStringLiteral("engine.local"), 8001}, false};
+        QCOMPARE(saveEngineSettings(dir.path(), off), QString());
+        const EngineSettings read = loadEngineSettings(dir.path());
+        QCOMPARE(read.address, off.address);
+        QVERIFY(!read.acknowledgeMessages);
     }
 
     void namesTheEngine_data() {

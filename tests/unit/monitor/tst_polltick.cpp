@@ -51,6 +51,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool autoScroll = true;
     bool goOnAfterConnectedEvent = true;
     int shown = 0;
+    bool connectedModePausing = false;
     std::function<void()> duringConnectedEvent;
 
     Rig() {
@@ -94,6 +95,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
             duringConnectedEvent();
         return goOnAfterConnectedEvent;
     }
+    bool holdsPollTick() const override { return connectedModePausing; }
 
     QStringList tickLog() {
         log.clear();
@@ -272,6 +274,12 @@ private slots:
         QVERIFY(!r.tick.isRunning());
         r.tick.Timer1_Timer();
         QVERIFY(r.frames.isEmpty());
+    }
+
+    void noTickWhileConnectedModePauses() {
+        Rig r;
+        r.connectedModePausing = true;
+        QVERIFY(r.tickLog().isEmpty());
     }
 };
 
