@@ -35,11 +35,10 @@ private slots:
         // The window goes on: frames are still taken while it is open.
         f_->server.sendHeard(QStringLiteral("N0CALL>CQ:x"));
         QVERIFY(f_->tickUntil([&] { return f_->find<QListWidget>("List1")->count() == 1; }));
-        for (int second = 1; second <= 4; ++second) {
+        for (int second = 1; second <= 4; ++second)
             popup->Timer1_Timer();
-            flushDeletes();
-            QVERIFY2(popup && popup->isVisible(), qPrintable(QString::number(second)));
-        }
+        flushDeletes();
+        QVERIFY(popup && popup->isVisible());
         popup->Timer1_Timer();
         flushDeletes();
         QVERIFY(popup.isNull());
@@ -56,11 +55,6 @@ private slots:
         popup->Timer1_Timer();  // the fifth tick of the first message
         flushDeletes();
         QVERIFY(popup.isNull());
-
-        // A message after that opens a new popup with a new count.
-        Meld* next = show("third");
-        QCOMPARE(next->PopupSeconds, 0);
-        QCOMPARE(next->Label1->text(), QStringLiteral("third"));
     }
 
     void okClosesAtOnceAndTheNextMessageGetsANewPopup() {
@@ -69,6 +63,7 @@ private slots:
         QVERIFY(popup->isHidden());
         QPointer<Meld> next = show("y");  // before the closed one is deleted
         QVERIFY(next != popup);
+        QCOMPARE(next->PopupSeconds, 0);
         next->Timer1->setInterval(1);  // its own timer, quickly
         QTRY_VERIFY_WITH_TIMEOUT(popup.isNull() && next.isNull(), 5000);
     }
