@@ -1,7 +1,6 @@
 #include "link/ax25decode.h"
 #include "link/monitortext.h"
 #include "support/ax25.h"
-#include "support/fakeagwserver.h"
 #include "support/testrows.h"
 
 #include <QTest>
@@ -48,16 +47,10 @@ private slots:
                   ax25Frame("A", "B", {}, 0xAF, -1, QByteArray("\x82\x80\0\x17", 4)),
                   " 1:Fm A To B <XID Len=4 >", "\x82\x80\x17\r\r");
         // Frames without info, from A to B: the description and a blank line.
-        for (const auto& [control, text] :
-             std::initializer_list<std::pair<int, const char*>>{{0x21, "RR R1"},
-                                                                {0x65, "RNR R3"},
-                                                                {0x49, "REJ R2"},
-                                                                {0x7F, "SABME"},
-                                                                {0x73, "UA"},
-                                                                {0x53, "DISC"},
-                                                                {0x1F, "DM"},
-                                                                {0xE3, "TEST"},
-                                                                {0x27, "U ctl=27"}})
+        const std::pair<int, const char*> controls[] = {
+            {0x21, "RR R1"}, {0x65, "RNR R3"}, {0x49, "REJ R2"}, {0x7F, "SABME"},   {0x73, "UA"},
+            {0x53, "DISC"},  {0x1F, "DM"},     {0xE3, "TEST"},   {0x27, "U ctl=27"}};
+        for (const auto& [control, text] : controls)
             renderRow(text, ax25Frame("A", "B", {}, control, -1, {}),
                       QByteArray(" 1:Fm A To B <") + text + " >", "\r");
     }
@@ -120,23 +113,6 @@ private slots:
         QFETCH(QByteArray, engine);
         QFETCH(QByteArray, expected);
         QCOMPARE(normaliseEngineText(engine), expected);
-    }
-
-    // The same frame looks the same whether it came raw or as the engine's text.
-    void rawAndEngineTextAgree_data() {
-        QTest::addColumn<QString>("tnc2");
-        row("via", QStringLiteral("N1ABC-7>APRS,RS0ISS,WIDE2-1:=4237.14N/07120.83W-"));
-        row("message", QStringLiteral("N2XYZ>APZ123::N0CALL   :test{1"));
-    }
-
-    void rawAndEngineTextAgree() {
-        QFETCH(QString, tnc2);
-        const QByteArray engineText = FakeAgwServer::direwolfUiText(tnc2);
-        const QTime shown = QTime::fromString(
-            QString::fromLatin1(engineText.mid(engineText.indexOf('[') + 1, 8)), u"HH:mm:ss");
-        const auto frame = decodeAx25(ax25FromTnc2(tnc2));
-        QVERIFY(frame.has_value());
-        QCOMPARE(renderMonitorText(*frame, 0, shown).text, normaliseEngineText(engineText));
     }
 };
 
