@@ -50,50 +50,34 @@ private slots:
         QCOMPARE(monitorAddition(s.HeaderLine, s.BodyText, headersOff, last), expected);
     }
 
-    void aprsMessageLine_data() {
-        columns<QString, bool>("body", "isMessage");
-        row("message", ":PA3XYZ   :Good morning{01\r\n", true);
-        row("just the two colons", ":123456789:", true);
-        row("ten characters", ":123456789", false);
-        row("second colon one early", ":PA3XYZ  :Hi", false);
-        row("connected-mode body", "\r\n:PA3XYZ   :x", false);
-    }
-
     void aprsMessageLine() {
-        QFETCH(QString, body);
-        QFETCH(bool, isMessage);
-        QCOMPARE(isAprsMessageLine(body), isMessage);
+        QVERIFY(isAprsMessageLine(":PA3XYZ   :Good morning{01\r\n"));
+        QVERIFY(isAprsMessageLine(":123456789:"));
+        QVERIFY(!isAprsMessageLine(":123456789"));
+        QVERIFY(!isAprsMessageLine(":PA3XYZ  :Hi"));      // second colon one early
+        QVERIFY(!isAprsMessageLine("\r\n:PA3XYZ   :x"));  // a connected-mode body
     }
 
-    void alarm_data() {
-        // text: the header text in mode 1, else the data text
-        columns<int, QString, QString, QString, bool>("mode", "text", "header", "body", "due");
-        const QString iss = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
-        row("header text found", 1, "RS0ISS*", iss, "Hello", true);
-        row("header: letter case ignored", 1, "rs0iss*", "Fm n0call To cq Via Rs0Iss*", "", true);
-        row("header text only in the body", 1, "RS0ISS*", "Fm A To CQ Via RS0ISS", "RS0ISS*",
-            false);
-        row("data text found", 2, "Hello", iss, "Hello\r\n", true);
-        row("data: letter case counts", 2, "Hello", iss, "HELLO\r\n", false);
-        row("empty header text: any header", 1, "", iss, "", true);
-        row("empty header text: not an empty header", 1, "", "", "x", false);
-        row("empty data text: not an empty body", 2, "", iss, "", false);
-        row("mode 0", 0, "RS0ISS*", iss, "RS0ISS*", false);
-    }
-
+    // Mode 1 looks for the header text in the header, mode 2 for the data text in the body.
     void alarm() {
-        QFETCH(int, mode);
-        QFETCH(QString, text);
-        QFETCH(QString, header);
-        QFETCH(QString, body);
-        QFETCH(bool, due);
-        Settings settings;
-        settings.alarmMode = mode;
-        // The other mode's text stays empty, which any non-empty line holds: each mode reads its
-        // own.
-        settings.alarmHeaderText = mode == 1 ? text : QString();
-        settings.alarmDataText = mode == 1 ? QString() : text;
-        QCOMPARE(alarmDue(settings, header, body), due);
+        const auto due = [](int mode, const QString& text, const QString& header,
+                            const QString& body) {
+            Settings settings;
+            settings.alarmMode = mode;
+            // The other mode's text stays empty, which any non-empty line holds.
+            (mode == 1 ? settings.alarmHeaderText : settings.alarmDataText) = text;
+            return alarmDue(settings, header, body);
+        };
+        const QString iss = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
+        QVERIFY(due(1, "RS0ISS*", iss, "Hello"));
+        QVERIFY(due(1, "rs0iss*", "Fm n0call To cq Via Rs0Iss*", ""));  // case ignored
+        QVERIFY(!due(1, "RS0ISS*", "Fm A To CQ Via RS0ISS", "RS0ISS*"));
+        QVERIFY(due(2, "Hello", iss, "Hello\r\n"));
+        QVERIFY(!due(2, "Hello", iss, "HELLO\r\n"));  // case counts
+        QVERIFY(due(1, "", iss, ""));                 // an empty text: any line
+        QVERIFY(!due(1, "", "", "x"));                // but not an empty one
+        QVERIFY(!due(2, "", iss, ""));
+        QVERIFY(!due(0, "RS0ISS*", iss, "RS0ISS*"));
     }
 
     void alarmPlaysTheApplicationsFile() {
