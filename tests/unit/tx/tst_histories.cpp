@@ -43,11 +43,10 @@ private slots:
         const L v10 = numbered("V", 10), v11 = numbered("V", 11), m25 = numbered("m", 25);
 
         // TX text: lower case and trailing blanks do not make it new; the box keeps its text.
-        row("TX new", B::TxData, {"a"}, "Hello ", {"a", "Hello "}, "Hello ");
         row("TX same but case", B::TxData, {"hello"}, "Hello", {"hello"}, "Hello");
         row("TX same but trailing blanks", B::TxData, {"hello  "}, "hello", {"hello  "}, "hello");
-        row("TX leading blank is new", B::TxData, {"hello"}, " hello", {"hello", " hello"},
-            " hello");
+        row("TX leading blank is new, blanks kept", B::TxData, {"hello"}, " hello ",
+            {"hello", " hello "}, " hello ");
         row("TX cut to 80", B::TxData, {}, tx81, {tx80}, tx80);
         row("TX empty never added", B::TxData, {"a"}, "", {"a"}, "");
         row("TX 24 takes one more", B::TxData, t24, "new", t24 + L{"new"}, "new");

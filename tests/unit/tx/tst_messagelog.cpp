@@ -71,21 +71,16 @@ private slots:
         QCOMPARE(log.entries(), entry.isEmpty() ? QStringList() : QStringList{entry});
     }
 
-    void onlyDigipeatedSettingNeedsTheRepeatedMark_data() {
-        columns<int, QString, bool>("setting", "via", "logged");
-        test::row("all, digi not repeated", 0, "RS0ISS", true);
-        test::row("only digipeated, digi not repeated", 1, "RS0ISS,WIDE2-1", false);
-        test::row("only digipeated, second digi repeated", 1, "WIDE1-1,WIDE2-1*", true);
-    }
-
-    void onlyDigipeatedSettingNeedsTheRepeatedMark() {
-        QFETCH(int, setting);
-        QFETCH(QString, via);
-        QFETCH(bool, logged);
-        settings_.logDigipeatedMessages = setting;
-        MessageLog log(settings_, platform_);
-        QCOMPARE(log.LogAPRSMessages(header("N1ABC", via), body(":N2XYZ    :hi")), logged);
-        QCOMPARE(log.count(), logged ? 1 : 0);
+    // With "only digipeated" set, a message needs a digipeater that repeated it.
+    void onlyDigipeatedSetting() {
+        const auto logged = [&](int setting, const QString& via) {
+            settings_.logDigipeatedMessages = setting;
+            return MessageLog(settings_, platform_)
+                .LogAPRSMessages(header("N1ABC", via), body(":N2XYZ    :hi"));
+        };
+        QVERIFY(logged(0, "RS0ISS"));
+        QVERIFY(!logged(1, "RS0ISS,WIDE2-1"));
+        QVERIFY(logged(1, "WIDE1-1,WIDE2-1*"));
     }
 
     void sameMessageIsLoggedOnce_data() {
@@ -137,58 +132,39 @@ private slots:
         QCOMPARE(log.entries().size(), 1);
     }
 
-    void filtersFindTheirTextAnywhere_data() {
-        columns<int, QString>("filter", "texts");  // the first words of the messages listed
-        test::row("all", 0, "own ssid other bulletin group news sat email mentions");
-        test::row("mine", 1, "own ssid mentions");
-        test::row("bulletins", 2, "bulletin group mentions");
-        test::row("news", 3, "news");
-        test::row("satellite", 4, "sat");
-        test::row("e-mail", 5, "email");
-        test::row("unknown filter", 6, "");
-    }
-
-    void filtersFindTheirTextAnywhere() {
-        QFETCH(int, filter);
-        QFETCH(QString, texts);
+    // A filter finds its text anywhere in the entry; "mine" uses the callsign of the moment.
+    void filters() {
         MessageLog log(settings_, platform_);
         for (const char* info :
              {":PA3XYZ   :own", ":PA3XYZ-7 :ssid", ":N2XYZ    :other", ":BLN1     :bulletin",
               ":BLNAFUNNY:group", ":NWS-WARN :news", ":SAT      :sat", ":EMAIL    :email",
-              // Group texts in the message count as well.
-              ":N2XYZ    :mentions to: pa3xyz and To: BLN"})
+              ":N2XYZ    :mentions to: pa3xyz and To: BLN", ":PA3ABC   :new"})
             QVERIFY(log.LogAPRSMessages(header("N1ABC"), body(info)));
-        QStringList listed;
-        for (const QString& entry : log.ToonMyMes(filter))
-            listed << entry.section(QStringLiteral("| Message: "), 1).section(' ', 0, 0);
-        QCOMPARE(listed.join(' '), texts);
-    }
-
-    void mineUsesTheCurrentCallsign() {
-        MessageLog log(settings_, platform_);
-        log.LogAPRSMessages(header("N1ABC"), body(":PA3XYZ   :for the old call"));
-        log.LogAPRSMessages(header("N1ABC"), body(":PA3ABC   :for the new call"));
+        const auto listed = [&](int filter) {  // the first words of the messages listed
+            QStringList words;
+            for (const QString& entry : log.ToonMyMes(filter))
+                words << entry.section(QStringLiteral("| Message: "), 1).section(' ', 0, 0);
+            return words.join(' ');
+        };
+        QCOMPARE(listed(0), "own ssid other bulletin group news sat email mentions new");
+        QCOMPARE(listed(1), "own ssid mentions");
+        QCOMPARE(listed(2), "bulletin group mentions");
+        QCOMPARE(listed(3), "news");
+        QCOMPARE(listed(4), "sat");
+        QCOMPARE(listed(5), "email");
+        QCOMPARE(listed(6), "");
         settings_.callsign = QStringLiteral("PA3ABC");
-        QCOMPARE(log.ToonMyMes(1).size(), 1);
-        QVERIFY(log.ToonMyMes(1).first().endsWith(QStringLiteral("for the new call")));
-    }
-
-    void entryParts_data() {
-        columns<QString, QString, QString>("head", "message", "sender");
-        test::row("padded sender", kStamp + "N1ABC     | To: PA3XYZ    ", "| Message: hi | there",
-                  "N1ABC");
-        test::row("long sender cut at nine", kStamp + "PA3XYZ-15  | To: N1ABC     ",
-                  "| Message: ok", "PA3XYZ-15");
-        test::row("not an entry", "anything", "", "");
+        QCOMPARE(listed(1), "new");
     }
 
     void entryParts() {
-        QFETCH(QString, head);
-        QFETCH(QString, message);
-        QFETCH(QString, sender);
-        QCOMPARE(messageSender(head + message), sender);
-        QCOMPARE(splitAtMessage(head + message).head, head);
-        QCOMPARE(splitAtMessage(head + message).message, message);
+        const QString head = kStamp + "PA3XYZ-15  | To: N1ABC     ";
+        QCOMPARE(messageSender(head + "| Message: ok"), "PA3XYZ-15");
+        QCOMPARE(messageSender(kStamp + "N1ABC     | To: PA3XYZ    | Message: hi"), "N1ABC");
+        QCOMPARE(splitAtMessage(head + "| Message: a | b").head, head);
+        QCOMPARE(splitAtMessage(head + "| Message: a | b").message, "| Message: a | b");
+        QCOMPARE(splitAtMessage("anything").message, "");
+        QCOMPARE(messageSender("anything"), "");
     }
 
 private:
