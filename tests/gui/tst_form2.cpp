@@ -73,21 +73,13 @@ class TestForm2 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    void opensWithTheStoredPosition_data() {
-        columns<QString, QStringList, QList<int>>("aprs", "boxes", "bordered");
-        row("stored", kHeader + "comment {ZENO30}",
-            QStringList{"52", "58", "23", "N", "000", "02", "77", "W"}, QList<int>{4});
-        row("19 characters: the defaults", kHeader.left(19),
-            QStringList{"00", "00", "00", "N", "000", "00", "00", "E"}, QList<int>{2});
-    }
-
-    void opensWithTheStoredPosition() {
-        QFETCH(QString, aprs);
-        QFETCH(QStringList, boxes);
-        QFETCH(QList<int>, bordered);
-        Rig rig(aprs);
-        QCOMPARE(rig.boxes(), boxes);
-        QCOMPARE(rig.bordered(), bordered);
+    void opensWithTheStoredPositionOrTheDefaults() {
+        Rig stored(kHeader + "comment {ZENO30}");
+        QCOMPARE(stored.boxes(), (QStringList{"52", "58", "23", "N", "000", "02", "77", "W"}));
+        QCOMPARE(stored.bordered(), QList<int>{4});
+        Rig defaults(kHeader.left(19));
+        QCOMPARE(defaults.boxes(), (QStringList{"00", "00", "00", "N", "000", "00", "00", "E"}));
+        QCOMPARE(defaults.bordered(), QList<int>{2});
     }
 
     // Eighteen different drawings; a click selects only the one clicked.

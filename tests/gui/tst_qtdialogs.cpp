@@ -61,21 +61,19 @@ private slots:
 
     void inputBoxReturnsTheTextOrEmptyOnCancel() {
         QtDialogs dialogs;
-        whenShown<QInputDialog>([](QInputDialog* box) {
-            QCOMPARE(box->textValue(), QStringLiteral("RS0ISS*"));
+        QString proposed;
+        whenShown<QInputDialog>([&](QInputDialog* box) {
+            proposed = box->textValue();
             box->setTextValue(QStringLiteral("pa3xyz"));
             box->accept();
         });
-        QCOMPARE(dialogs.input(QStringLiteral("Enter the callsign or string:"),
-                               QStringLiteral("Filter"), QStringLiteral("RS0ISS*")),
-                 QStringLiteral("pa3xyz"));
-
+        QCOMPARE(dialogs.input("Enter the callsign or string:", "Filter", "RS0ISS*"), "pa3xyz");
+        QCOMPARE(proposed, "RS0ISS*");
         whenShown<QInputDialog>([](QInputDialog* box) {
             box->setTextValue(QStringLiteral("typed, then cancelled"));
             box->reject();
         });
-        QCOMPARE(dialogs.input(QStringLiteral("Prompt"), QStringLiteral("Title"), QString()),
-                 QString());
+        QCOMPARE(dialogs.input("Prompt", "Title", QString()), QString());
     }
 
     void printingWithoutAPrinterOffersAPdf() {
@@ -87,20 +85,17 @@ private slots:
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
         dialogs.expectSaveFile(pdf);
         DesktopPlatform platform(dialogs);
-        QCOMPARE(platform.printText(QStringLiteral("ZENO Monitor"),
-                                    QStringLiteral("Fm N0CALL To CQ\r\nHello\r\n")),
+        QCOMPARE(platform.printText("ZENO Monitor", "Fm N0CALL To CQ\r\nHello\r\n"),
                  PrintOutcome::Printed);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.read(5).startsWith("%PDF"));
 
         // Declining the PDF is "not ready"; cancelling the file dialog is "cancelled".
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::No);
-        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")),
-                 PrintOutcome::NotReady);
+        QCOMPARE(platform.printText("x", "y"), PrintOutcome::NotReady);
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
         dialogs.expectSaveFile(QString());
-        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")),
-                 PrintOutcome::Cancelled);
+        QCOMPARE(platform.printText("x", "y"), PrintOutcome::Cancelled);
         QVERIFY(dialogs.problems().isEmpty());
     }
 };
