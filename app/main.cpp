@@ -9,6 +9,7 @@
 #include "zenoversion.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
@@ -51,6 +52,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ZENO"));
     QApplication::setOrganizationName(QStringLiteral("ZENO"));
     QApplication::setApplicationVersion(zeno::ProgramVersion::text());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zeno-64.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zeno"));  // the installed zeno.desktop
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
 
     zeno::QtDialogs dialogs;

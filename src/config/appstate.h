@@ -3,6 +3,7 @@
 #include "config/settings.h"
 #include "files/filedialogs.h"
 #include "link/agwframe.h"
+#include "link/engineaddress.h"
 
 #include <QString>
 
@@ -20,9 +21,10 @@ struct ConnectionState {
 
 // Program-wide state: created once in main and passed by reference. No globals.
 struct AppState {
-    QString appPath;    // application path (settings, texts, sounds)
-    Settings settings;  // every value of the settings file
-    LinkValues link;    // RadioPort, ReceivedKind, EngineInitText, LinkAddress
+    QString appPath;        // application path (settings, texts, sounds)
+    Settings settings;      // every value of the settings file
+    EngineSettings engine;  // engine.ini: the engine's address, acknowledging messages
+    LinkValues link;        // RadioPort, ReceivedKind, EngineInitText, LinkAddress
     FileDialogState files;
     ConnectionState connection;
     QString MainCaption;            // the main window's normal caption

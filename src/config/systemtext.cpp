@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QSysInfo>
+#include <QtGlobal>
 #include <array>
 #include <utility>
 
@@ -31,6 +33,14 @@ QString detectwindows(const Platform& platform) {
     if (name.isEmpty())
         name = platform.osName();
     return version + QStringLiteral("  ") + name;
+}
+
+QString systemInfoText(const Platform& platform, const QString& engineText) {
+    const QString engine = engineText.section(QChar(0), 0, 0).trimmed();
+    return QStringLiteral("System: %1\rVersion: %2\rKernel: %3 %4\rQt: %5\rEngine: %6")
+        .arg(platform.osName(), platform.osVersion(), QSysInfo::kernelType(),
+             QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()),
+             engine.isEmpty() ? QStringLiteral("not started") : engine);
 }
 
 }  // namespace zeno

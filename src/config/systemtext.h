@@ -14,4 +14,8 @@ QString windowsName(const QString& versionText);
 // Where no known release matches, the platform's own name stands in.
 QString detectwindows(const Platform& platform);
 
+// What "System Info..." of the About box shows: the system's name and version, its kernel, the
+// Qt version ZENO runs on, and the engine's start-up text (up to its NUL).
+QString systemInfoText(const Platform& platform, const QString& engineText);
+
 }  // namespace zeno

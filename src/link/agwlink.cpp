@@ -112,6 +112,15 @@ bool AgwLink::isUp() const { return transport_->isUp(); }
 
 EngineAddress AgwLink::address() const { return address_; }
 
+void AgwLink::setAddress(const EngineAddress& address) {
+    address_ = address;
+    transport_->setAddress(address_);
+}
+
+QStringList AgwLink::radioPortNames() const {
+    return isUp() && engineInfo_.portsKnown ? engineInfo_.portsByNumber : QStringList();
+}
+
 qint64 AgwLink::droppedFrames() const { return queue_.dropped(); }
 
 void AgwLink::onConnectionUp() {

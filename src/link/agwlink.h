@@ -49,6 +49,11 @@ public:
 
     bool isUp() const;
     EngineAddress address() const;
+    // Where the next start() connects; close() the link first to move it to another engine.
+    void setAddress(const EngineAddress& address);
+    // The engine's radio port names by port number from its 'G' reply on this connection
+    // (empty where it has no such port); an empty list while they are not known.
+    QStringList radioPortNames() const;
     // Frames dropped because the receive queue was full.
     qint64 droppedFrames() const;
     // Frames waiting for fetch.

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 #include <optional>
 
 namespace zeno {
@@ -14,10 +16,13 @@ const QString kFileName = QStringLiteral("engine.ini");
 // Nobody writes an address file this long by hand; refuse to read a huge one.
 constexpr qint64 kMaxFileSize = 4096;
 
-// Both keys with valid values, nothing else but blank and comment lines.
-std::optional<EngineAddress> parse(const QString& text) {
+constexpr qsizetype kMaxHostLength = 253;
+
+// Host and port with valid values, "ack" optional, nothing else but blank and comment lines.
+std::optional<EngineSettings> parse(const QString& text) {
     std::optional<QString> host;
     std::optional<quint16> port;
+    bool acknowledge = true;
     for (const QString& rawLine : text.split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
@@ -30,7 +35,7 @@ std::optional<EngineAddress> parse(const QString& text) {
         const QString key = line.left(equals).trimmed().toLower();
         const QString value = line.mid(equals + 1).trimmed();
         if (key == QLatin1String("host")) {
-            if (value.isEmpty() || value.contains(QLatin1Char(' ')))
+            if (!isValidEngineHost(value))
                 return std::nullopt;
             host = value;
         } else if (key == QLatin1String("port")) {
@@ -39,13 +44,17 @@ std::optional<EngineAddress> parse(const QString& text) {
             if (!ok || number < 1 || number > 65535)
                 return std::nullopt;
             port = quint16(number);
+        } else if (key == QLatin1String("ack")) {
+            if (value != QLatin1String("0") && value != QLatin1String("1"))
+                return std::nullopt;
+            acknowledge = value == QLatin1String("1");
         } else {
             return std::nullopt;
         }
     }
     if (!host || !port)
         return std::nullopt;
-    return EngineAddress{*host, *port};
+    return EngineSettings{EngineAddress{*host, *port}, acknowledge};
 }
 
 void writeDefaults(const QString& path) {
@@ -59,7 +68,7 @@ void writeDefaults(const QString& path) {
 
 }  // namespace
 
-EngineAddress loadEngineAddress(const QString& appPath) {
+EngineSettings loadEngineSettings(const QString& appPath) {
     const QString path = appFile(appPath, kFileName);
     if (!QFileInfo::exists(path)) {
         writeDefaults(path);
@@ -68,7 +77,33 @@ EngineAddress loadEngineAddress(const QString& appPath) {
     QFile file(path);
     if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return {};
-    return parse(QString::fromLatin1(file.readAll())).value_or(EngineAddress{});
+    return parse(QString::fromLatin1(file.readAll())).value_or(EngineSettings{});
+}
+
+EngineAddress loadEngineAddress(const QString& appPath) {
+    return loadEngineSettings(appPath).address;
+}
+
+QString saveEngineSettings(const QString& appPath, const EngineSettings& settings) {
+    QSaveFile file(appFile(appPath, kFileName));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(QStringLiteral("host=%1\r\nport=%2\r\nack=%3\r\n")
+                   .arg(settings.address.host)
+                   .arg(settings.address.port)
+                   .arg(settings.acknowledgeMessages ? 1 : 0)
+                   .toLatin1());
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+bool isValidEngineHost(const QString& host) {
+    if (host.isEmpty() || host.size() > kMaxHostLength)
+        return false;
+    return std::all_of(host.cbegin(), host.cend(), [](QChar c) {
+        return (c.unicode() < 128 && c.isLetterOrNumber()) || QStringView(u".-_:").contains(c);
+    });
 }
 
 }  // namespace zeno

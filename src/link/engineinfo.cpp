@@ -37,13 +37,18 @@ void EngineInfo::takePortsReply(const QByteArray& data) {
     bool counted = false;
     const int count = fields.value(0).trimmed().toInt(&counted);
     portNames.clear();
+    portsByNumber.clear();
     for (qsizetype i = 1; i < fields.size(); ++i) {
         const QString name = oneLine(fields[i]);
         // Dire Wolf lists every channel it could have, the unused ones as "INVALID CHANNEL".
-        if (name.isEmpty() || name.contains(QLatin1String("INVALID CHANNEL"), Qt::CaseInsensitive))
-            continue;
-        portNames << name;
+        const bool unused =
+            name.isEmpty() || name.contains(QLatin1String("INVALID CHANNEL"), Qt::CaseInsensitive);
+        portsByNumber << (unused ? QString() : name);
+        if (!unused)
+            portNames << name;
     }
+    while (!portsByNumber.isEmpty() && portsByNumber.constLast().isEmpty())
+        portsByNumber.removeLast();
     if (counted && count >= 0 && count < portNames.size())
         portNames = portNames.mid(0, count);
     portCount = counted && count >= 0 ? count : int(portNames.size());

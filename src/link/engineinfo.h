@@ -15,6 +15,8 @@ struct EngineInfo {
     bool portsKnown = false;
     int portCount = 0;
     QStringList portNames;  // usable ports only, e.g. "Port1 first soundcard mono"
+    // By port number (index 0 is the first port); empty where the engine has no such port.
+    QStringList portsByNumber;
 
     void takeVersionReply(const QByteArray& data);
     void takePortsReply(const QByteArray& data);

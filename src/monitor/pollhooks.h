@@ -37,6 +37,8 @@ public:
     // is not a monitor header, body the rest. False: the tick ends here, without the alarm.
     virtual bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine,
                                     const QString& body) = 0;
+    // Connected mode is pausing between frames it sends: no tick starts meanwhile.
+    virtual bool holdsPollTick() const { return false; }
 };
 
 // What the poll tick hands over to the rest of the program, in tick order: each part of the

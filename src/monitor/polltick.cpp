@@ -24,7 +24,7 @@ PollTick::PollTick(AppState& state, Platform& platform, FrameSource& source,
       hooks_(hooks) {}
 
 void PollTick::Timer1_Timer() {
-    if (running_)
+    if (running_ || hooks_.connected.holdsPollTick())
         return;
     const QScopedValueRollback<bool> guard(running_, true);
 

@@ -49,8 +49,9 @@ public:
     PollTick(AppState& state, Platform& platform, FrameSource& source, const MonitorFilter& filter,
              HeardList& heard, MonitorView& view, const PollHooks& hooks);
 
-    // One tick. A tick that starts while another still runs (a box or a wait inside the tick
-    // runs a nested event loop in which the timer fires) returns at once.
+    // One tick. A tick that starts while another still runs (a box inside the tick runs a
+    // nested event loop in which the timer fires), or while connected mode pauses between
+    // the frames it sends, returns at once.
     void Timer1_Timer();
     bool isRunning() const { return running_; }
 

@@ -5,26 +5,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace zeno {
 
-namespace {
-
-bool isWritableDirectory(const QString& dir) {
-    if (dir.isEmpty() || !QFileInfo(dir).isDir())
-        return false;
-    // QFileInfo::isWritable is unreliable for directories on some file systems: try it.
-    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".zeno-write-probe-XXXXXX")));
-    return probe.open();
-}
-
-}  // namespace
-
 QString resolveApplicationPath(const QString& executableDirectory) {
-    if (isWritableDirectory(executableDirectory))
+    if (!executableDirectory.isEmpty() &&
+        QFileInfo(QDir(executableDirectory).filePath(QStringLiteral("zeno.ini"))).isFile())
         return QDir(executableDirectory).absolutePath();
-    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named here rather than by the application's names, so the folder is ZENO on every system.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         QStringLiteral("/ZENO");
     QDir().mkpath(data);
     return data;
 }

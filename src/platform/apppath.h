@@ -4,8 +4,10 @@
 
 namespace zeno {
 
-// The directory of the executable when it is writable (portable or build-tree install),
-// else the per-user data directory, created when missing.
+// Where ZENO keeps its settings and files: the executable's folder when it already holds a
+// zeno.ini (a portable install, e.g. on a memory stick), else the per-user data folder
+// (~/.local/share/ZENO), created when missing. A build folder or a system-wide install
+// therefore never holds the operator's settings.
 QString resolveApplicationPath(const QString& executableDirectory);
 
 // A file of the application path. Names may be written "\zeno.ini", "zeno.ini" or with "\"

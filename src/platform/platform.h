@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 
 namespace zeno {
 
@@ -22,6 +25,11 @@ public:
     virtual QDateTime now() const = 0;
     // Waits without letting the operator act; timers keep firing (the poll tick guards itself).
     virtual void wait(int milliseconds) = 0;
+    // Runs next once the time has passed, with the event loop free meanwhile; nothing when
+    // context is gone by then.
+    virtual void after(int milliseconds, QObject* context, std::function<void()> next) {
+        QTimer::singleShot(milliseconds, context, std::move(next));
+    }
 
     virtual bool openInTextEditor(const QString& path) = 0;
     virtual bool runProgram(const QString& program, const QStringList& arguments) = 0;

@@ -17,13 +17,20 @@ BeaconSide::BeaconSide(const SideContext& context, const TimePanel& time, Transm
 
 void BeaconSide::applyStartupState() {
     if (context_.state.settings.swlMode != 0) {
-        BeaconOff();
-        panel_.Label6->setEnabled(false);
+        enterListenerMode();
     } else if (context_.state.settings.beacon != 0) {
         BeaconOn();
     } else {
         BeaconOff();
     }
+}
+
+void BeaconSide::enterListenerMode() {
+    BeaconOff();
+    panel_.Label6->setEnabled(false);
+    // The timed beacon would switch it on again at its start time.
+    panel_.Check4->setChecked(false);
+    panel_.Check4->setEnabled(false);
 }
 
 void BeaconSide::showBeaconLabel(bool on) {

@@ -20,6 +20,8 @@ public:
 
     // At start-up: a beacon left on survives the restart; a listener never sends.
     void applyStartupState();
+    // Listener (SWL) mode: the beacon off, its label and the timed beacon unusable.
+    void enterListenerMode();
     void toggleBeacon();  // the beacon label was double-clicked
     void BeaconOn();
     void BeaconOff();

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "config/appstate.h"
+#include "config/weblinks.h"
 #include "platform/units.h"
 #include "ui/beaconside.h"
 #include "ui/connectedside.h"
@@ -10,7 +11,9 @@
 #include "ui/form1settingsview.h"
 #include "ui/messagesside.h"
 #include "ui/receiveside.h"
+#include "ui/setupside.h"
 #include "ui/transmitside.h"
+#include "ui/utilityside.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -52,11 +55,15 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
                                                c_.aprsPosition, c_.aprsMessage);
     beacon_ = std::make_unique<BeaconSide>(context, c_.time, *transmit_);
     messages_ = std::make_unique<MessagesSide>(context);
-    connected_ = std::make_unique<ConnectedSide>(context);
+    connected_ = std::make_unique<ConnectedSide>(
+        context, *transmit_, menuItem(c_.menus.menusends, SendItem::Disconnect));
     receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
                                              PollHooks{*beacon_, *messages_, *connected_});
+    utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
     settingsView_ =
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
+    setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
+                                         *beacon_, *settingsView_);
     wireEvents();
 }
 
@@ -85,12 +92,14 @@ void Form1::wireEvents() {
     connect(c_.communication.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(c_.communication.Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(c_.communication.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(c_.communication.Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(c_.aprsPosition.Command19, &QToolButton::clicked, this, &Form1::Command19_Click);
     connect(c_.aprsPosition.Command11, &QToolButton::clicked, this, &Form1::Command11_Click);
     connect(c_.txData.Command12, &QToolButton::clicked, this, &Form1::Command12_Click);
     connect(c_.aprsMessage.Command17, &QToolButton::clicked, this, &Form1::Command17_Click);
     connect(c_.aprsMessage.Command18, &QToolButton::clicked, this, &Form1::Command18_Click);
     connect(c_.time.Label6, &ClickableLabel::doubleClicked, this, &Form1::Label6_DblClick);
+    connect(c_.logo.Picture1, &LogoPicture::doubleClicked, this, &Form1::Picture1_DblClick);
 
     // Enter in the six transmit boxes is taken by their key handlers, never by the box.
     for (int i = 0; i < kHistoryBoxCount; ++i)
@@ -103,24 +112,39 @@ void Form1::wireEvents() {
         raise();
         activateWindow();
     });
+    connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
+        up ? showLinkState(true, where) : showNoEngine(where);
+    });
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
     wireMenuArray(c_.menus.menusends, &Form1::menusends_Click);
     wireMenuArray(c_.menus.filters.menufilters, &Form1::menufilters_Click);
     wireMenuArray(c_.menus.menuoptions, &Form1::menuoptions_Click);
     wireMenuArray(c_.menus.menusetups, &Form1::menusetups_Click);
+    wireMenuArray(c_.menus.menuextras, &Form1::menuextras_Click);
+    wireMenuArray(c_.menus.menuhelps, &Form1::menuhelps_Click);
+    wireMenuArray(c_.menus.menuoptionsopens, &Form1::menuoptionsopens_Click);
+    connect(connected_.get(), &ConnectedSide::popupRequested, this, &Form1::showPopup);
+    connect(connected_.get(), &ConnectedSide::notebookRequested, utility_.get(),
+            &UtilitySide::openNotebook);
+    connect(receive_.get(), &ReceiveSide::notebookRequested, utility_.get(),
+            &UtilitySide::openNotebook);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            void (Form1::*const handlers[])(int) = {
-                &Form1::Combo1_KeyPress, &Form1::Combo2_KeyPress, &Form1::Combo3_KeyPress,
-                &Form1::Combo4_KeyPress, &Form1::Combo5_KeyPress, &Form1::Combo6_KeyPress};
-            for (int i = 0; i < kHistoryBoxCount; ++i) {
-                if (watched == transmit_->combo(static_cast<HistoryBox>(i))->lineEdit()) {
-                    (this->*handlers[i])(13);
+            const std::pair<HistoryBox, void (Form1::*)(int)> handlers[] = {
+                {HistoryBox::TxData, &Form1::Combo1_KeyPress},
+                {HistoryBox::To, &Form1::Combo2_KeyPress},
+                {HistoryBox::Via, &Form1::Combo3_KeyPress},
+                {HistoryBox::AprsData, &Form1::Combo4_KeyPress},
+                {HistoryBox::MessageFor, &Form1::Combo5_KeyPress},
+                {HistoryBox::MessageText, &Form1::Combo6_KeyPress}};
+            for (const auto& [box, handler] : handlers) {
+                if (watched == transmit_->combo(box)->lineEdit()) {
+                    (this->*handler)(13);
                     return true;
                 }
             }
@@ -177,9 +201,18 @@ void Form1::Label6_DblClick() { beacon_->toggleBeacon(); }
 
 void Form1::Command18_Click() { messages_->openReceivedMessages(); }
 
+void Form1::ZENOAddOns() { utility_->ZENOAddOns(); }
+void Form1::menuextras_Click(int Index) { utility_->runAddOn(Index); }
+void Form1::Picture1_DblClick() { utility_->showAbout(); }
+void Form1::Command10_Click() { menusends_Click(static_cast<int>(SendItem::Connect)); }
+void Form1::menuoptionsopens_Click(int Index) { connected_->editTerminalFile(Index); }
+
+void Form1::keepTypedWork() { utility_->keepNotebookChanges(); }
+
 void Form1::applyStartupState() {
     transmit_->applyStartupState();
     beacon_->applyStartupState();
+    setup_->applyStartupState();
 }
 
 // Menus
@@ -208,6 +241,12 @@ void Form1::menusends_Click(int Index) {
         case SendItem::AprsMessage:
             Command7_Click();
             break;
+        case SendItem::Connect:
+            connected_->connectToStation();
+            break;
+        case SendItem::Disconnect:
+            connected_->disconnectStation();
+            break;
         case SendItem::HeardList:
             SendMheardList(0);
             break;
@@ -233,6 +272,9 @@ void Form1::menuoptions_Click(int Index) {
         case OptionItem::CopyHeardList:
             Command16_Click();
             break;
+        case OptionItem::Notebook:
+            utility_->openNotebook();
+            break;
         default:
             break;
     }
@@ -241,7 +283,7 @@ void Form1::menuoptions_Click(int Index) {
 void Form1::menusetups_Click(int Index) {
     switch (static_cast<SetupItem>(Index)) {
         case SetupItem::Setup:
-            transmit_->keepCommentFromBox();
+            setup_->openSetup();
             break;
         case SetupItem::AprsPosition:
             transmit_->setupAprsPosition();
@@ -254,6 +296,31 @@ void Form1::menusetups_Click(int Index) {
             break;
         case SetupItem::EditMessageHistory:
             transmit_->editHistory(2);
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::menuhelps_Click(int Index) {
+    switch (static_cast<HelpItem>(Index)) {
+        case HelpItem::Topics:
+            utility_->showHelp();
+            break;
+        case HelpItem::Web:
+            utility_->OpenWebLink(weblinks::kProgramPage);
+            break;
+        case HelpItem::Group:
+            utility_->OpenWebLink(weblinks::kSupportGroup);
+            break;
+        case HelpItem::MoreSoftware:
+            utility_->OpenWebLink(weblinks::kAuthorSoftware);
+            break;
+        case HelpItem::Homepage:
+            utility_->OpenWebLink(QString());  // the author's home page
+            break;
+        case HelpItem::About:
+            Picture1_DblClick();
             break;
         default:
             break;
@@ -279,11 +346,9 @@ void Form1::startPollTimer() { c_.Timer1->start(); }
 
 void Form1::Form_Resize() {
     const QRect outer = frameGeometry();
-    // The status bar below the monitor is ours; the layout rules count without it.
-    const double statusTwips = statusBar()->isVisible() ? pixelsToTwips(statusBar()->height()) : 0;
     const QRect frame1 = c_.monitor.Frame1->geometry();
     const double frameTop = pixelsToTwips(frame1.y());
-    double h = pixelsToTwips(outer.height()) - statusTwips - frameTop - 720;
+    double h = layoutHeightTwips(*this) - frameTop - 720;
     if (h < 620)
         h = 620;
     const double frameHeight = h - 20;

@@ -17,7 +17,9 @@ class MessagesSide;
 class Platform;
 class ReceiveSide;
 class SettingsView;
+class SetupSide;
 class TransmitSide;
+class UtilitySide;
 
 // The main window: monitor, transmit panels, heard list, beacon and clock, menus. It keeps
 // the layout and the wiring; each event handler is a public slot that passes the work to the
@@ -42,8 +44,12 @@ public:
     void startPollTimer();
     // Applies what start-up sets after the poll timer runs (APRS controls, beacon label).
     void applyStartupState();
+    // Before the orderly end: what the operator typed in other windows is kept.
+    void keepTypedWork();
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
+    // Start-up: the add-on files fill the Extra menu.
+    void ZENOAddOns();
 
 public slots:
     void Timer1_Timer();  // poll tick, every 250 ms
@@ -82,11 +88,19 @@ public slots:
     // Received messages
     void Command18_Click();
 
+    // Connected mode
+    void Command10_Click();                  // Connect To
+    void menuoptionsopens_Click(int Index);  // Edit BBS/Terminal Files
+
     // Menus
     void menufiles_Click(int Index);
     void menusends_Click(int Index);
     void menuoptions_Click(int Index);
     void menusetups_Click(int Index);
+    void menuextras_Click(int Index);  // add-ons
+    void menuhelps_Click(int Index);
+
+    void Picture1_DblClick();  // the About box
 
     void Form_Resize();  // keeps the monitor fitted to the window
 
@@ -109,7 +123,9 @@ private:
     std::unique_ptr<MessagesSide> messages_;
     std::unique_ptr<ConnectedSide> connected_;
     std::unique_ptr<ReceiveSide> receive_;
+    std::unique_ptr<UtilitySide> utility_;
     std::unique_ptr<Form1SettingsView> settingsView_;
+    std::unique_ptr<SetupSide> setup_;
     bool unloading_ = false;
 };
 

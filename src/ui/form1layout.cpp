@@ -230,6 +230,12 @@ void buildListenerPanel(QWidget* central, ListenerPanel& c) {
 
 }  // namespace
 
+double layoutHeightTwips(const QMainWindow& window) {
+    const QStatusBar* status = window.statusBar();
+    return pixelsToTwips(window.frameGeometry().height()) -
+           (status->isVisible() ? pixelsToTwips(status->height()) : 0);
+}
+
 void buildForm1Layout(QMainWindow* window, Form1Controls& c) {
     auto* central = new QWidget(window);
     central->setObjectName(QStringLiteral("centralWidget"));

@@ -10,4 +10,7 @@ namespace zeno {
 // link label and the poll timer.
 void buildForm1Layout(QMainWindow* window, Form1Controls& c);
 
+// The window's outer height in twips as the layout rules count it: without our status bar.
+double layoutHeightTwips(const QMainWindow& window);
+
 }  // namespace zeno

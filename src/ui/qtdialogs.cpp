@@ -1,15 +1,17 @@
 #include "ui/qtdialogs.h"
 
 #include "platform/colors.h"
+#include "ui/form8.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPointer>
+#include <algorithm>
 
 namespace zeno {
 
@@ -52,6 +54,8 @@ QString startDirectory(const FileRequest& request) {
 }
 
 }  // namespace
+
+QtDialogs::QtDialogs() { customColors_.fill(qRgb(255, 255, 255)); }
 
 void QtDialogs::cancelAll() {
     cancelled_ = true;
@@ -130,16 +134,25 @@ QString QtDialogs::saveFileName(const FileRequest& request) {
 int QtDialogs::chooseColor(int initialRgb) {
     if (cancelled_)
         return -1;
+    announce(QStringLiteral("colour"), QStringLiteral("Select Color"));
+    const int count = std::min(QColorDialog::customCount(), int(customColors_.size()));
+    for (int i = 0; i < count; ++i)
+        QColorDialog::setCustomColor(i, QColor::fromRgb(customColors_[size_t(i)]));
     const QColor chosen = QColorDialog::getColor(colorFromRgbNumber(initialRgb), dialogParent());
+    for (int i = 0; i < count; ++i)
+        customColors_[size_t(i)] = QColorDialog::customColor(i).rgb();
     return chosen.isValid() ? rgbNumber(chosen) : -1;
 }
 
-QString QtDialogs::chooseFont(const QString& currentFamily) {
+QString QtDialogs::chooseFont(const QString&) {
     if (cancelled_)
         return {};
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, QFont(currentFamily), dialogParent());
-    return ok ? font.family() : QString();
+    announce(QStringLiteral("font"), QStringLiteral("Select a font"));
+    QPointer<Form8> form = new Form8(dialogParent());
+    const bool chosen = form->exec() == QDialog::Accepted && form;
+    const QString family = chosen ? form->chosenFont() : QString();
+    delete form;
+    return family;
 }
 
 }  // namespace zeno

@@ -2,6 +2,9 @@
 
 #include "platform/dialogs.h"
 
+#include <QRgb>
+#include <array>
+
 namespace zeno {
 
 // The real dialogs: Qt message boxes, input boxes, file, colour and font dialogs, shown
@@ -9,6 +12,7 @@ namespace zeno {
 // announced on the error output when it opens.
 class QtDialogs : public Dialogs {
 public:
+    QtDialogs();
     void cancelAll() override;
     MsgAnswer message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
@@ -20,6 +24,8 @@ public:
 
 private:
     bool cancelled_ = false;
+    // The colour dialog's 16 custom colours, kept from one colour choice to the next.
+    std::array<QRgb, 16> customColors_;
 };
 
 }  // namespace zeno

@@ -7,17 +7,21 @@
 #include "monitor/alarm.h"
 #include "platform/apppath.h"
 #include "platform/colors.h"
-#include "ui/editor.h"
+#include "platform/units.h"
+#include "ui/controls.h"
 #include "ui/meld.h"
 #include "ui/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace zeno {
 
@@ -42,8 +46,6 @@ ReceiveSide::ReceiveSide(const SideContext& context, const MonitorPanel& monitor
 
 ReceiveSide::~ReceiveSide() = default;
 
-Editor* ReceiveSide::notebook() const { return editor_; }
-
 std::optional<AgwFrame> ReceiveSide::fetch() { return context_.link.fetch(); }
 
 void ReceiveSide::tick() { tick_.Timer1_Timer(); }
@@ -53,6 +55,34 @@ void ReceiveSide::storeAutoScroll() {
 }
 
 void ReceiveSide::clearMonitor() { monitor_.clear(); }
+
+void ReceiveSide::expandMonitor(double windowHeightTwips, double topRowTwips) {
+    const QRect frame = panel_.Frame1->geometry();
+    const double frameHeight = windowHeightTwips - topRowTwips - 750;
+    placeTwips(panel_.Frame1, {double(pixelsToTwips(frame.x())), topRowTwips,
+                               double(pixelsToTwips(frame.width())), frameHeight});
+    const QRect button = panel_.Command13->geometry();
+    const QRect text = panel_.Text1->geometry();
+    placeTwips(panel_.Text1,
+               {double(pixelsToTwips(text.x())), double(pixelsToTwips(button.bottom() + 1)) + 10,
+                double(pixelsToTwips(text.width())), frameHeight - 600});
+    panel_.Check5->setText(QStringLiteral("Restore"));
+    const QSignalBlocker blocker(panel_.Check5);
+    panel_.Check5->setChecked(true);
+}
+
+void ReceiveSide::showListenerLayout(double windowHeightTwips, double topRowTwips) {
+    // As tall as the top row beside it, so it stays clear of the monitor.
+    const HeardPanel& h = heardPanel_;
+    placeTwips(h.Frame5, {20, 0, 2295, topRowTwips});
+    placeTwips(h.List1, {90, 195, 1380, 1250});
+    placeTwips(h.StationTeller, {1530, 1200, 690, 240});
+    placeTwips(h.Command16, {1530, 195, 690, 330});
+    placeTwips(h.Command6, {1530, 525, 690, 330});
+    placeTwips(h.Command5, {1530, 855, 690, 330});
+    expandMonitor(windowHeightTwips, topRowTwips);
+    panel_.Check5->hide();
+}
 
 void ReceiveSide::setMonitorFont(const QString& family) {
     panel_.Text1->setFont(fontForFamily(family));
@@ -118,13 +148,7 @@ void ReceiveSide::viewHeardStations() {
     const QString path = appFile(context_.state.appPath, kHeardViewFile);
     if (!saveTextFile(path, heard_.saveText(), context_.dialogs))
         return;
-    if (!editor_)
-        editor_ = new Editor(context_.dialogs, context_.window);
-    editor_->setWindowTitle(QStringLiteral("Current Heard List"));
-    editor_->loadFile(path);
-    editor_->show();
-    editor_->raise();
-    editor_->activateWindow();
+    emit notebookRequested(path, QStringLiteral("Current Heard List"));
 }
 
 void ReceiveSide::showHeardList() {

@@ -13,7 +13,6 @@
 
 namespace zeno {
 
-class Editor;
 class Meld;
 
 // The receive side of the main window: the poll tick, the monitor view and its filters,
@@ -45,13 +44,21 @@ public:
     const HeardList& heardList() const { return heard_; }
     // The monitor text with CR LF line ends, as the program counts it.
     MonitorTextBox& monitor() { return monitor_; }
-    // The notebook window once "View Heard Stations..." built it.
-    Editor* notebook() const;
+
+    // Expand ("Restore" then): the monitor panel covers everything below the top row.
+    void expandMonitor(double windowHeightTwips, double topRowTwips);
+    // Listener (SWL) layout: the heard list in the top left corner, the monitor expanded
+    // for good.
+    void showListenerLayout(double windowHeightTwips, double topRowTwips);
 
     void setMonitorFont(const QString& family);
     void setMonitorColors(int textRgb, int backgroundRgb);
     void setHeardListColors(int foreRgb, int backRgb);
     void setAutoScrollChecked(bool checked);
+
+signals:
+    // The notebook window on a file, with a caption.
+    void notebookRequested(const QString& path, const QString& caption);
 
 private:
     // FrameSource: the engine link.
@@ -80,7 +87,6 @@ private:
     HeardList heard_;
     PollTick tick_;
     QPointer<Meld> meld_;
-    QPointer<Editor> editor_;
 };
 
 }  // namespace zeno

@@ -56,6 +56,7 @@ bool Session::Form_Load() {
     link_.send(QLatin1Char('P'), callsign, QString());
     form1_.startPollTimer();
     form1_.applyStartupState();
+    form1_.ZENOAddOns();
     return true;
 }
 
@@ -96,6 +97,7 @@ void Session::Einde() {
     if (ended_ || ending_)
         return;
     ending_ = true;
+    form1_.keepTypedWork();
     SettingsView& view = form1_.settingsView();
     view.setBoxText(HistoryBox::To, view.boxText(HistoryBox::To).toUpper());
     view.setBoxText(HistoryBox::Via, view.boxText(HistoryBox::Via).toUpper());

@@ -4,6 +4,7 @@
 #include "link/agwlink.h"
 #include "monitor/heardlist.h"
 #include "platform/dialogs.h"
+#include "platform/units.h"
 #include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
 #include "tx/histories.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -61,14 +63,30 @@ TransmitSide::TransmitSide(const SideContext& context, const CommunicationPanel&
 TransmitSide::~TransmitSide() = default;
 
 void TransmitSide::applyStartupState() {
-    showAprsAvailable(aprsSendingAvailable(context_.state.settings));
+    showAprsAvailable(aprsSendingAvailable(context_.state.settings), kNoAprsTooltip);
 }
 
-void TransmitSide::showAprsAvailable(bool available) {
+void TransmitSide::showAprsSwitch(bool on) {
+    showAprsAvailable(on, QStringLiteral("Please enter your coordinates in the Setup Menu"));
+}
+
+void TransmitSide::showAprsAvailable(bool available, const QString& unavailableTip) {
     communication_.Command9->setEnabled(available);
     aprsPosition_.Combo4->setEnabled(available);
-    aprsPosition_.Label8->setToolTip(available ? QString() : kNoAprsTooltip);
-    emit positionAvailabilityChanged(available);
+    aprsPosition_.Label8->setToolTip(available ? QString() : unavailableTip);
+    emit positionAvailabilityChanged(available && !listening_);
+}
+
+void TransmitSide::enterListenerMode() {
+    listening_ = true;
+    for (QWidget* panel :
+         {communication_.Frame3, txData_.Frame2, aprsPosition_.Frame7, aprsMessage_.Frame8})
+        panel->hide();
+    emit positionAvailabilityChanged(false);
+}
+
+double TransmitSide::topRowHeightTwips() const {
+    return pixelsToTwips(communication_.Frame3->height());
 }
 
 bool TransmitSide::positionAvailable() const { return communication_.Command9->isEnabled(); }
@@ -161,6 +179,9 @@ std::optional<QString> TransmitSide::takeCallString(const QString& prompt) {
 }
 
 void TransmitSide::sendFrame(const QString& call, const QString& data) {
+    // A listener station never transmits, whatever path asked for it.
+    if (listening_)
+        return;
     context_.link.send(QLatin1Char('V'), call, data);
 }
 
@@ -240,7 +261,7 @@ void TransmitSide::openAprsSetup() {
         return;
     delete form;
     if (result == QDialog::Accepted)
-        showAprsAvailable(true);
+        showAprsAvailable(true, kNoAprsTooltip);
 }
 
 // --- APRS messages and the heard list ------------------------------------------------------

@@ -28,6 +28,12 @@ public:
 
     // After the poll timer runs at start-up: the APRS controls enabled or not.
     void applyStartupState();
+    // The setup dialog switched APRS on or off.
+    void showAprsSwitch(bool on);
+    // Listener (SWL) mode: the four transmit panels go and nothing is sent from here on.
+    void enterListenerMode();
+    // The Communication panel's height: the top row of the window.
+    double topRowHeightTwips() const;
 
     void sendTxText();      // the TX text as a UI frame
     void sendHeaderOnly();  // a UI frame without data
@@ -87,7 +93,7 @@ private:
     std::optional<QString> takeCallString(const QString& prompt);
     void sendFrame(const QString& call, const QString& data);
     void addHistory(HistoryBox box);
-    void showAprsAvailable(bool available);
+    void showAprsAvailable(bool available, const QString& unavailableTip);
     void selectWholeText(HistoryBox box);
     void cutBoxText(HistoryBox box, int maxLength);
     void showMessageBox(const QString& text, const QString& title);
@@ -100,6 +106,7 @@ private:
     QString callString_;
     QString currentComment_;
     int modalDepth_ = 0;
+    bool listening_ = false;
 };
 
 }  // namespace zeno

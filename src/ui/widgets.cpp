@@ -2,6 +2,7 @@
 
 #include "platform/colors.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
@@ -111,6 +112,11 @@ QFont fontForFamily(const QString& family, qreal pointSize) {
     if (pointSize > 0)
         font.setPointSizeF(pointSize);
     return font;
+}
+
+QIcon themedIcon(const char* themeName, QStyle::StandardPixmap fallback) {
+    return QIcon::fromTheme(QLatin1String(themeName),
+                            QApplication::style()->standardIcon(fallback));
 }
 
 void setWidgetColors(QWidget* widget, int textRgb, int backgroundRgb) {

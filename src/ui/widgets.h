@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
+#include <QStyle>
 #include <QWidget>
 
 namespace zeno {
@@ -37,6 +39,9 @@ protected:
 // Settings files name Windows font families ("Fixedsys", "Courier"); where a family is
 // missing here it maps to this system's fixed or proportional font.
 QFont fontForFamily(const QString& family, qreal pointSize = 0);
+
+// The desktop theme's icon of that name, else the style's own picture.
+QIcon themedIcon(const char* themeName, QStyle::StandardPixmap fallback);
 
 // Sets text and background colours of a widget from RGB numbers (red in the low byte).
 void setWidgetColors(QWidget* widget, int textRgb, int backgroundRgb);

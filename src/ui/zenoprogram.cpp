@@ -1,5 +1,6 @@
 #include "ui/zenoprogram.h"
 
+#include "connected/publicfolder.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
@@ -15,14 +16,17 @@ ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& pla
     : QObject(parent), dialogs_(dialogs), platform_(platform) {
     state_.appPath = appPath;
     installDefaultFiles(appPath);
-    const EngineAddress engine = loadEngineAddress(appPath);
-    link_ = std::make_unique<AgwLink>(state_.link, platform_, engine);
+    PublicFolder(appPath).create();
+    state_.engine = loadEngineSettings(appPath);
+    link_ = std::make_unique<AgwLink>(state_.link, platform_, state_.engine.address);
     form1_ = std::make_unique<Form1>(state_, *link_, dialogs_, platform_);
     session_ = std::make_unique<Session>(state_, *link_, *form1_, dialogs_, platform_);
 
-    const QString where = QStringLiteral("%1:%2").arg(engine.host).arg(engine.port);
-    connect(link_.get(), &AgwLink::linkStateChanged, form1_.get(),
-            [this, where](bool up) { form1_->showLinkState(up, where); });
+    // The setup dialog may move the link to another engine: name the one it talks to now.
+    connect(link_.get(), &AgwLink::linkStateChanged, form1_.get(), [this](bool up) {
+        const EngineAddress engine = link_->address();
+        form1_->showLinkState(up, QStringLiteral("%1:%2").arg(engine.host).arg(engine.port));
+    });
     connect(form1_.get(), &Form1::unloadRequested, session_.get(), &Session::Einde);
     connect(session_.get(), &Session::programEnded, this, [this] {
         form1_->hide();

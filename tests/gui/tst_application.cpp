@@ -1,5 +1,5 @@
-// The real executable: copied alone into an empty folder it is a complete install, and
-// SIGTERM or SIGINT end it the orderly way, also while a box is open.
+// The real executable: copied alone into a folder with a zeno.ini it is a complete portable
+// install, and SIGTERM or SIGINT end it the orderly way, also while a box is open.
 
 #include "config/firstrun.h"
 #include "config/settingsfile.h"
@@ -57,13 +57,17 @@ private slots:
         const quint16 port = situation == QLatin1String("no engine") ? 1 : engine.port();
         writeFile(dir.filePath(QStringLiteral("engine.ini")),
                   QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(port).toLatin1());
-        const QString ini = dir.filePath(QStringLiteral("zeno.ini"));
-        if (situation != QLatin1String("first run"))
+        // Without a zeno.ini beside it the program keeps its files in the per-user folder.
+        const bool firstRun = situation == QLatin1String("first run");
+        const QString ini = dir.filePath(firstRun ? QStringLiteral("data/ZENO/zeno.ini")
+                                                  : QStringLiteral("zeno.ini"));
+        if (!firstRun)
             writeFile(ini, writeSettingsFile(firstRunSettings(QStringLiteral("PA3XYZ")), {}));
 
         QProcess zeno;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
         env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zeno.dialogs.debug=true"));
         zeno.setProcessEnvironment(env);
         zeno.setProcessChannelMode(QProcess::MergedChannels);
@@ -86,8 +90,9 @@ private slots:
         QCOMPARE(zeno.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zeno.exitCode(), 0);
         const QByteArray written = readAll(ini);
-        if (situation == QLatin1String("first run")) {
+        if (firstRun) {
             QVERIFY2(written.isEmpty(), written.constData());  // nothing to save yet
+            QVERIFY(QFile::exists(dir.filePath(QStringLiteral("data/ZENO/engine.ini"))));
         } else {
             QVERIFY(written.contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
         }

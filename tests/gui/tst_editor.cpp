@@ -1,11 +1,15 @@
-// The notebook window as far as it goes now: it loads a file and shows it.
+// The notebook window: loading with its limit, saving exactly what the box holds, the
+// question before changes go, reading the file again, caps and find.
+#include "support/fakeplatform.h"
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
 #include "ui/editor.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace zeno;
@@ -18,6 +22,9 @@ private slots:
     void init() {
         failOnUnexpectedWarnings();
         dialogs_.reset();
+    }
+    void cleanup() {
+        QVERIFY2(dialogs_.problems().isEmpty(), qPrintable(dialogs_.problems().join('\n')));
     }
 
     void loadsLineByLine_data() {
@@ -91,6 +98,116 @@ private slots:
         QVERIFY(!editor.isChanged());
     }
 
+    void saveWritesTheBoxExactly() {
+        Editor editor(dialogs_, platform_, files_);
+        editor.loadFile(writeFile("one\ntwo\r\n"));
+        editor.Text1->moveCursor(QTextCursor::End);
+        editor.Text1->insertPlainText(QStringLiteral("thr\u00e9e"));
+        editor.findChild<QToolButton*>(QStringLiteral("Command1"))->click();
+        // Line ends as CR LF, Latin-1, and no line end added after the last line.
+        QCOMPARE(readFile(), QByteArray("one\r\ntwo\r\nthr\xe9"
+                                        "e"));
+        QVERIFY(!editor.isChanged());
+    }
+
+    void closeAsksOnlyAboutChanges_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("unchanged") << false << MsgAnswer::Ok << QByteArray("x\r\n");
+        QTest::newRow("changed, No discards") << true << MsgAnswer::No << QByteArray("x\r\n");
+        QTest::newRow("changed, Yes saves") << true << MsgAnswer::Yes << QByteArray("x\r\nmore");
+    }
+
+    void closeAsksOnlyAboutChanges() {
+        QFETCH(bool, edit);
+        QFETCH(MsgAnswer, answer);
+        Editor editor(dialogs_, platform_, files_);
+        editor.loadFile(writeFile("x\r\n"));
+        editor.show();
+        if (edit) {
+            editor.Text1->moveCursor(QTextCursor::End);
+            editor.Text1->insertPlainText(QStringLiteral("more"));
+            dialogs_.expectMessage(QStringLiteral("NoteBook"), answer,
+                                   QStringLiteral("You made changes. Do you want to save it?"));
+        }
+        editor.findChild<QAction*>(QStringLiteral("menuexit"))->trigger();
+        QVERIFY(!editor.isVisible());
+        QTEST(readFile(), "saved");
+        QVERIFY(!editor.isChanged());
+    }
+
+    // At the end of the program: notes not saved are kept beside the file.
+    void keepChangesLeavesNothingBehind() {
+        Editor editor(dialogs_, platform_, files_);
+        const QString path = writeFile("x\r\n");
+        editor.loadFile(path);
+        editor.Text1->moveCursor(QTextCursor::End);
+        editor.Text1->insertPlainText(QStringLiteral("typed"));
+        dialogs_.expectMessage(QStringLiteral("NoteBook"), MsgAnswer::No);
+        editor.keepChanges();
+        QCOMPARE(readFile(), QByteArray("x\r\n"));
+        QFile unsaved(path + QStringLiteral(".unsaved"));
+        QVERIFY(unsaved.open(QIODevice::ReadOnly));
+        QCOMPARE(unsaved.readAll(), QByteArray("x\r\ntyped"));
+    }
+
+    void activationReadsTheFileUnlessChanged() {
+        Editor editor(dialogs_, platform_, files_);
+        editor.loadFile(writeFile("one\r\n"));
+        writeFile("two\r\n");
+        editor.Form_Activate();
+        QCOMPARE(editor.Text1->toPlainText(), QStringLiteral("two\n"));
+        editor.Text1->insertPlainText(QStringLiteral("mine "));
+        writeFile("three\r\n");
+        editor.Form_Activate();
+        QCOMPARE(editor.Text1->toPlainText(), QStringLiteral("mine two\n"));
+    }
+
+    void capsChangeOnlyASelection_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("upper") << "menucapsU" << 0 << 5 << "HELLO World\n";
+        QTest::newRow("lower") << "menucapsL" << 6 << 11 << "Hello world\n";
+        QTest::newRow("nothing selected") << "menucapsU" << 3 << 3 << "Hello World\n";
+    }
+
+    void capsChangeOnlyASelection() {
+        QFETCH(QString, item);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        Editor editor(dialogs_, platform_, files_);
+        editor.loadFile(writeFile("Hello World"));
+        QTextCursor cursor = editor.Text1->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        editor.Text1->setTextCursor(cursor);
+        if (from == to)
+            dialogs_.expectMessage(
+                QStringLiteral("ZENO"), MsgAnswer::Ok,
+                QStringLiteral("Please make a selection of text to change the caps."));
+        editor.findChild<QAction*>(item)->trigger();
+        QTEST(editor.Text1->toPlainText(), "shown");
+        QCOMPARE(editor.isChanged(), from != to);
+    }
+
+    void findSelectsTheFirstMatchIgnoringCase() {
+        Editor editor(dialogs_, platform_, files_);
+        editor.loadFile(writeFile("cq cq de PA3XYZ"));
+        auto* findNext = editor.findChild<QAction*>(QStringLiteral("NedHelpZoekVerder"));
+        dialogs_.expectInput(QStringLiteral("Find"), QStringLiteral("CQ DE"))
+            .expectInput(QStringLiteral("Find"), QStringLiteral("qrt"))
+            .expectMessage(QStringLiteral("ZENO"), MsgAnswer::Ok, QStringLiteral("Nothing found"));
+        editor.findChild<QAction*>(QStringLiteral("NedHelpZoeken"))->trigger();
+        QCOMPARE(editor.Text1->textCursor().selectedText(), QStringLiteral("cq de"));
+        QVERIFY(findNext->isEnabled());
+        findNext->trigger();  // asks again
+        QVERIFY(!editor.Text1->textCursor().hasSelection());
+        QVERIFY(!findNext->isEnabled());
+    }
+
 private:
     QString writeFile(const QByteArray& bytes) {
         const QString path = dir_.filePath(QStringLiteral("notes.txt"));
@@ -100,8 +217,15 @@ private:
         return path;
     }
 
+    QByteArray readFile() const {
+        QFile file(dir_.filePath(QStringLiteral("notes.txt")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir_;
     ScriptedDialogs dialogs_;
+    FakePlatform platform_;
+    FileDialogState files_;
 };
 
 QTEST_MAIN(TestEditor)

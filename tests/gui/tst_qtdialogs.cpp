@@ -3,11 +3,14 @@
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
 #include "ui/desktopplatform.h"
+#include "ui/form8.h"
 #include "ui/qtdialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -74,6 +77,28 @@ private slots:
             box->reject();
         });
         QCOMPARE(dialogs.input("Prompt", "Title", QString()), QString());
+    }
+
+    void fontChooserReturnsTheChosenFamily() {
+        QtDialogs dialogs;
+        QString first;
+        whenShown<Form8>([&](Form8* form) {
+            auto* list = form->findChild<QListWidget*>("List1");
+            auto* ok = form->findChild<QPushButton*>("Command1");
+            QVERIFY(list->count() > 0 && !ok->isEnabled());
+            first = list->item(0)->text();
+            list->setCurrentRow(0);
+            form->List1_Click();
+            ok->click();
+        });
+        QCOMPARE(dialogs.chooseFont(QString()), first);
+
+        whenShown<Form8>([](Form8* form) {
+            form->findChild<QCheckBox*>("Check1")->click();  // "Fixedsys"
+            QCOMPARE(form->chosenFont(), QStringLiteral("Fixedsys"));
+            form->findChild<QPushButton*>("Command2")->click();
+        });
+        QCOMPARE(dialogs.chooseFont(QString()), QString());
     }
 
     void printingWithoutAPrinterOffersAPdf() {

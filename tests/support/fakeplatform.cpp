@@ -9,6 +9,14 @@ void FakePlatform::wait(int milliseconds) {
     advance(milliseconds);
 }
 
+void FakePlatform::after(int milliseconds, QObject* context, std::function<void()> next) {
+    wait(milliseconds);
+    if (realPauses_)
+        Platform::after(milliseconds, context, std::move(next));
+    else
+        next();
+}
+
 bool FakePlatform::openInTextEditor(const QString& path) {
     editorFiles << path;
     return programsStart_;

@@ -50,6 +50,9 @@ public:
     void beep() override { ++beeps; }
     QDateTime now() const override { return now_; }
     void wait(int milliseconds) override;
+    // Counted with the waits; next runs at once, or when the time has really passed.
+    void after(int milliseconds, QObject* context, std::function<void()> next) override;
+    void setRealPauses(bool real) { realPauses_ = real; }
     bool openInTextEditor(const QString& path) override;
     bool runProgram(const QString& program, const QStringList& arguments) override;
     bool openWebLink(const QString& url) override;
@@ -63,6 +66,7 @@ public:
 private:
     QDateTime now_;
     bool printerReady_ = true;
+    bool realPauses_ = false;
     bool programsStart_ = true;
     QString osVersion_ = QStringLiteral("6.1");
     QString osName_ = QStringLiteral("Test System 1");

@@ -24,9 +24,9 @@ private slots:
         row("comments and blank lines", QByteArray("; engine\n\n# where\nport=1\nhost=localhost"),
             "localhost", 1);
         // Anything malformed means the defaults.
-        for (const char* bad :
-             {"host 127.0.0.2\nport=8001\n", "host=a b\nport=8001\n", "host=h\nport=0\n",
-              "host=h\nport=65536\n", "host=h\n", "host=h\nport=8001\nmode=fast\n"})
+        for (const char* bad : {"host 127.0.0.2\nport=8001\n", "host=a b\nport=8001\n",
+                                "host=h\nport=0\n", "host=h\nport=65536\n", "host=h\n",
+                                "host=h\nport=8001\nmode=fast\n", "host=h\nport=8001\nack=yes\n"})
             row(QByteArray(bad).replace('\n', '|').constData(), QByteArray(bad), local, 8000);
         row("huge", QByteArray("host=h\nport=8001\n") + QByteArray(10000, '#'), local, 8000);
     }
@@ -48,6 +48,16 @@ private slots:
         // A missing file is written with the defaults; the operator's own file is left alone.
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content.isNull() ? "host=127.0.0.1\r\nport=8000\r\n" : content);
+    }
+
+    void keepsTheAcknowledgeSwitch() {
+        QTemporaryDir dir;
+        QVERIFY(loadEngineSettings(dir.path()).acknowledgeMessages);  // on without the key
+        const EngineSettings off{EngineAddress{QStringLiteral("engine.local"), 8001}, false};
+        QCOMPARE(saveEngineSettings(dir.path(), off), QString());
+        const EngineSettings read = loadEngineSettings(dir.path());
+        QCOMPARE(read.address, off.address);
+        QVERIFY(!read.acknowledgeMessages);
     }
 
     void namesTheEngine() {

@@ -51,6 +51,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool viewData = false;
     bool autoScroll = true;
     bool goOnAfterConnectedEvent = true;
+    bool connectedModePausing = false;
     std::function<void()> duringConnectedEvent;
 
     Rig() {
@@ -93,6 +94,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
             duringConnectedEvent();
         return goOnAfterConnectedEvent;
     }
+    bool holdsPollTick() const override { return connectedModePausing; }
 
     QStringList tickLog() {
         log.clear();
@@ -241,6 +243,12 @@ private slots:
         QVERIFY(!r.tick.isRunning());
         r.tick.Timer1_Timer();
         QVERIFY(r.frames.isEmpty());
+    }
+
+    void noTickWhileConnectedModePauses() {
+        Rig r;
+        r.connectedModePausing = true;
+        QVERIFY(r.tickLog().isEmpty());
     }
 };
 

@@ -1,0 +1,229 @@
+#include "connected/connection.h"
+
+#include "config/appstate.h"
+#include "connected/connectedview.h"
+#include "platform/apppath.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+
+namespace zeno {
+
+namespace {
+
+// Dropping one station for another: the engine gets a moment between the two links.
+constexpr int kSwapPauseMs = 300;
+constexpr int kBellPauseMs = 1000;
+const QString kConnectText = QStringLiteral("\\ctext.txt");
+const QString kBell = QStringLiteral("\\bell.wav");
+
+// The callsign of a call-from buffer: the text before its first NUL.
+QString callOf(const QString& callFrom) { return callFrom.left(callFrom.indexOf(QChar(0))); }
+
+}  // namespace
+
+Connection::Connection(AppState& state, FrameSink& link, ConnectedView& view, Dialogs& dialogs,
+                       Platform& platform)
+    : state_(state),
+      link_(link),
+      view_(view),
+      dialogs_(dialogs),
+      platform_(platform),
+      steps_(platform),
+      senders_(state, link, view) {}
+
+PublicFolder Connection::publicFolder() const { return PublicFolder(state_.appPath); }
+
+QString Connection::appFilePath(const QString& name) const { return appFile(state_.appPath, name); }
+
+void Connection::sendDisconnect(const QString& callField) {
+    link_.send(QLatin1Char('d'), callField, QString());
+}
+
+void Connection::clearLinkFlags() {
+    ConnectionState& c = state_.connection;
+    c.IsConnected = false;
+    c.GreetingSent = false;
+    c.BbsUnlocked = false;
+}
+
+bool Connection::ConnectStation(const QString& toBox, const QString& viaBox) {
+    QString& address = state_.link.LinkAddress;
+    address = (toBox + QLatin1Char(' ') + viaBox).toUpper();
+    if (address.trimmed().isEmpty()) {
+        address = dialogs_.input(QStringLiteral("Enter station Call Sign or the digipeater call"))
+                      .toUpper();
+        if (address.trimmed().isEmpty())
+            return false;
+    }
+    link_.send(QLatin1Char(viaBox.trimmed().isEmpty() ? 'c' : 'v'), address, QString());
+    view_.enableDisconnectItem();
+    state_.settings.toCall = toBox.toUpper();
+    state_.settings.digistation = viaBox.toUpper();
+    view_.setToBox(state_.settings.toCall);
+    view_.setViaBox(state_.settings.digistation);
+    // The station we call gets no connect text.
+    state_.connection.GreetingSent = true;
+    return true;
+}
+
+void Connection::DisConnecting() {
+    sendDisconnect(state_.link.LinkAddress);
+    clearLinkFlags();
+}
+
+bool Connection::connectEvent(const QString& callFrom) {
+    ConnectionState& c = state_.connection;
+    const QString caller = callOf(callFrom);
+    if (c.RefuseIncoming) {
+        view_.showPopup(QStringLiteral("Station ") + caller.toUpper() +
+                        QStringLiteral(" has tried to connect you.\rAuto Disconnected executed."));
+        sendDisconnect(callFrom);
+        clearLinkFlags();
+        return false;
+    }
+
+    if (c.IsConnected) {
+        platform_.beep();
+        platform_.beep();
+        c.IgnoreNextDisconnect = false;
+        const QString question = QStringLiteral("Station ") + caller +
+                                 QStringLiteral(
+                                     " has connected to you to.\rDo you want to "
+                                     "disconnect with current station ") +
+                                 c.RemoteStation + QStringLiteral(" to continue with ") + caller +
+                                 QLatin1Char('?');
+        if (!dialogs_.askYesNo(question, QStringLiteral("New connection with your station"),
+                               MsgIcon::Information)) {
+            sendDisconnect(callFrom);
+            c.GreetingSent = true;
+            c.IgnoreNextDisconnect = true;
+            return false;
+        }
+        sendDisconnect(state_.link.LinkAddress);
+        steps_.pause(kSwapPauseMs);
+        steps_.add([this, caller] {
+            ConnectionState& now = state_.connection;
+            now.IsConnected = true;
+            view_.clearTerminal();
+            now.RemoteStation = caller;
+            view_.setTerminalCaption(QStringLiteral("Connected to ") + caller +
+                                     QStringLiteral(" on Channel 1"));
+            state_.link.LinkAddress = caller;
+            view_.setToBox(caller);
+            senders_.StuurFile(appFilePath(kConnectText));
+        });
+        steps_.pause(kSwapPauseMs);
+        // The dropped station's disconnect is still to come.
+        steps_.add([this] { state_.connection.IgnoreNextDisconnect = true; });
+        return true;
+    }
+
+    platform_.beep();
+    view_.showTerminal();
+    view_.enableDisconnectItem();
+    c.RemoteStation = caller;
+    view_.setMainCaption(state_.MainCaption + QStringLiteral(" ->") + caller);
+    view_.setTerminalCaption(QStringLiteral("Connected to ") + caller +
+                             QStringLiteral(" on Channel 1"));
+    state_.link.LinkAddress = caller;
+    view_.setToBox(caller);
+    c.IsConnected = true;
+    // The terminal has just been activated by showing it.
+    greet();
+    return true;
+}
+
+void Connection::dataEvent(const QString& pendingText, const QString& lineText) {
+    // In steps: a command's pauses hold what comes after it.
+    if (!pendingText.isEmpty()) {
+        steps_.add([this, pendingText] {
+            view_.showReceived(pendingText);
+            PackCommand(pendingText);
+        });
+    }
+    if (lineText != pendingText) {
+        steps_.add([this, lineText] {
+            view_.showReceived(lineText + QStringLiteral("\r\n"));
+            PackCommand(lineText);
+        });
+    }
+    steps_.add([this] { state_.connection.IsConnected = true; });
+}
+
+void Connection::disconnectEvent(const QString& callFrom) {
+    ConnectionState& c = state_.connection;
+    platform_.beep();
+    view_.setMainCaption(state_.MainCaption);
+    if (c.IgnoreNextDisconnect) {
+        c.IgnoreNextDisconnect = false;
+        return;
+    }
+    view_.showPopup(QStringLiteral("Disconnected from station ") + callOf(callFrom).toUpper());
+    c.GreetingSent = false;
+    view_.setTerminalCaption(QStringLiteral("Disconnected"));
+    c.IsConnected = false;
+    c.IgnoreNextDisconnect = false;
+}
+
+void Connection::terminalLoaded() {
+    // Empty: the link keeps it off the wire, the engine has nothing to do with it.
+    link_.send(QLatin1Char('D'), state_.link.LinkAddress, QString());
+}
+
+void Connection::greet() {
+    ConnectionState& c = state_.connection;
+    if (!c.IsConnected || c.GreetingSent)
+        return;
+    // Set at once: the terminal may be activated again while the bell rings.
+    c.GreetingSent = true;
+    const QString bell = appFilePath(kBell);
+    steps_.add([this, bell] {
+        senders_.StuurFile(appFilePath(kConnectText));
+        platform_.playWave(bell);
+    });
+    steps_.pause(kBellPauseMs);
+    steps_.add([this, bell] {
+        platform_.playWave(bell);
+        state_.connection.GreetingSent = true;
+        state_.connection.IsConnected = true;
+        view_.enableTerminalDisconnect();
+        if (state_.settings.bbsMode == 1)
+            senders_.reply(QStringLiteral("Sorry, BBS Commands Disabled!"));
+    });
+}
+
+void Connection::typeLine(const QString& typed) {
+    QString line;
+    for (const QChar c : typed) {
+        if (c.unicode() >= 32)
+            line += c;
+    }
+    line += QLatin1Char('\r');
+    // One frame however long: the link cuts it only where the engine needs it.
+    link_.send(QLatin1Char('D'), state_.link.LinkAddress, line);
+    // One line per send in the history.
+    view_.showSent(typed + QStringLiteral("\r\n"), line + QLatin1Char('\n'));
+}
+
+void Connection::sendAppFile(const QString& name) { senders_.StuurFile(appFilePath(name)); }
+
+void Connection::sendReplyText() {
+    if (!state_.ReplyText.isEmpty())
+        senders_.StuurTekst();
+}
+
+void Connection::disconnectFromTerminal() {
+    sendDisconnect(state_.link.LinkAddress);
+    state_.connection.IsConnected = false;
+}
+
+void Connection::terminalClosing(bool ask) {
+    if (ask &&
+        dialogs_.askYesNo(QStringLiteral("Do you want to quit the connection?"), kProgramTitle)) {
+        sendDisconnect(state_.link.LinkAddress);
+        view_.setMainCaption(state_.MainCaption);
+    }
+    state_.connection.IsConnected = false;
+}
+
+}  // namespace zeno

@@ -1,0 +1,129 @@
+// Connected mode with real direwolf stations, B being a raw AGWPE client: B connects, gives the
+// password and the commands and is sent off by //Q; ZENO connects to B and a line goes each way.
+#include "config/appstate.h"
+#include "link/agwlink.h"
+#include "support/direwolfchannel.h"
+#include "support/engineclient.h"
+#include "support/fixture/zenofixture.h"
+#include "support/qtwarnings.h"
+#include "ui/form1menus.h"
+#include "ui/form4.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace zeno;
+using namespace zeno::test;
+
+namespace {
+
+constexpr int kWithinMs = 10000;  // a round trip takes about 1.3 s
+const QString kA = QStringLiteral("N1AAA");
+const QString kB = QStringLiteral("N2BBB");
+
+}  // namespace
+
+class ConnectedEngineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        const DirewolfStation* engine = channel_.addStation({.callsign = kA});
+        const DirewolfStation* b = channel_.addStation({.callsign = kB});
+        QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
+        QVERIFY(b_.connectToEngine(b->agwPort()) && b_.startSession(kB));
+        f_.writeStationSettings(kA);
+        f_.writeFile(QStringLiteral("engine.ini"),
+                     "host=127.0.0.1\r\nport=" + QByteArray::number(engine->agwPort()) + "\r\n");
+        f_.platform.setRealPauses(true);
+        QVERIFY(f_.start() && f_.link().isUp());
+        f_.writeFile(QStringLiteral("public/notes.txt"), "public notes\r\n");
+        f_.state().settings.bbsMode = 2;
+        f_.state().settings.bbsPassword = QStringLiteral("SECRET");
+    }
+
+    void init() { failOnUnexpectedWarnings(); }
+
+    void stationConnectsAndUsesTheCommands() {
+        b_.send('C', kB, kA);
+        QVERIFY(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs));
+        QVERIFY(heard("\rWelcome to the ZENO station."));
+        const char* const exchange[][2] = {
+            {"//PASSWORD guess", "Wrong password! Please enter correct password"},
+            {"//PASSWORD secret", "You have access... BBS Commands Enabled!\r"},
+            {"//H", "//R <name>"},
+            {"//VER", " ZENO v. 3. 0. 1\r"},
+            {"//R notes.txt", "\rpublic notes\r"},
+            {"//R ../zeno.ini", "Error: Could not find file '../ZENO.INI'!"},
+            {"//DIR", "\r\nnotes.txt\r\nreadme.txt\r\n\r\n"},
+            {"//Q", "\r73 and thanks"}};
+        for (const auto& [typed, reply] : exchange) {
+            b_.send('D', kB, kA, QByteArray(typed) + '\r', 0, 0xF0);
+            QVERIFY2(heard(reply), qPrintable(typed + b_.describeFrames()));
+        }
+        Form4* terminal = f_.form1().findChild<Form4*>();
+        QVERIFY(f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }));
+        QVERIFY(!received_.contains(QStringLiteral("[Your Call Sign]")));
+        QVERIFY(channelQuiet());
+    }
+
+    void zenoConnectsToTheStation() {
+        b_.clearFrames();
+        f_.find<QComboBox>("Combo2")->setEditText(kB);
+        f_.find<QComboBox>("Combo3")->setEditText(QString());
+        f_.find<QPushButton>("Command10")->click();
+        QVERIFY(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs));
+        Form4* terminal = f_.form1().findChild<Form4*>();
+        terminal->Text2->setText(QStringLiteral("hello B"));
+        QTest::keyClick(terminal->Text2, Qt::Key_Return);
+        QVERIFY(heard("hello B\r"));
+        QVERIFY(!received_.contains(u"Welcome"));  // the station we call is not greeted
+        b_.send('D', kB, kA, "hi ZENO\r", 0, 0xF0);
+        QVERIFY(f_.tickUntil([&] { return terminal->conversation().text().contains(u"hi ZENO"); },
+                             kWithinMs));
+        QVERIFY(channelQuiet());
+        menuItem(f_.form1().controls().menus.menusends, SendItem::Disconnect)->trigger();
+        QVERIFY(
+            b_.waitForFrame([](const EngineFrame& frame) { return frame.kind == 'd'; }, kWithinMs));
+    }
+
+private:
+    // Once everything B got connected to ZENO holds the text (the program polls meanwhile).
+    bool heard(const char* text) {
+        return f_.tickUntil(
+            [&] {
+                received_.clear();
+                for (const EngineFrame& frame : b_.frames())
+                    received_ += frame.kind == 'D' ? frame.text() : QString();
+                return received_.contains(QLatin1String(text));
+            },
+            kWithinMs);
+    }
+
+    // B has heard nothing on the channel for a while: the last frames' answers are over.
+    bool channelQuiet() {
+        qsizetype seen = -1;
+        QElapsedTimer since;
+        return f_.tickUntil(
+            [&] {
+                if (b_.frames().size() != seen) {
+                    seen = b_.frames().size();
+                    since.start();
+                }
+                return since.elapsed() > 1500;
+            },
+            kWithinMs);
+    }
+
+    DirewolfChannel channel_;
+    EngineClient b_;
+    ZenoFixture f_;
+    QString received_;
+};
+
+QTEST_MAIN(ConnectedEngineTest)
+#include "tst_connected_engine.moc"

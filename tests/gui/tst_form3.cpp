@@ -1,0 +1,196 @@
+// The setup dialog as the operator meets it from the main window, the listener (SWL) layout it
+// switches to, and moving the link to another engine. The rules behind OK are unit-tested with
+// SetupValues.
+
+#include "config/appstate.h"
+#include "config/firstrun.h"
+#include "link/agwlink.h"
+#include "platform/colors.h"
+#include "support/fixture/zenofixture.h"
+#include "support/qtwarnings.h"
+#include "ui/form1menus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zeno;
+using namespace zeno::test;
+
+namespace {
+
+// Opens "Setup..." and acts on the dialog while it runs; closes it if the test left it open.
+void inSetup(ZenoFixture& f, const std::function<void(QDialog*)>& act) {
+    QTimer::singleShot(0, qApp, [=] {
+        auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!form || form->objectName() != QStringLiteral("Form3")) {
+            QTest::qFail("Form3 did not open", __FILE__, __LINE__);
+            return;
+        }
+        act(form);
+        if (form->isVisible())
+            form->reject();
+    });
+    menuItem(f.form1().controls().menus.menusetups, SetupItem::Setup)->trigger();
+}
+
+template <typename T = QPushButton>
+void click(QDialog* form, const char* name) {
+    form->findChild<T*>(QLatin1String(name))->click();
+}
+
+QLineEdit* box(QDialog* form, const char* name) {
+    return form->findChild<QLineEdit*>(QLatin1String(name));
+}
+
+}  // namespace
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    void newCallsignAndColoursReachTheFileTheWindowAndTheEngine() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        QVERIFY(f.server.waitForCount('X', 2));
+        f.server.clearReceived();
+        const int black = paletteColor(0);
+        f.dialogs.expectColor(black)
+            .expectColor(black)
+            .expectMessage(kProgramTitle, MsgAnswer::Ok,
+                           QStringLiteral("Sorry, but fore- and background colors can't be the "
+                                          "same. Choose another color for the Text or Box."))
+            .expectMessage(QStringLiteral("New Callsign Entered"));
+        bool otherPortsOffered = true;
+        QString portName;
+        inSetup(f, [&](QDialog* form) {
+            otherPortsOffered = form->findChild<QRadioButton*>("Option2")->isEnabled();
+            portName = form->findChild<QLabel*>("PortName1")->text();
+            box(form, "Text3")->setText(QStringLiteral(" pa3abc "));
+            click<QToolButton>(form, "Command13");  // box text black
+            click(form, "Command14");               // background black too: refused
+            click(form, "Command1");
+        });
+        QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3ABC"));
+        const QByteArray ini = f.readFile(QStringLiteral("zeno.ini"));
+        QVERIFY(ini.contains("[Your Call Sign]\r\nPA3ABC\r\n"));
+        QVERIFY(ini.contains("[DataBox Forecolor]\r\n 0\r\n[DataBox Backcolor]\r\n 14737632\r\n"));
+        QCOMPARE(f.find<QComboBox>("Combo1")->palette().color(QPalette::Text), QColor(Qt::black));
+        QVERIFY(f.server.waitForFrame('X'));
+        QCOMPARE(f.server.receivedOfKind('X').first().callFrom, QStringLiteral("PA3ABC"));
+        // The engine's own port names; it has no second port.
+        QCOMPARE(portName, QStringLiteral("Port1 Fake soundcard"));
+        QVERIFY(!otherPortsOffered);
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void engineRefusingTheNewCallsignEndsInOrder() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.server.stop();
+        QTRY_VERIFY(!f.link().isUp());
+        f.dialogs.expectMessage(
+            kProgramTitle, MsgAnswer::Ok,
+            QStringLiteral("Cannot connect to AGW Packet Engine, is it running ?"));
+        inSetup(f, [](QDialog* form) {
+            box(form, "Text3")->setText(QStringLiteral("PA3ABC"));
+            click<QCheckBox>(form, "Check4");
+            click(form, "Command1");
+        });
+        QVERIFY(f.hasEnded());
+        const QByteArray ini = f.readFile(QStringLiteral("zeno.ini"));
+        QVERIFY(ini.contains("[Your Call Sign]\r\nPA3ABC\r\n"));
+        QVERIFY(ini.contains("[SavePosition]\r\n-1\r\n"));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void listenerLayout_data() {
+        QTest::addColumn<bool>("atStartUp");
+        QTest::newRow("stored: at start-up") << true;
+        QTest::newRow("switched on in the setup") << false;
+    }
+
+    void listenerLayout() {
+        QFETCH(bool, atStartUp);
+        ZenoFixture f;
+        Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
+        s.beacon = -1;
+        s.swlMode = atStartUp ? 1 : 0;
+        QVERIFY(f.startStation(s));
+        const auto pressSendShortcut = [&f] {
+            f.form1().show();
+            f.form1().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.form1()));
+            QTest::keyClick(&f.form1(), Qt::Key_F4);  // "UI Data"
+        };
+        if (!atStartUp) {
+            pressSendShortcut();
+            QCOMPARE(f.sentUiFrames().size(), 1);
+            f.dialogs.expectMessage(QStringLiteral("SWL Mode"));
+            inSetup(f, [](QDialog* form) {
+                click<QCheckBox>(form, "Check6");
+                click(form, "Command1");
+            });
+            QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[SWL Mode]\r\n 1\r\n"));
+        }
+        for (const char* panel : {"Frame2", "Frame3", "Frame7", "Frame8"})
+            QVERIFY2(f.find<QGroupBox>(panel)->isHidden(), panel);
+        QVERIFY(!f.find<QGroupBox>("SWLFrame")->isHidden());
+        QCOMPARE(f.find<QLabel>("SWLlabel1")->text(), QStringLiteral("PA3XYZ"));
+        auto* expand = f.find<QCheckBox>("Check5");
+        QVERIFY(expand->isChecked() && expand->isHidden());
+        QCOMPARE(f.find<QGroupBox>("Frame1")->y(), f.find<QGroupBox>("Frame3")->height());
+        QCOMPARE(f.find<QGroupBox>("Frame5")->pos(), QPoint(1, 0));
+        for (QAction* item : f.form1().controls().menus.menusends)
+            QVERIFY(!item->isEnabled());
+        QVERIFY(f.state().connection.RefuseIncoming);
+
+        // No way to transmit is left: not the beacon, nor a Send shortcut.
+        const qsizetype before = f.sentUiFrames().size();
+        pressSendShortcut();
+        f.tick(300);
+        QCOMPARE(f.state().settings.beacon, 0);
+        QCOMPARE(f.sentUiFrames().size(), before);
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void newEngineAddressMovesTheLink() {
+        ZenoFixture f;
+        FakeAgwServer second;
+        QVERIFY(f.startStation());
+        const QString where = QStringLiteral("127.0.0.1:%1").arg(second.port());
+        f.dialogs.expectMessage(QStringLiteral("Engine address"));
+        bool stayedOpen = false;
+        inSetup(f, [&](QDialog* form) {
+            box(form, "EnginePort")->setText(QStringLiteral("0"));
+            click(form, "Command1");
+            stayedOpen = form->isVisible();
+            box(form, "EnginePort")->setText(QString::number(second.port()));
+            click(form, "Command1");
+        });
+        QVERIFY(stayedOpen);
+        QVERIFY(second.waitForFrame('X'));
+        QCOMPARE(second.receivedOfKind('X').first().callFrom, QStringLiteral("PA3XYZ"));
+        QVERIFY(f.server.waitForClients(0));
+        QTRY_VERIFY(f.find<QLabel>("linkStatus")->text().contains(where));
+        QVERIFY(f.tickUntil([&] { return f.monitorText().contains(where); }));
+        QVERIFY(f.readFile(QStringLiteral("engine.ini"))
+                    .contains("port=" + QByteArray::number(second.port())));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"

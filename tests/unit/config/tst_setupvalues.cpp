@@ -1,0 +1,244 @@
+// The setup dialog's rules: what it opens with, what OK refuses and stores, the colour choices.
+
+#include "config/appstate.h"
+#include "config/firstrun.h"
+#include "config/setupvalues.h"
+#include "support/testrows.h"
+
+#include <QTest>
+
+using namespace zeno;
+using namespace zeno::test;
+
+namespace {
+
+using Refusal = SetupRefusal;
+
+AppState station() {
+    AppState state;
+    state.settings = firstRunSettings(QStringLiteral("PA3ABC"));
+    state.settings.bbsMode = 1;
+    return state;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(SetupRefusal)
+Q_DECLARE_METATYPE(ColorButton)
+
+class TestSetupValues : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void opensWithUsableValues_data() {
+        QTest::addColumn<QList<int>>("stored");  // box text, box back, header, screen, interval
+        QTest::addColumn<QList<int>>("shown");   // box text, box back, header, data, screen
+        QTest::addColumn<QString>("interval");
+        row("as stored", QList<int>{1, 2, 3, 4, 30}, QList<int>{1, 2, 3, 0, 4}, QString("30"));
+        row("equal box colours: the default scheme", QList<int>{7, 7, 3, 4, 30},
+            QList<int>{16711680, 14737632, 3, 0, 4}, QString("30"));
+        row("equal monitor colours: white on blue", QList<int>{1, 2, 5, 5, 30},
+            QList<int>{1, 2, 16777215, 0, 16711680}, QString("30"));
+        row("interval 5 opens as 10", QList<int>{1, 2, 3, 4, 5}, QList<int>{1, 2, 3, 0, 4},
+            QString("10"));
+    }
+
+    void opensWithUsableValues() {
+        QFETCH(QList<int>, stored);
+        QFETCH(QList<int>, shown);
+        QFETCH(QString, interval);
+        AppState state = station();
+        Settings& s = state.settings;
+        s.dataBoxForeColor = stored[0];
+        s.dataBoxBackColor = stored[1];
+        s.headerColor = stored[2];
+        s.screenColor = stored[3];
+        s.dataColor = 0;
+        s.beaconInterval = stored[4];
+        s.bbsPassword = QStringLiteral(" secret ");
+        const SetupValues v = SetupValues::from(state);
+        QCOMPARE((QList<int>{v.dataBoxForeColor, v.dataBoxBackColor, v.headerColor, v.dataColor,
+                             v.screenColor}),
+                 shown);
+        QCOMPARE(v.beaconInterval, interval);
+        QCOMPARE(v.bbsPassword, QStringLiteral("SECRET"));
+    }
+
+    void okChecksInOrder_data() {
+        QTest::addColumn<QString>("callsign");
+        QTest::addColumn<int>("bbsMode");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<SetupRefusal>("refusal");
+        QTest::addColumn<QString>("storedCall");
+        QTest::addColumn<int>("storedMode");
+        const QString ok = QStringLiteral("8000");
+        const QString old = QStringLiteral("PA3ABC");
+        row("lower case, blanks around", QString(" pa3xyz-9 "), 0, QString(), ok, Refusal::None,
+            QString("PA3XYZ-9"), 0);
+        row("one character", QString("A"), 0, QString(), ok, Refusal::Callsign, old, 0);
+        row("blanks only", QString("   "), 0, QString(), ok, Refusal::Callsign, old, 0);
+        row("ten characters", QString("PA3XYZ-123"), 0, QString(), ok, Refusal::Callsign, old, 0);
+        row("a slash", QString("PA3XYZ/P"), 0, QString(), ok, Refusal::Callsign, old, 0);
+        row("two dashes", QString("PA-3XY-Z"), 0, QString(), ok, Refusal::Callsign, old, 0);
+        // A short password opens the commands to everyone and stops before anything else.
+        row("password of two", QString("A"), 2, QString(" ab "), ok, Refusal::BbsPassword, old, 0);
+        row("password of three", QString(old), 2, QString(" abc "), ok, Refusal::None, old, 2);
+        row("disabled needs none", QString(old), 1, QString(), ok, Refusal::None, old, 1);
+        row("port 0", QString("PA3XYZ"), 0, QString(), QString("0"), Refusal::EnginePort, old, 0);
+        row("port 65536", QString("PA3XYZ"), 0, QString(), QString("65536"), Refusal::EnginePort,
+            old, 0);
+        row("port not a number", QString("PA3XYZ"), 0, QString(), QString("80a"),
+            Refusal::EnginePort, old, 0);
+    }
+
+    void okChecksInOrder() {
+        QFETCH(QString, callsign);
+        QFETCH(int, bbsMode);
+        QFETCH(QString, password);
+        QFETCH(QString, port);
+        QFETCH(SetupRefusal, refusal);
+        QFETCH(QString, storedCall);
+        QFETCH(int, storedMode);
+        AppState state = station();
+        SetupValues v = SetupValues::from(state);
+        v.callsign = callsign;
+        v.bbsMode = bbsMode;
+        v.bbsPassword = password;
+        v.enginePort = port;
+        v.beaconInterval = QStringLiteral("45");
+        QCOMPARE(v.validate(), refusal);
+        QCOMPARE(v.apply(state).refusal, refusal);
+        QCOMPARE(state.settings.callsign, storedCall);
+        QCOMPARE(state.settings.bbsMode, storedMode);
+        // The steps before the callsign stay applied when it is refused.
+        QCOMPARE(state.settings.beaconInterval, refusal == Refusal::BbsPassword ? 60 : 45);
+        if (refusal == Refusal::None)
+            QCOMPARE(state.settings.bbsPassword, password.trimmed().toUpper());
+    }
+
+    void okReportsWhatChanged_data() {
+        QTest::addColumn<QString>("callsign");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<SetupRefusal>("refusal");
+        QTest::addColumn<bool>("callsignChanged");
+        QTest::addColumn<bool>("engineChanged");
+        const QString local = QStringLiteral("127.0.0.1");
+        row("nothing", QString("pa3abc"), local, Refusal::None, false, false);
+        row("callsign", QString("PA3ABC-1"), local, Refusal::None, true, false);
+        row("engine host", QString("PA3ABC"), QString(" engine.local "), Refusal::None, false,
+            true);
+        row("host with a blank", QString("PA3XYZ"), QString("a b"), Refusal::EngineHost, false,
+            false);
+    }
+
+    void okReportsWhatChanged() {
+        QFETCH(QString, callsign);
+        QFETCH(QString, host);
+        QFETCH(SetupRefusal, refusal);
+        QFETCH(bool, callsignChanged);
+        QFETCH(bool, engineChanged);
+        AppState state = station();
+        SetupValues v = SetupValues::from(state);
+        v.callsign = callsign;
+        v.engineHost = host;
+        v.acknowledgeMessages = false;
+        const SetupResult result = v.apply(state);
+        QCOMPARE(result.refusal, refusal);
+        QCOMPARE(result.callsignChanged, callsignChanged);
+        QCOMPARE(result.engineChanged, engineChanged);
+        QCOMPARE(state.engine.address.host, engineChanged ? host.trimmed() : QString("127.0.0.1"));
+        QCOMPARE(state.engine.acknowledgeMessages, refusal != Refusal::None);
+    }
+
+    void beaconInterval_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        row("5", QString("5"), 10);
+        row("not a number", QString("abc"), 10);
+        row("empty", QString(), 10);
+        row("blanks around", QString(" 25 "), 25);
+        row("a unit behind", QString("30 s"), 30);
+        row("negative", QString("-20"), 10);
+        row("beyond the file's range", QString("99999"), 32767);
+    }
+
+    void beaconInterval() {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        QCOMPARE(beaconIntervalFrom(typed), stored);
+    }
+
+    void colourChoices_data() {
+        QTest::addColumn<ColorButton>("button");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QList<int>>("colours");  // box text, box back, header, screen, data
+        const QList<int> same{1, 2, 3, 4, 5};
+        row("box text as its background", ColorButton::DataBoxText, 2, true, same);
+        row("box text", ColorButton::DataBoxText, 9, false, QList<int>{9, 2, 3, 4, 5});
+        row("box background as its text", ColorButton::DataBoxBackground, 1, true, same);
+        row("monitor text as the screen", ColorButton::MonitorText, 4, true, same);
+        row("screen as the monitor text", ColorButton::MonitorBackground, 3, true, same);
+        row("screen", ColorButton::MonitorBackground, 9, false, QList<int>{1, 2, 3, 9, 5});
+        row("data line: no comparison", ColorButton::DataLine, 4, false, QList<int>{1, 2, 3, 4, 4});
+        row("cancelled", ColorButton::MonitorText, -1, false, same);
+    }
+
+    void colourChoices() {
+        QFETCH(ColorButton, button);
+        QFETCH(int, chosen);
+        QFETCH(bool, refused);
+        QFETCH(QList<int>, colours);
+        SetupValues v;
+        v.dataBoxForeColor = 1;
+        v.dataBoxBackColor = 2;
+        v.headerColor = 3;
+        v.screenColor = 4;
+        v.dataColor = 5;
+        QCOMPARE(v.pickColor(button, chosen).has_value(), refused);
+        QCOMPARE((QList<int>{v.dataBoxForeColor, v.dataBoxBackColor, v.headerColor, v.screenColor,
+                             v.dataColor}),
+                 colours);
+    }
+
+    void listenerMode_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<int>("swlMode");
+        QTest::addColumn<bool>("refuseIncoming");
+        QTest::addColumn<int>("beacon");
+        QTest::addColumn<bool>("layout");
+        QTest::addColumn<bool>("restartNotice");
+        row("switched on", 0, true, 1, true, 0, true, false);
+        row("kept on", 1, true, 1, true, 0, true, false);
+        row("switched off", 1, false, 0, false, -1, false, true);
+        row("kept off", 0, false, 0, true, -1, false, false);
+    }
+
+    void listenerMode() {
+        QFETCH(int, before);
+        QFETCH(bool, checked);
+        QFETCH(int, swlMode);
+        QFETCH(bool, refuseIncoming);
+        QFETCH(int, beacon);
+        QFETCH(bool, layout);
+        QFETCH(bool, restartNotice);
+        AppState state = station();
+        state.settings.swlMode = before;
+        SetupValues v = SetupValues::from(state);
+        v.listener = checked;
+        v.refuseIncoming = true;  // "Disable Incomming Connects" ticked
+        v.beaconOn = true;
+        const SetupResult result = v.apply(state);
+        QCOMPARE(state.settings.swlMode, swlMode);
+        QCOMPARE(state.connection.RefuseIncoming, refuseIncoming);
+        QCOMPARE(state.settings.beacon, beacon);
+        QCOMPARE(result.listenerOn, layout);
+        QCOMPARE(result.listenerOff, restartNotice);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSetupValues)
+#include "tst_setupvalues.moc"
