@@ -4,6 +4,7 @@
 #include "config/appstate.h"
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
+#include "support/testrows.h"
 #include "ui/aprsicons.h"
 #include "ui/form2.h"
 
@@ -20,7 +21,8 @@ using namespace zeno::test;
 namespace {
 
 const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
-const QString kWrongTitle = QStringLiteral("APRS coordinates not correct");
+const char* const kBoxes[] = {"Text6", "Text7",  "Text8",  "Combo1",
+                              "Text9", "Text10", "Text11", "Combo2"};
 
 struct Rig {
     AppState state;
@@ -33,12 +35,8 @@ struct Rig {
     }
     // Every box the test expected was shown.
     ~Rig() { QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n'))); }
-    template <typename T = QLineEdit>
-    T* find(const QString& name) const {
-        return form->findChild<T*>(name);
-    }
     AprsIconPicture* picture(int p) const {
-        return find<AprsIconPicture>(QStringLiteral("Picture%1").arg(p));
+        return form->findChild<AprsIconPicture*>(QStringLiteral("Picture%1").arg(p));
     }
     QList<int> bordered() const {
         QList<int> pictures;
@@ -50,23 +48,20 @@ struct Rig {
     }
     // The eight coordinate boxes, in the order of the header.
     QStringList boxes() const {
-        const auto text = [this](const char* name) { return find(name)->text(); };
-        const auto combo = [this](const char* name) {
-            return find<QComboBox>(name)->currentText();
-        };
-        return {text("Text6"), text("Text7"),  text("Text8"),  combo("Combo1"),
-                text("Text9"), text("Text10"), text("Text11"), combo("Combo2")};
+        QStringList texts;
+        for (const char* name : kBoxes) {
+            auto* combo = form->findChild<QComboBox*>(name);
+            texts << (combo ? combo->currentText() : form->findChild<QLineEdit*>(name)->text());
+        }
+        return texts;
     }
-    // The example position, hemispheres typed in lower case, and the Home picture.
-    void enterExample() const {
-        find("Text6")->setText(QStringLiteral("52"));
-        find("Text7")->setText(QStringLiteral("58"));
-        find("Text8")->setText(QStringLiteral("23"));
-        find<QComboBox>("Combo1")->setEditText(QStringLiteral("n "));
-        find("Text10")->setText(QStringLiteral("02"));
-        find("Text11")->setText(QStringLiteral("77"));
-        find<QComboBox>("Combo2")->setEditText(QStringLiteral("w"));
-        form->SelIcoon(4);
+    void enter(const QStringList& texts) const {
+        for (int i = 0; i < 8; ++i) {
+            if (auto* combo = form->findChild<QComboBox*>(kBoxes[i]))
+                combo->setEditText(texts[i]);
+            else
+                form->findChild<QLineEdit*>(kBoxes[i])->setText(texts[i]);
+        }
     }
 };
 
@@ -78,55 +73,37 @@ class TestForm2 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    void opensWithTheStoredPosition_data() {
-        QTest::addColumn<QString>("aprs");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QList<int>>("bordered");
-        QTest::newRow("stored") << kHeader + "comment {ZENO30}"
-                                << QStringList{"52", "58", "23", "N", "000", "02", "77", "W"}
-                                << QList<int>{4};
-        QTest::newRow("19 characters: the defaults")
-            << kHeader.left(19) << QStringList{"00", "00", "00", "N", "000", "00", "00", "E"}
-            << QList<int>{2};
+    void opensWithTheStoredPositionOrTheDefaults() {
+        Rig stored(kHeader + "comment {ZENO30}");
+        QCOMPARE(stored.boxes(), (QStringList{"52", "58", "23", "N", "000", "02", "77", "W"}));
+        QCOMPARE(stored.bordered(), QList<int>{4});
+        Rig defaults(kHeader.left(19));
+        QCOMPARE(defaults.boxes(), (QStringList{"00", "00", "00", "N", "000", "00", "00", "E"}));
+        QCOMPARE(defaults.bordered(), QList<int>{2});
     }
 
-    void opensWithTheStoredPosition() {
-        QFETCH(QString, aprs);
-        QFETCH(QStringList, boxes);
-        QFETCH(QList<int>, bordered);
-        Rig rig(aprs);
-        QCOMPARE(rig.boxes(), boxes);
-        QCOMPARE(rig.bordered(), bordered);
-    }
-
-    void clickingAPictureSelectsOnlyIt() {
-        Rig rig;
-        QTest::mouseClick(rig.picture(13), Qt::LeftButton);
-        QCOMPARE(rig.bordered(), QList<int>{13});
-        QVERIFY(!rig.form->coordinatesChanged());  // icons are not coordinates
-    }
-
-    void picturesAreEighteenDifferentDrawings() {
+    // Eighteen different drawings; a click selects only the one clicked.
+    void pictures() {
         Rig rig;
         QSet<QByteArray> seen;
         for (int p = 2; p <= 19; ++p) {
             QImage image(rig.picture(p)->size(), QImage::Format_ARGB32);
             image.fill(Qt::transparent);
             rig.picture(p)->render(&image, {}, {}, QWidget::DrawChildren);
-            const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
-                                  image.sizeInBytes());
-            QVERIFY2(bits.count('\0') < bits.size(), qPrintable(QString::number(p)));
-            seen.insert(bits);
+            seen.insert(
+                QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
         }
         QCOMPARE(seen.size(), 18);
+        QTest::mouseClick(rig.picture(13), Qt::LeftButton);
+        QCOMPARE(rig.bordered(), QList<int>{13});
+        QVERIFY(!rig.form->coordinatesChanged());  // icons are not coordinates
     }
 
     void okStores_data() {
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<MsgAnswer>("answer");
-        QTest::newRow("unchanged: no question") << false << MsgAnswer::Yes;
-        QTest::newRow("changed and confirmed") << true << MsgAnswer::Yes;
-        QTest::newRow("changed, not confirmed: the window stays") << true << MsgAnswer::No;
+        columns<bool, MsgAnswer>("changed", "answer");
+        row("unchanged: no question", false, MsgAnswer::Yes);
+        row("changed and confirmed", true, MsgAnswer::Yes);
+        row("changed, not confirmed: the window stays", true, MsgAnswer::No);
     }
 
     void okStores() {
@@ -135,14 +112,12 @@ private slots:
         Rig rig(changed ? QString() : kHeader, QStringLiteral("73' Via Satellite"));
         rig.form->Form_Activate();
         if (changed) {
-            rig.enterExample();
-            rig.dialogs.expectMessage(
-                QStringLiteral("APRS Setup complete"), answer,
-                QStringLiteral("Your latitude is: 52.58.23N\rYour longitude is: "
-                               "000.02.77W\rYour selected Icon is: Home\r\rIs this correct?"));
+            rig.enter({"52", "58", "23", "n ", "000", "02", "77", "w"});
+            rig.form->SelIcoon(4);
+            rig.dialogs.expectMessage(QStringLiteral("APRS Setup complete"), answer);
         }
         rig.state.settings.aprsEnabled = -1;
-        rig.form->Command1_Click();
+        rig.form->findChild<QPushButton*>("Command1")->click();
         const bool stored = answer == MsgAnswer::Yes;
         QCOMPARE(rig.state.settings.aprs,
                  stored ? kHeader + "73' Via Satellite {ZENO30}" : QString());
@@ -150,35 +125,18 @@ private slots:
         QCOMPARE(rig.form->result(), stored ? int(QDialog::Accepted) : 0);
     }
 
-    void wrongCoordinates_data() {
-        QTest::addColumn<QString>("text8");
-        QTest::addColumn<QString>("text9");
-        QTest::addColumn<QString>("message");
-        const QString lat = QStringLiteral("The Latitude is not in the correct format.\r");
-        const QString lon = QStringLiteral("\rThe Longitude is not in the correct format.\r");
-        const QString again =
-            QStringLiteral("\rDo you want to try to enter your coordinates again?");
-        QTest::newRow("latitude") << QStringLiteral("5") << QStringLiteral("000") << lat + again;
-        QTest::newRow("both") << QStringLiteral("5") << QStringLiteral("00") << lat + lon + again;
-    }
-
     void wrongCoordinates() {
-        QFETCH(QString, text8);
-        QFETCH(QString, text9);
-        QFETCH(QString, message);
+        const QString title = QStringLiteral("APRS coordinates not correct");
         Rig rig(kHeader);
         rig.state.settings.aprsEnabled = -1;
-        rig.find("Text8")->setText(text8);
-        rig.find("Text9")->setText(text9);
-
+        rig.enter({"52", "58", "5", "N", "000", "02", "77", "W"});
         // Yes: try again, the window stays and nothing changes.
-        rig.dialogs.expectMessage(kWrongTitle, MsgAnswer::Yes, message);
+        rig.dialogs.expectMessage(title, MsgAnswer::Yes);
         rig.form->Command1_Click();
         QCOMPARE(rig.form->result(), 0);
         QCOMPARE(rig.state.settings.aprsEnabled, -1);
-
         // No: APRS is switched off and the window closes.
-        rig.dialogs.expectMessage(kWrongTitle, MsgAnswer::No, message);
+        rig.dialogs.expectMessage(title, MsgAnswer::No);
         rig.form->Command1_Click();
         QCOMPARE(rig.form->result(), int(QDialog::Rejected));
         QCOMPARE(rig.state.settings.aprsEnabled, 0);
@@ -187,13 +145,11 @@ private slots:
 
     void cancelAndHelpStoreNothing() {
         Rig rig(kHeader);
-        rig.enterExample();
-        rig.find("Text6")->setText(QStringLiteral("10"));
+        rig.enter({"10", "58", "23", "N", "000", "02", "77", "W"});
         rig.dialogs.expectMessage(QStringLiteral("Help: APRS Setup Coordinates"));
         rig.dialogs.expectMessage(QStringLiteral("Help: Icons"));
-        rig.find<QPushButton>("Command9")->click();
-        rig.find<QPushButton>("Command3")->click();
-        rig.find<QPushButton>("Command2")->click();
+        for (const char* button : {"Command9", "Command3", "Command2"})
+            rig.form->findChild<QPushButton*>(button)->click();
         QCOMPARE(rig.form->result(), int(QDialog::Rejected));
         QCOMPARE(rig.state.settings.aprs, kHeader);
     }

@@ -45,50 +45,38 @@ class TestQtDialogs : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    void messageBoxShowsTheTextAndReturnsTheButton() {
+    // The text, title and icon shown, and the button clicked; Escape on a question means No.
+    void messageBoxReturnsTheButton() {
         QtDialogs dialogs;
-        QString seenText, seenTitle;
-        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        QString seen;
         whenShown<QMessageBox>([&](QMessageBox* box) {
-            seenText = box->text();
-            seenTitle = box->windowTitle();
-            seenIcon = box->icon();
+            seen = QStringLiteral("%1|%2|%3").arg(box->windowTitle(), box->text()).arg(box->icon());
             box->button(QMessageBox::Yes)->click();
         });
-        const MsgAnswer answer = dialogs.message(QStringLiteral("First line\rSecond line"),
-                                                 QStringLiteral("Clear MHeard List"),
-                                                 MsgIcon::Exclamation, MsgButtons::YesNo);
-        QCOMPARE(answer, MsgAnswer::Yes);
-        QCOMPARE(seenText, QStringLiteral("First line\nSecond line"));  // CR shown as a line break
-        QCOMPARE(seenTitle, QStringLiteral("Clear MHeard List"));
-        QCOMPARE(seenIcon, QMessageBox::Warning);
-    }
-
-    void escapeOnAQuestionMeansNo() {
-        QtDialogs dialogs;
+        QCOMPARE(dialogs.message(QStringLiteral("First line\rSecond line"), QStringLiteral("Clear"),
+                                 MsgIcon::Exclamation, MsgButtons::YesNo),
+                 MsgAnswer::Yes);
+        QCOMPARE(seen,
+                 QStringLiteral("Clear|First line\nSecond line|%1").arg(QMessageBox::Warning));
         whenShown<QMessageBox>([](QMessageBox* box) { box->reject(); });
-        QCOMPARE(dialogs.message(QStringLiteral("Sure?"), QStringLiteral("Q"), MsgIcon::Question,
-                                 MsgButtons::YesNo),
-                 MsgAnswer::No);
+        QCOMPARE(dialogs.askYesNo(QStringLiteral("Sure?"), QStringLiteral("Q")), false);
     }
 
     void inputBoxReturnsTheTextOrEmptyOnCancel() {
         QtDialogs dialogs;
-        whenShown<QInputDialog>([](QInputDialog* box) {
-            QCOMPARE(box->textValue(), QStringLiteral("RS0ISS*"));
+        QString proposed;
+        whenShown<QInputDialog>([&](QInputDialog* box) {
+            proposed = box->textValue();
             box->setTextValue(QStringLiteral("pa3xyz"));
             box->accept();
         });
-        QCOMPARE(dialogs.input(QStringLiteral("Enter the callsign or string:"),
-                               QStringLiteral("Filter"), QStringLiteral("RS0ISS*")),
-                 QStringLiteral("pa3xyz"));
-
+        QCOMPARE(dialogs.input("Enter the callsign or string:", "Filter", "RS0ISS*"), "pa3xyz");
+        QCOMPARE(proposed, "RS0ISS*");
         whenShown<QInputDialog>([](QInputDialog* box) {
             box->setTextValue(QStringLiteral("typed, then cancelled"));
             box->reject();
         });
-        QCOMPARE(dialogs.input(QStringLiteral("Prompt"), QStringLiteral("Title"), QString()),
-                 QString());
+        QCOMPARE(dialogs.input("Prompt", "Title", QString()), QString());
     }
 
     void fontChooserReturnsTheChosenFamily() {
@@ -122,22 +110,17 @@ private slots:
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
         dialogs.expectSaveFile(pdf);
         DesktopPlatform platform(dialogs);
-        QCOMPARE(platform.printText(QStringLiteral("ZENO Monitor"),
-                                    QStringLiteral("Fm N0CALL To CQ\r\nHello\r\n")),
+        QCOMPARE(platform.printText("ZENO Monitor", "Fm N0CALL To CQ\r\nHello\r\n"),
                  PrintOutcome::Printed);
         QFile file(pdf);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.read(5).startsWith("%PDF"));
-        QVERIFY(dialogs.problems().isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.read(5).startsWith("%PDF"));
 
         // Declining the PDF is "not ready"; cancelling the file dialog is "cancelled".
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::No);
-        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")),
-                 PrintOutcome::NotReady);
+        QCOMPARE(platform.printText("x", "y"), PrintOutcome::NotReady);
         dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
         dialogs.expectSaveFile(QString());
-        QCOMPARE(platform.printText(QStringLiteral("x"), QStringLiteral("y")),
-                 PrintOutcome::Cancelled);
+        QCOMPARE(platform.printText("x", "y"), PrintOutcome::Cancelled);
         QVERIFY(dialogs.problems().isEmpty());
     }
 };

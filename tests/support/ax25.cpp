@@ -33,15 +33,19 @@ QByteArray ax25Frame(const QString& source, const QString& destination, const QS
     return frame;
 }
 
-QByteArray ax25FromTnc2(const QString& tnc2, int control, int pid) {
+Tnc2Frame parseTnc2(const QString& tnc2) {
     const qsizetype colon = tnc2.indexOf(QLatin1Char(':'));
     const QString head = colon < 0 ? tnc2 : tnc2.left(colon);
-    const QByteArray info = colon < 0 ? QByteArray() : tnc2.mid(colon + 1).toLatin1();
     const qsizetype arrow = head.indexOf(QLatin1Char('>'));
-    const QString source = head.left(arrow);
     QStringList path = head.mid(arrow + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
     const QString destination = path.isEmpty() ? QString() : path.takeFirst();
-    return ax25Frame(source, destination, path, control, pid, info);
+    return {head.left(arrow), destination, path,
+            colon < 0 ? QByteArray() : tnc2.mid(colon + 1).toLatin1()};
+}
+
+QByteArray ax25FromTnc2(const QString& tnc2, int control, int pid) {
+    const Tnc2Frame f = parseTnc2(tnc2);
+    return ax25Frame(f.source, f.destination, f.digis, control, pid, f.info);
 }
 
 }  // namespace zeno::test

@@ -6,17 +6,13 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTime>
+#include <QtEndian>
 
 namespace zeno::test {
 
 namespace {
 
 constexpr int kHeaderSize = 36;
-
-quint32 readU32(const QByteArray& bytes, int at) {
-    const auto* b = reinterpret_cast<const uchar*>(bytes.constData() + at);
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (quint32(b[3]) << 24);
-}
 
 QString readCall(const QByteArray& bytes, int at) {
     const QByteArray field = bytes.mid(at, 10);
@@ -25,29 +21,8 @@ QString readCall(const QByteArray& bytes, int at) {
 }
 
 QByteArray le32(quint32 value) {
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-struct Tnc2 {
-    QString source;
-    QString destination;
-    QStringList digis;  // as written, "*" included
-    QByteArray info;
-};
-
-Tnc2 parseTnc2(const QString& tnc2) {
-    Tnc2 parsed;
-    const qsizetype colon = tnc2.indexOf(QLatin1Char(':'));
-    const QString head = colon < 0 ? tnc2 : tnc2.left(colon);
-    parsed.info = colon < 0 ? QByteArray() : tnc2.mid(colon + 1).toLatin1();
-    const qsizetype arrow = head.indexOf(QLatin1Char('>'));
-    parsed.source = head.left(arrow);
-    parsed.digis = head.mid(arrow + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    parsed.destination = parsed.digis.isEmpty() ? QString() : parsed.digis.takeFirst();
-    return parsed;
+    value = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char*>(&value), 4);
 }
 
 }  // namespace
@@ -74,9 +49,7 @@ void FakeAgwServer::stop() {
     dropClients();
 }
 
-bool FakeAgwServer::isListening() const {
-    return server_->isListening();
-}
+bool FakeAgwServer::isListening() const { return server_->isListening(); }
 
 void FakeAgwServer::dropClients() {
     // Like an engine closing its sockets: what was sent still arrives, then the end of the
@@ -86,26 +59,19 @@ void FakeAgwServer::dropClients() {
         client.socket->disconnectFromHost();
 }
 
-int FakeAgwServer::clientCount() const {
-    return int(clients_.size());
-}
+int FakeAgwServer::clientCount() const { return int(clients_.size()); }
 
 bool FakeAgwServer::waitForClients(int count, int timeoutMs) {
     return QTest::qWaitFor([&] { return clientCount() >= count; }, timeoutMs);
 }
 
 QList<FakeAgwServer::Frame> FakeAgwServer::receivedOfKind(char kind) const {
-    QList<Frame> frames;
-    for (const Frame& frame : received_) {
-        if (frame.kind == kind)
-            frames << frame;
-    }
+    QList<Frame> frames = received_;
+    frames.removeIf([kind](const Frame& frame) { return frame.kind != kind; });
     return frames;
 }
 
-int FakeAgwServer::countOfKind(char kind) const {
-    return int(receivedOfKind(kind).size());
-}
+int FakeAgwServer::countOfKind(char kind) const { return int(receivedOfKind(kind).size()); }
 
 bool FakeAgwServer::waitForCount(char kind, int count, int timeoutMs) {
     return QTest::qWaitFor([&] { return countOfKind(kind) >= count; }, timeoutMs);
@@ -136,10 +102,9 @@ void FakeAgwServer::sendRaw(const QByteArray& bytes) {
 }
 
 QByteArray FakeAgwServer::direwolfUiText(const QString& tnc2, int port) {
-    const Tnc2 frame = parseTnc2(tnc2);
+    const Tnc2Frame frame = parseTnc2(tnc2);
     QStringList via = frame.digis;
-    for (QString& digi : via)
-        digi.remove(QLatin1Char('*'));  // the engine never shows them
+    via.replaceInStrings(QStringLiteral("*"), QString());  // the engine never shows them
     QByteArray text = " " + QByteArray::number(port + 1) + ":Fm " + frame.source.toLatin1() +
                       " To " + frame.destination.toLatin1();
     if (!via.isEmpty())
@@ -154,25 +119,22 @@ QByteArray FakeAgwServer::direwolfUiText(const QString& tnc2, int port) {
 }
 
 void FakeAgwServer::sendHeard(const QString& tnc2, int port) {
-    const Tnc2 parsed = parseTnc2(tnc2);
+    const Tnc2Frame parsed = parseTnc2(tnc2);
     const QByteArray raw = encode(port, 'K', parsed.source, parsed.destination,
                                   QByteArray(1, '\0') + ax25FromTnc2(tnc2));
-    const QByteArray text =
-        encode(port, 'U', parsed.source, parsed.destination, direwolfUiText(tnc2, port));
     for (Client& client : clients_) {
         if (client.raw)
             client.socket->write(raw);
     }
-    for (Client& client : clients_) {
-        if (client.monitor)
-            client.socket->write(text);
-    }
+    sendText(port, 'U', tnc2);
 }
 
-void FakeAgwServer::sendTransmitted(const QString& tnc2, int port) {
-    const Tnc2 parsed = parseTnc2(tnc2);
+void FakeAgwServer::sendTransmitted(const QString& tnc2, int port) { sendText(port, 'T', tnc2); }
+
+void FakeAgwServer::sendText(int port, char kind, const QString& tnc2) {
+    const Tnc2Frame parsed = parseTnc2(tnc2);
     const QByteArray text =
-        encode(port, 'T', parsed.source, parsed.destination, direwolfUiText(tnc2, port));
+        encode(port, kind, parsed.source, parsed.destination, direwolfUiText(tnc2, port));
     for (Client& client : clients_) {
         if (client.monitor)
             client.socket->write(text);
@@ -223,7 +185,7 @@ void FakeAgwServer::onReadyRead(QTcpSocket* socket) {
         return;
     client->buffer += socket->readAll();
     while (client->buffer.size() >= kHeaderSize) {
-        const quint32 length = readU32(client->buffer, 28);
+        const quint32 length = qFromLittleEndian<quint32>(client->buffer.constData() + 28);
         if (length > quint32(kMaxClientData)) {
             socket->abort();  // the engine gives up on such a client
             return;
@@ -248,57 +210,39 @@ void FakeAgwServer::onReadyRead(QTcpSocket* socket) {
 }
 
 void FakeAgwServer::onDisconnected(QTcpSocket* socket) {
-    for (qsizetype i = 0; i < clients_.size(); ++i) {
-        if (clients_[i].socket == socket) {
-            clients_.removeAt(i);
-            socket->deleteLater();
-            emit clientDisconnected();
-            return;
-        }
-    }
+    if (clients_.removeIf([socket](const Client& c) { return c.socket == socket; }) == 0)
+        return;
+    socket->deleteLater();
+    emit clientDisconnected();
 }
 
 void FakeAgwServer::handle(Client& client, const Frame& frame) {
-    switch (frame.kind) {
-        case 'm':
-            client.monitor = !client.monitor;
-            return;
-        case 'k':
-            client.raw = !client.raw;
-            return;
-        default:
-            break;
+    if (frame.kind == 'm' || frame.kind == 'k') {
+        (frame.kind == 'm' ? client.monitor : client.raw) ^= true;
+        return;
     }
     if (silent_)
         return;
+    const auto reply = [&](int port, const QString& from, const QString& to,
+                           const QByteArray& data) {
+        client.socket->write(encode(port, frame.kind, from, to, data));
+    };
     switch (frame.kind) {
         case 'R':
-            reply(client, 0, 'R', {}, {}, le32(2005) + le32(127));
-            return;
+            return reply(0, {}, {}, le32(2005) + le32(127));
         case 'G':
-            reply(client, 0, 'G', {}, {}, portsReply_);
-            return;
+            return reply(0, {}, {}, portsReply_);
         case 'X':
-            reply(client, frame.port, 'X', frame.callFrom, {}, QByteArray(1, '\x01'));
-            return;
+            return reply(frame.port, frame.callFrom, {}, QByteArray(1, '\x01'));
         case 'y':
-            reply(client, frame.port, 'y', {}, {}, le32(0));
-            return;
+            return reply(frame.port, {}, {}, le32(0));
         case 'Y':
-            reply(client, frame.port, 'Y', frame.callFrom, frame.callTo, le32(0));
-            return;
+            return reply(frame.port, frame.callFrom, frame.callTo, le32(0));
         case 'g':
-            reply(client, frame.port, 'g', {}, {},
-                  QByteArray::fromHex("000119 04c8 0407 00 01000000"));
-            return;
+            return reply(frame.port, {}, {}, QByteArray::fromHex("000119 04c8 0407 00 01000000"));
         default:
             return;  // no reply, like the engine
     }
-}
-
-void FakeAgwServer::reply(Client& client, int port, char kind, const QString& from,
-                          const QString& to, const QByteArray& data) {
-    client.socket->write(encode(port, kind, from, to, data));
 }
 
 }  // namespace zeno::test

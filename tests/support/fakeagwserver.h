@@ -101,8 +101,8 @@ private:
     void onReadyRead(QTcpSocket* socket);
     void onDisconnected(QTcpSocket* socket);
     void handle(Client& client, const Frame& frame);
-    void reply(Client& client, int port, char kind, const QString& from, const QString& to,
-               const QByteArray& data);
+    // The engine's monitor text of a TNC2 frame to clients with 'm' on.
+    void sendText(int port, char kind, const QString& tnc2);
     Client* clientOf(QTcpSocket* socket);
 
     QTcpServer* server_;

@@ -7,21 +7,9 @@ namespace zeno::test {
 namespace {
 
 QString kindName(ScriptedDialogs::Kind kind) {
-    switch (kind) {
-        case ScriptedDialogs::Kind::Message:
-            return QStringLiteral("message");
-        case ScriptedDialogs::Kind::Input:
-            return QStringLiteral("input");
-        case ScriptedDialogs::Kind::OpenFile:
-            return QStringLiteral("open file");
-        case ScriptedDialogs::Kind::SaveFile:
-            return QStringLiteral("save file");
-        case ScriptedDialogs::Kind::Color:
-            return QStringLiteral("colour");
-        case ScriptedDialogs::Kind::Font:
-            return QStringLiteral("font");
-    }
-    return {};
+    static const char* const names[] = {"message",   "input",  "open file",
+                                        "save file", "colour", "font"};
+    return QString::fromLatin1(names[int(kind)]);
 }
 
 }  // namespace
@@ -32,32 +20,31 @@ QString describe(const ScriptedDialogs::Box& box) {
 
 ScriptedDialogs& ScriptedDialogs::expectMessage(const QString& title, MsgAnswer answer,
                                                 const QString& text) {
-    expected_.append({Kind::Message, title, text, answer, {}, -1});
-    return *this;
+    return expect({Kind::Message, title, text, answer, {}, -1});
 }
 
 ScriptedDialogs& ScriptedDialogs::expectInput(const QString& title, const QString& answer) {
-    expected_.append({Kind::Input, title, {}, MsgAnswer::Ok, answer, -1});
-    return *this;
+    return expect({Kind::Input, title, {}, MsgAnswer::Ok, answer, -1});
 }
 
 ScriptedDialogs& ScriptedDialogs::expectOpenFile(const QString& answerPath) {
-    expected_.append({Kind::OpenFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
-    return *this;
+    return expect({Kind::OpenFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
 }
 
 ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& answerPath) {
-    expected_.append({Kind::SaveFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
-    return *this;
+    return expect({Kind::SaveFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
 }
 
 ScriptedDialogs& ScriptedDialogs::expectColor(int answer) {
-    expected_.append({Kind::Color, {}, {}, MsgAnswer::Ok, {}, answer});
-    return *this;
+    return expect({Kind::Color, {}, {}, MsgAnswer::Ok, {}, answer});
 }
 
 ScriptedDialogs& ScriptedDialogs::expectFont(const QString& answer) {
-    expected_.append({Kind::Font, {}, {}, MsgAnswer::Ok, answer, -1});
+    return expect({Kind::Font, {}, {}, MsgAnswer::Ok, answer, -1});
+}
+
+ScriptedDialogs& ScriptedDialogs::expect(const Expectation& expectation) {
+    expected_.append(expectation);
     return *this;
 }
 
@@ -85,12 +72,10 @@ std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box
         if (matches)
             return expected_.takeFirst();
     }
-    const QString problem =
-        QStringLiteral("unexpected %1%2")
-            .arg(describe(box), expected_.isEmpty() ? QString()
-                                                    : QStringLiteral(" (next expected: %1 \"%2\")")
-                                                          .arg(kindName(expected_.first().kind),
-                                                               expected_.first().title));
+    QString problem = QStringLiteral("unexpected ") + describe(box);
+    if (!expected_.isEmpty())
+        problem += QStringLiteral(" (next expected: %1 \"%2\")")
+                       .arg(kindName(expected_.first().kind), expected_.first().title);
     unexpected_ << problem;
     QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
     return std::nullopt;

@@ -61,6 +61,7 @@ private:
         int colorAnswer = -1;
     };
 
+    ScriptedDialogs& expect(const Expectation& expectation);
     // The next expectation when it matches the box, else nullopt (and the test fails).
     std::optional<Expectation> take(const Box& box);
 

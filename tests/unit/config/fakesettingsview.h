@@ -19,14 +19,6 @@ public:
     QMap<HistoryBox, QString> texts;
     TwipsGeometry geometry;
 
-    // The arguments of the last call of that name; null when there was none.
-    QString last(const QString& name) const {
-        for (auto call = calls.crbegin(); call != calls.crend(); ++call) {
-            if (call->section(u' ', 0, 0) == name)
-                return call->section(u' ', 1);
-        }
-        return {};
-    }
     QStringList callsStartingWith(const QString& prefix) const {
         return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix)));
     }

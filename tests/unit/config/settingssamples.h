@@ -82,16 +82,7 @@ inline QList<QByteArray> fileLines(const QByteArray& bytes) {
     return lines;
 }
 
-inline QByteArray joinLines(const QList<QByteArray>& lines) {
-    return lines.join("\r\n") + "\r\n";
-}
-
-// The lines between a list's key line and its terminator.
-inline QList<QByteArray> listLines(const QByteArray& bytes, const QByteArray& key) {
-    const QList<QByteArray> lines = fileLines(bytes);
-    const qsizetype first = lines.indexOf(key) + 1;
-    return lines.mid(first, lines.indexOf("[**end**]", first) - first);
-}
+inline QByteArray joinLines(const QList<QByteArray>& lines) { return lines.join("\r\n") + "\r\n"; }
 
 // Replaces the entries of a list in a file's bytes.
 inline QByteArray withListLines(const QByteArray& bytes, const QByteArray& key,

@@ -1,7 +1,7 @@
 #include "link/ax25decode.h"
 #include "link/monitortext.h"
 #include "support/ax25.h"
-#include "support/fakeagwserver.h"
+#include "support/testrows.h"
 
 #include <QTest>
 
@@ -13,13 +13,7 @@ namespace {
 // One monitor line heard at 21:04:09: the header up to its '>', then what follows the time.
 void renderRow(const char* name, const QByteArray& ax25, const QByteArray& header,
                const QByteArray& afterTime, char kind = 'S', int port = 0) {
-    QTest::newRow(name) << ax25 << port << header + "[21:04:09]\r" + afterTime + '\0' << kind;
-}
-
-// A frame with no info field from A to B, shown with this description and a blank line.
-void controlRow(int control, const char* description) {
-    renderRow(description, ax25Frame("A", "B", {}, control, -1, {}),
-              QByteArray(" 1:Fm A To B <") + description + " >", "\r");
+    row(name, ax25, port, header + "[21:04:09]\r" + afterTime + '\0', kind);
 }
 
 QByteArray withNul(const char* text) { return QByteArray(text) + '\0'; }
@@ -32,45 +26,33 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     void rendersARawFrame_data() {
-        QTest::addColumn<QByteArray>("ax25");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addColumn<char>("kind");
-        renderRow("repeated and unrepeated digis", ax25FromTnc2("N0CALL>CQ,RS0ISS*,WIDE2-1:Hello"),
-                  " 1:Fm N0CALL To CQ Via RS0ISS*,WIDE2-1 <UI pid=F0 Len=5 >", "Hello\r\r", 'U');
-        renderRow("every digi marked, not only the last",
-                  ax25FromTnc2("N4GHI-15>ID,W3ADO-1*,PCSAT-1*,WIDE2:x"),
-                  " 1:Fm N4GHI-15 To ID Via W3ADO-1*,PCSAT-1*,WIDE2 <UI pid=F0 Len=1 >", "x\r\r",
-                  'U');
+        columns<QByteArray, int, QByteArray, char>("ax25", "port", "expected", "kind");
+        renderRow("every repeated digi marked",
+                  ax25FromTnc2("N4GHI-15>ID,W3ADO-1*,PCSAT-1*,WIDE2-1:Hello"),
+                  " 1:Fm N4GHI-15 To ID Via W3ADO-1*,PCSAT-1*,WIDE2-1 <UI pid=F0 Len=5 >",
+                  "Hello\r\r", 'U');
         renderRow("second port, no via", ax25FromTnc2("N3DEF>BEACON:no via at all"),
                   " 2:Fm N3DEF To BEACON <UI pid=F0 Len=13 >", "no via at all\r\r", 'U', 1);
         renderRow("NUL bytes in the info",
                   ax25Frame("N0CALL", "CQ", {}, ax25Ui, 0xF0, QByteArray("ab\0cd\0", 6)),
                   " 1:Fm N0CALL To CQ <UI pid=F0 Len=6 >", "abcd\r\r", 'U');
+        // No info left: still a blank line after the header.
         renderRow("info of NULs only, SSID 0",
                   ax25Frame("N0CALL-0", "CQ-0", {}, ax25Ui, 0xF0, QByteArray("\0\0", 2)),
                   " 1:Fm N0CALL To CQ <UI pid=F0 Len=2 >", "\r", 'U');
-        renderRow("I frame", ax25Frame("N1AAA", "N2BBB", {}, ax25I(1, 0), 0xF0, "hello\r"),
-                  " 1:Fm N1AAA To N2BBB <I R0 S1 pid=F0 Len=6 >", "hello\r\r\r", 'I');
         renderRow("I frame, other pid, poll bit",
-                  ax25Frame("N1AAA", "N2BBB", {}, ax25I(7, 5) | 0x10, 0x08, "seg"),
+                  ax25Frame("N1AAA", "N2BBB", {}, 0xBE, 0x08, "seg"),  // N(S) 7, N(R) 5
                   " 1:Fm N1AAA To N2BBB <I R5 S7 pid=08 Len=3 >", "seg\r\r", 'I');
-        renderRow("SABM via digi", ax25Frame("A", "B", {"N9DIG*"}, ax25Sabm, -1, {}),
-                  " 1:Fm A To B Via N9DIG* <SABM >", "\r");
         renderRow("XID with info",
-                  ax25Frame("A", "B", {}, ax25Xid, -1, QByteArray("\x82\x80\0\x17", 4)),
+                  ax25Frame("A", "B", {}, 0xAF, -1, QByteArray("\x82\x80\0\x17", 4)),
                   " 1:Fm A To B <XID Len=4 >", "\x82\x80\x17\r\r");
-        renderRow("FRMR", ax25Frame("A", "B", {}, ax25Frmr, -1, "abc"),
-                  " 1:Fm A To B <FRMR Len=3 >", "abc\r\r");
-        controlRow(ax25Rr(1), "RR R1");
-        controlRow(ax25Rnr(3), "RNR R3");
-        controlRow(ax25Rej(2), "REJ R2");
-        controlRow(ax25Sabme, "SABME");
-        controlRow(ax25Ua, "UA");
-        controlRow(ax25Disc, "DISC");
-        controlRow(ax25Dm, "DM");
-        controlRow(ax25Test, "TEST");
-        controlRow(0x27, "U ctl=27");
+        // Frames without info, from A to B: the description and a blank line.
+        const std::pair<int, const char*> controls[] = {
+            {0x21, "RR R1"}, {0x65, "RNR R3"}, {0x49, "REJ R2"}, {0x7F, "SABME"},   {0x73, "UA"},
+            {0x53, "DISC"},  {0x1F, "DM"},     {0xE3, "TEST"},   {0x27, "U ctl=27"}};
+        for (const auto& [control, text] : controls)
+            renderRow(text, ax25Frame("A", "B", {}, control, -1, {}),
+                      QByteArray(" 1:Fm A To B <") + text + " >", "\r");
     }
 
     void rendersARawFrame() {
@@ -88,20 +70,16 @@ private slots:
     void refusesWhatIsNotAFrame_data() {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray good = ax25FromTnc2("N0CALL>CQ:hi");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("short address") << good.left(10);
-        QTest::newRow("no control") << good.left(14);
-        QTest::newRow("UI without pid") << good.left(15);
-        QTest::newRow("one address only") << ax25Address("CQ", true, true) + "\x03\xF0hi";
-        QTest::newRow("address never ends")
-            << ax25Address("CQ", true, false) + ax25Address("N0CALL", false, false);
-        QTest::newRow("unprintable call") << QByteArray(good).replace(2, 1, QByteArray(1, 0x0A));
-        QTest::newRow("blank inside a call") << QByteArray(good).replace(8, 1, "\x40");  // N CALL
-        QTest::newRow("empty call") << QByteArray(good).replace(0, 6, QByteArray(6, 0x40));
         QStringList nineDigis;
         for (int i = 1; i <= 9; ++i)
             nineDigis << QStringLiteral("DIGI%1").arg(i);
-        QTest::newRow("nine digis") << ax25Frame("N0CALL", "CQ", nineDigis, ax25Ui, 0xF0, "x");
+        row("empty", QByteArray());
+        row("UI without pid", good.left(15));
+        row("address never ends", ax25Address("CQ", true, false) + ax25Address("N0", false, false));
+        row("unprintable call", QByteArray(good).replace(2, 1, QByteArray(1, 0x0A)));
+        row("blank inside a call", QByteArray(good).replace(8, 1, "\x40"));  // N CALL
+        row("empty call", QByteArray(good).replace(0, 6, QByteArray(6, 0x40)));
+        row("nine digis", ax25Frame("N0CALL", "CQ", nineDigis, ax25Ui, 0xF0, "x"));
     }
 
     void refusesWhatIsNotAFrame() {
@@ -111,58 +89,30 @@ private slots:
 
     // Texts as Dire Wolf 1.6 sends them (captured), and as older engines do.
     void normalisesEngineTexts_data() {
-        QTest::addColumn<QByteArray>("engine");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("UI")
-            << withNul(" 1:Fm N0CALL To CQ Via RS0ISS <UI pid=F0 Len=5 PF=0 >[00:02:30]\rHello\r")
-            << withNul(" 1:Fm N0CALL To CQ Via RS0ISS <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r");
-        QTest::newRow("I frame")
-            << withNul(" 1:Fm A To B <I S0 R0 pid=0xF0 Len=6 P=0 >[00:04:05]\rhello\r\r")
-            << withNul(" 1:Fm A To B <I R0 S0 pid=F0 Len=6 >[00:04:05]\rhello\r\r\r");
-        QTest::newRow("segment")
-            << withNul(" 1:Fm A To B <I S2 R0 pid=0x08 Len=3 P=0 >[01:13:39]\rabc\r")
-            << withNul(" 1:Fm A To B <I R0 S2 pid=08 Len=3 >[01:13:39]\rabc\r\r");
-        QTest::newRow("RR") << withNul(" 1:Fm B To A <RR R1 F=0 >[01:12:29]\r")
-                            << withNul(" 1:Fm B To A <RR R1 >[01:12:29]\r\r");
-        QTest::newRow("XID cut at a NUL")
-            << withNul(" 1:Fm A To B <XID P=1 Len=27 >[00:04:04]\r\x82\x80\r")
-            << withNul(" 1:Fm A To B <XID Len=27 >[00:04:04]\r\x82\x80\r\r");
-        QTest::newRow("info ending in CR")
-            << withNul(" 1:Fm A To CQ <UI pid=F0 Len=6 PF=0 >[00:02:30]\rHello\r\r")
-            << withNul(" 1:Fm A To CQ <UI pid=F0 Len=6 >[00:02:30]\rHello\r\r\r");
-        QTest::newRow("classic shape unchanged")
-            << withNul(" 1:Fm A To CQ <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r")
-            << withNul(" 1:Fm A To CQ <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r");
-        QTest::newRow("no NUL at the end") << QByteArray(" 1:Fm A To CQ <UA F=1 >[00:02:30]\r")
-                                           << withNul(" 1:Fm A To CQ <UA >[00:02:30]\r\r");
-        QTest::newRow("no description") << withNul(" 1:Fm A To CQ [00:02:30]\rHello\r")
-                                        << withNul(" 1:Fm A To CQ [00:02:30]\rHello\r\r");
-        QTest::newRow("not a monitor text") << withNul("*** CONNECTED To Station N1AAA\r")
-                                            << withNul("*** CONNECTED To Station N1AAA\r");
+        columns<QByteArray, QByteArray>("engine", "expected");
+        row("UI",
+            withNul(" 1:Fm N0CALL To CQ Via RS0ISS <UI pid=F0 Len=5 PF=0 >[00:02:30]\rHello\r"),
+            withNul(" 1:Fm N0CALL To CQ Via RS0ISS <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r"));
+        row("I frame", withNul(" 1:Fm A To B <I S0 R1 pid=0xF0 Len=6 P=0 >[00:04:05]\rhello\r\r"),
+            withNul(" 1:Fm A To B <I R1 S0 pid=F0 Len=6 >[00:04:05]\rhello\r\r\r"));
+        row("XID cut at a NUL", withNul(" 1:Fm A To B <XID P=1 Len=27 >[00:04:04]\r\x82\x80\r"),
+            withNul(" 1:Fm A To B <XID Len=27 >[00:04:04]\r\x82\x80\r\r"));
+        row("info ending in CR",
+            withNul(" 1:Fm A To CQ <UI pid=F0 Len=6 PF=0 >[00:02:30]\rHello\r\r"),
+            withNul(" 1:Fm A To CQ <UI pid=F0 Len=6 >[00:02:30]\rHello\r\r\r"));
+        row("classic shape unchanged",
+            withNul(" 1:Fm A To CQ <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r"),
+            withNul(" 1:Fm A To CQ <UI pid=F0 Len=5 >[00:02:30]\rHello\r\r"));
+        row("no NUL at the end", QByteArray(" 1:Fm A To CQ <UA F=1 >[00:02:30]\r"),
+            withNul(" 1:Fm A To CQ <UA >[00:02:30]\r\r"));
+        row("not a monitor text", withNul("*** CONNECTED To Station N1AAA\r"),
+            withNul("*** CONNECTED To Station N1AAA\r"));
     }
 
     void normalisesEngineTexts() {
         QFETCH(QByteArray, engine);
         QFETCH(QByteArray, expected);
         QCOMPARE(normaliseEngineText(engine), expected);
-    }
-
-    // The same frame looks the same whether it came raw or as the engine's text.
-    void rawAndEngineTextAgree_data() {
-        QTest::addColumn<QString>("tnc2");
-        QTest::newRow("via") << QStringLiteral("N1ABC-7>APRS,RS0ISS,WIDE2-1:=4237.14N/07120.83W-");
-        QTest::newRow("no via") << QStringLiteral("N3DEF>BEACON:no via at all");
-        QTest::newRow("message") << QStringLiteral("N2XYZ>APZ123,WIDE1-1::N0CALL   :test{1");
-    }
-
-    void rawAndEngineTextAgree() {
-        QFETCH(QString, tnc2);
-        const QByteArray engineText = FakeAgwServer::direwolfUiText(tnc2);
-        const QTime shown = QTime::fromString(
-            QString::fromLatin1(engineText.mid(engineText.indexOf('[') + 1, 8)), u"HH:mm:ss");
-        const auto frame = decodeAx25(ax25FromTnc2(tnc2));
-        QVERIFY(frame.has_value());
-        QCOMPARE(renderMonitorText(*frame, 0, shown).text, normaliseEngineText(engineText));
     }
 };
 

@@ -5,48 +5,39 @@
 #include "monitor/monitorrules.h"
 #include "platform/apppath.h"
 #include "support/fakeplatform.h"
+#include "support/testrows.h"
 
 #include <QTest>
 
 using namespace zeno;
+using namespace zeno::test;
 
 class MonitorRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
     void addition_data() {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<bool>("headersOff");
-        QTest::addColumn<QChar>("last");  // the monitor's last character before
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, const QString& data, bool headersOff,
-                            const QString& expected, QChar last = QLatin1Char('\n')) {
-            QTest::newRow(name) << data << headersOff << last << expected;
-        };
+        // last: the monitor's last character before
+        columns<QString, bool, QChar, QString>("data", "headersOff", "last", "expected");
         const QString nul(QChar(0));
         const QString ui = " 1:Fm N0CALL To CQ <UI Len=5 >\rHello\r\r" + nul;
         const QString rr = " 1:Fm A To B <RR R1 >\r" + nul;
-
+        const QChar lf(u'\n');
         // The engine's text already ends its lines: header, information, one blank line.
-        row("UI frame", ui, false, "Fm N0CALL To CQ <UI Len=5 >\r\nHello\r\n\r\n");
-        row("View Data: body only", ui, true, "Hello\r\n\r\n");
-        row("empty body, header shown: one line", rr, false, "Fm A To B <RR R1 >\r\n");
-        row("empty body, header hidden: nothing", rr, true, "");
+        row("UI frame", ui, false, lf, "Fm N0CALL To CQ <UI Len=5 >\r\nHello\r\n\r\n");
+        row("View Data: body only", ui, true, lf, "Hello\r\n\r\n");
+        row("empty body, header shown: one line", rr, false, lf, "Fm A To B <RR R1 >\r\n");
+        row("empty body, header hidden: nothing", rr, true, lf, "");
         // The monitor must not go on inside its last line.
-        row("nothing shown, monitor ends inside a line", rr, true, "\r\n", QLatin1Char('x'));
-        row("start-up text", "AGWPE engine" + nul, false, "\r\nAGWPE engine\r\n", QChar());
-        row("connected event", "*** CONNECTED To Station N1AAA\r" + nul, false, "\r\n");
+        row("nothing shown, monitor ends inside a line", rr, true, QChar(u'x'), "\r\n");
+        row("start-up text", "AGWPE engine" + nul, false, QChar(), "\r\nAGWPE engine\r\n");
         // Without a NUL the body gets a line end of its own.
-        row("connected data: body text only", "hello from A\rsecond line\r", false,
+        row("connected data: body text only", "hello from A\rsecond line\r", false, lf,
             "\r\nsecond line\r\n\r\n");
-        row("no NUL, body ends inside a line", " 1:Fm A To B\rtext", false,
-            "Fm A To B\r\ntext\r\n");
-        row("lone LF becomes a line end", " 1:Fm A\rone\ntwo\n\r" + nul, true,
-            "one\r\ntwo\r\n\r\n");
-        row("control characters of the body stay", QStringLiteral(" 1:Fm A\rbell\x07\r") + nul,
-            true, QStringLiteral("bell\x07\r\n"));
         // A NUL inside the body (an engine that does not cut at it) loses nothing after it.
-        row("NUL inside the body", " 1:Fm A\rbad" + nul + "call\r" + nul, false,
+        row("NUL inside the body", " 1:Fm A\rbad" + nul + "call\r" + nul, false, lf,
             "Fm A\r\nbadcall\r\n");
     }
 
@@ -59,69 +50,40 @@ private slots:
         QCOMPARE(monitorAddition(s.HeaderLine, s.BodyText, headersOff, last), expected);
     }
 
-    void aprsMessageLine_data() {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<bool>("isMessage");
-        QTest::newRow("message") << ":PA3XYZ   :Good morning{01\r\n" << true;
-        QTest::newRow("just the two colons") << ":123456789:" << true;
-        QTest::newRow("ten characters") << ":123456789" << false;
-        QTest::newRow("second colon one early") << ":PA3XYZ  :Hi" << false;
-        QTest::newRow("no leading colon") << "=4237.14N/07120.83W-Test" << false;
-        QTest::newRow("connected-mode body") << "\r\n:PA3XYZ   :x" << false;
-    }
-
     void aprsMessageLine() {
-        QFETCH(QString, body);
-        QFETCH(bool, isMessage);
-        QCOMPARE(isAprsMessageLine(body), isMessage);
+        QVERIFY(isAprsMessageLine(":PA3XYZ   :Good morning{01\r\n"));
+        QVERIFY(isAprsMessageLine(":123456789:"));
+        QVERIFY(!isAprsMessageLine(":123456789"));
+        QVERIFY(!isAprsMessageLine(":PA3XYZ  :Hi"));      // second colon one early
+        QVERIFY(!isAprsMessageLine("\r\n:PA3XYZ   :x"));  // a connected-mode body
     }
 
-    void alarm_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("text");  // the header text in mode 1, else the data text
-        QTest::addColumn<QString>("header");
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<bool>("due");
-        const auto row = [](const char* name, int mode, const QString& text, const QString& header,
-                            const QString& body, bool due) {
-            QTest::newRow(name) << mode << text << header << body << due;
+    // Mode 1 looks for the header text in the header, mode 2 for the data text in the body.
+    void alarm() {
+        const auto due = [](int mode, const QString& text, const QString& header,
+                            const QString& body) {
+            Settings settings;
+            settings.alarmMode = mode;
+            // The other mode's text stays empty, which any non-empty line holds.
+            (mode == 1 ? settings.alarmHeaderText : settings.alarmDataText) = text;
+            return alarmDue(settings, header, body);
         };
         const QString iss = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
-        row("header text found", 1, "RS0ISS*", iss, "Hello", true);
-        row("header: letter case ignored", 1, "rs0iss*", "Fm n0call To cq Via Rs0Iss*", "", true);
-        row("header text only in the body", 1, "RS0ISS*", "Fm A To CQ Via RS0ISS", "RS0ISS*",
-            false);
-        row("data text found", 2, "Hello", iss, "Hello\r\n", true);
-        row("data: letter case counts", 2, "Hello", iss, "HELLO\r\n", false);
-        row("data text only in the header", 2, "N0CALL", iss, "Hello", false);
-        row("empty header text: any header", 1, "", iss, "", true);
-        row("empty header text: not an empty header", 1, "", "", "x", false);
-        row("empty data text: any body", 2, "", "", "x", true);
-        row("empty data text: not an empty body", 2, "", iss, "", false);
-        row("mode 0", 0, "RS0ISS*", iss, "RS0ISS*", false);
-        row("unknown mode", 3, "RS0ISS*", iss, "RS0ISS*", false);
-    }
-
-    void alarm() {
-        QFETCH(int, mode);
-        QFETCH(QString, text);
-        QFETCH(QString, header);
-        QFETCH(QString, body);
-        QFETCH(bool, due);
-        Settings settings;
-        settings.alarmMode = mode;
-        // The other mode's text stays empty, which any non-empty line holds: each mode reads its
-        // own.
-        settings.alarmHeaderText = mode == 1 ? text : QString();
-        settings.alarmDataText = mode == 1 ? QString() : text;
-        QCOMPARE(alarmDue(settings, header, body), due);
+        QVERIFY(due(1, "RS0ISS*", iss, "Hello"));
+        QVERIFY(due(1, "rs0iss*", "Fm n0call To cq Via Rs0Iss*", ""));  // case ignored
+        QVERIFY(!due(1, "RS0ISS*", "Fm A To CQ Via RS0ISS", "RS0ISS*"));
+        QVERIFY(due(2, "Hello", iss, "Hello\r\n"));
+        QVERIFY(!due(2, "Hello", iss, "HELLO\r\n"));  // case counts
+        QVERIFY(due(1, "", iss, ""));                 // an empty text: any line
+        QVERIFY(!due(1, "", "", "x"));                // but not an empty one
+        QVERIFY(!due(2, "", iss, ""));
+        QVERIFY(!due(0, "RS0ISS*", iss, "RS0ISS*"));
     }
 
     void alarmPlaysTheApplicationsFile() {
         Settings unset;  // a first run has no alarm line at all
         QVERIFY(!alarmDue(unset, QStringLiteral("Fm A"), QStringLiteral("x")));
-
-        test::FakePlatform platform;
+        FakePlatform platform;
         PlayAlarm(platform, QStringLiteral("/opt/zeno"));
         PlayAlarm(platform, QStringLiteral("/opt/zeno"));  // again while playing: starts again
         QCOMPARE(platform.played,

@@ -6,36 +6,23 @@
 #include <QtTest>
 
 using namespace zeno;
-using zeno::test::row;
+using namespace zeno::test;
 
 class TestAprsMessage : public QObject {
     Q_OBJECT
 
 private slots:
-    void addresseeIsNineWide_data() {
-        QTest::addColumn<QString>("addressee");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("field");
-        row("CQ gets seven blanks", "CQ", "hi", ":CQ       :hi");
-        row("nine characters, no padding", "PA3XYZ-12", "hi", ":PA3XYZ-12:hi");
-        row("trailing blanks go", "BLN1   ", "Net tonight", ":BLN1     :Net tonight");
-        row("leading blanks stay", " BLN1", "x", ": BLN1    :x");
-        row("longer is cut to nine", "BLN0QSLSXYZ", "x", ":BLN0QSLSX:x");
-        row("text as it is", "EMAIL", "  a@b.c hi  ", ":EMAIL    :  a@b.c hi  ");
-    }
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     void addresseeIsNineWide() {
-        QFETCH(QString, addressee);
-        QFETCH(QString, text);
-        QFETCH(QString, field);
-        QCOMPARE(messageInformation(addressee, text), field);
+        QCOMPARE(messageInformation("CQ", "  a@b.c hi  "), ":CQ       :  a@b.c hi  ");
+        QCOMPARE(messageInformation("PA3XYZ-12", "hi"), ":PA3XYZ-12:hi");
+        QCOMPARE(messageInformation(" BLN1   ", "x"), ": BLN1    :x");  // trailing blanks go
+        QCOMPARE(messageInformation("BLN0QSLSXYZ", "x"), ":BLN0QSLSX:x");
     }
 
     void heardListGroups_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<bool>("bulletin");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QStringList>("texts");
+        columns<QStringList, bool, QString, QStringList>("entries", "bulletin", "tag", "texts");
         const QString tag = QStringLiteral("{ZENO30}");
         row("example", QStringList{"N0CALL", "PA3XYZ", " N0CALL-7 "}, false, tag,
             QStringList{"Heard:N0CALL,N0CALL-7,{ZENO30}"});
@@ -51,8 +38,6 @@ private slots:
         row("twelve calls in two frames", twelve, true, tag,
             QStringList{":BLN0QSLs :" + firstEight.join(',') + ',',
                         ":BLN0QSLs :" + twelve.mid(8).join(',') + ",{ZENO30}"});
-        row("the last call closes with the tag", firstEight, false, tag,
-            QStringList{"Heard:" + firstEight.join(',') + ",{ZENO30}"});
 
         const QStringList four(4, QStringLiteral("AAAAAAAAAA-1"));  // 13 with the comma
         const QString first = "Heard:" + four.join(',');

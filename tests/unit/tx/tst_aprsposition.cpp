@@ -1,20 +1,16 @@
 // The APRS position: header, information field, the setup's checks and texts, the icons.
 
 #include "config/settings.h"
-#include "support/testrows.h"
 #include "tx/aprsposition.h"
 #include "tx/producttag.h"
 
 #include <QtTest>
 
 using namespace zeno;
-using zeno::test::row;
 
 namespace {
 
-CoordinateFields example() {
-    return {"52", "58", "23", "N", "000", "02", "77", "W"};
-}
+CoordinateFields example() { return {"52", "58", "23", "N", "000", "02", "77", "W"}; }
 
 const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
 const QString kAgain = QStringLiteral("Do you want to try to enter your coordinates again?");
@@ -25,6 +21,8 @@ class TestAprsPosition : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
     void theExample() {
         const AprsIcon home = aprsIcons().at(4 - 2);
         QCOMPARE(home.name, QStringLiteral("Home"));
@@ -44,98 +42,55 @@ private slots:
         QVERIFY(!storedPosition(kHeader.left(19)));
     }
 
-    void informationField_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<int>("zenoTag");
-        QTest::addColumn<QString>("information");
-        const QString stored = kHeader + QStringLiteral("old comment {ZENO30}");
-        const QString comment = QStringLiteral("73' Via Satellite");
-        row("comment and tag", stored, comment, 0, kHeader + comment + " {ZENO30}");
-        row("tag dropped", stored, comment, -1, kHeader + comment);
-        row("comment trimmed", stored, QStringLiteral("  hi  "), -1, kHeader + "hi");
-        row("empty comment, tag after the header", stored, QString(), 0, kHeader + " {ZENO30}");
-    }
-
     void informationField() {
-        QFETCH(QString, stored);
-        QFETCH(QString, comment);
-        QFETCH(int, zenoTag);
-        QFETCH(QString, information);
-        QCOMPARE(positionInformation(stored, comment, transmittedProductTag(zenoTag)), information);
+        const QString stored = kHeader + QStringLiteral("old comment {ZENO30}");
+        const auto information = [&](const QString& comment, int zenoTag) {
+            return positionInformation(stored, comment, transmittedProductTag(zenoTag));
+        };
+        QCOMPARE(information(QStringLiteral("73' Via Satellite"), 0),
+                 kHeader + "73' Via Satellite {ZENO30}");
+        QCOMPARE(information(QStringLiteral("  hi  "), -1), kHeader + "hi");
+        QCOMPARE(information(QString(), 0), kHeader + " {ZENO30}");
     }
 
-    void coordinateChecks_data() {
-        QTest::addColumn<QString>("boxes");  // the eight boxes, split at '|'
-        QTest::addColumn<bool>("latWrong");
-        QTest::addColumn<bool>("lonWrong");
-        row("example", "52|58|23|N|000|02|77|W", false, false);
-        row("blank lower-case hemispheres", "52|58|23| s |000|02|77|e ", false, false);
-        row("hundredths of one digit", "52|58|5|N|000|02|77|W", true, false);
-        row("hemisphere X", "52|58|23|X|000|02|77|W", true, false);
-        row("hemisphere empty", "52|58|23||000|02|77|W", true, false);
-        row("degrees not digits", "5a|58|23|N|000|02|77|W", true, false);
-        row("negative minutes", "52|-1|23|N|000|02|77|W", true, false);
-        row("latitude beyond the pole", "91|58|23|N|000|02|77|W", true, false);
-        row("the pole and the date line", "90|00|00|S|180|00|00|E", false, false);
-        row("past the pole", "90|00|01|N|180|00|00|E", true, false);
-        row("past the date line", "00|00|00|N|180|00|01|E", false, true);
-        row("sixty minutes", "52|58|23|N|000|60|77|W", false, true);
-        row("longitude two digits", "52|58|23|N|01|02|77|W", false, true);
-        row("longitude 181", "52|58|23|N|181|02|77|W", false, true);
-        row("hemisphere N on longitude", "52|58|23|N|000|02|77|N", false, true);
-    }
-
+    // The eight boxes split at '|'; what is wrong: "lat", "lon" or nothing.
     void coordinateChecks() {
-        QFETCH(QString, boxes);
-        QFETCH(bool, latWrong);
-        QFETCH(bool, lonWrong);
-        const QStringList b = boxes.split(QLatin1Char('|'));
-        const CoordinateFields f{b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]};
-        QCOMPARE(latitudeWrong(f), latWrong);
-        QCOMPARE(longitudeWrong(f), lonWrong);
-    }
-
-    void wrongCoordinatesText_data() {
-        QTest::addColumn<bool>("lat");
-        QTest::addColumn<bool>("lon");
-        QTest::addColumn<QString>("text");
-        row("latitude", true, false, "The Latitude is not in the correct format.\r\r" + kAgain);
-        row("longitude", false, true, "\rThe Longitude is not in the correct format.\r\r" + kAgain);
-        row("both", true, true,
-            "The Latitude is not in the correct format.\r\r"
-            "The Longitude is not in the correct format.\r\r" +
-                kAgain);
+        const auto wrong = [](const QString& boxes) {
+            const QStringList b = boxes.split(QLatin1Char('|'));
+            const CoordinateFields f{b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]};
+            return QString(latitudeWrong(f) ? "lat" : "") + (longitudeWrong(f) ? "lon" : "");
+        };
+        QCOMPARE(wrong("52|58|23|N|000|02|77|W"), "");
+        QCOMPARE(wrong("52|58|23| s |000|02|77|e "), "");  // blank lower-case hemispheres
+        QCOMPARE(wrong("52|58|5|N|000|02|77|W"), "lat");   // hundredths of one digit
+        QCOMPARE(wrong("52|58|23|X|000|02|77|W"), "lat");
+        QCOMPARE(wrong("5a|58|23|N|000|02|77|W"), "lat");
+        QCOMPARE(wrong("90|00|00|S|180|00|00|E"), "");  // the pole and the date line
+        QCOMPARE(wrong("90|00|01|N|180|00|00|E"), "lat");
+        QCOMPARE(wrong("00|00|00|N|180|00|01|E"), "lon");
+        QCOMPARE(wrong("52|58|23|N|000|60|77|W"), "lon");  // sixty minutes
+        QCOMPARE(wrong("52|58|23|N|000|02|77|N"), "lon");
     }
 
     void wrongCoordinatesText() {
-        QFETCH(bool, lat);
-        QFETCH(bool, lon);
-        QFETCH(QString, text);
-        QCOMPARE(coordinatesWrongText(lat, lon), text);
+        const QString lat = QStringLiteral("The Latitude is not in the correct format.\r\r");
+        const QString lon = QStringLiteral("The Longitude is not in the correct format.\r\r");
+        QCOMPARE(coordinatesWrongText(true, false), lat + kAgain);
+        QCOMPARE(coordinatesWrongText(false, true), "\r" + lon + kAgain);
+        QCOMPARE(coordinatesWrongText(true, true), lat + lon + kAgain);
     }
 
-    void iconChoice_data() {
-        QTest::addColumn<QList<int>>("selected");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("symbol");
-        row("nothing selected", QList<int>{}, "", "\\S");
-        row("satellite", QList<int>{2}, "Satellite", "\\S");
-        row("shuttle", QList<int>{3}, "Shuttle", "/S");
-        row("home HF", QList<int>{16}, "Home HF", "\\-");
-        // Tested in the order 2, 8, 3 ... 11, 16, 18, 17, 19, 12 ... 15: the last one wins.
-        row("emergency after satellite", QList<int>{8, 2}, "Emergency", "\\!");
-        row("WX Service after Repeater", QList<int>{12, 19}, "WX Service", "/W");
-        row("Node after HF Gateway", QList<int>{17, 18}, "Node", "/n");
-    }
-
+    // Tested in the order 2, 8, 3 ... 11, 16, 18, 17, 19, 12 ... 15: the last one wins.
     void iconChoice() {
-        QFETCH(QList<int>, selected);
-        QFETCH(QString, name);
-        QFETCH(QString, symbol);
-        const AprsIcon icon = chosenIcon(selected);
-        QCOMPARE(icon.name, name);
-        QCOMPARE(QString(icon.table) + icon.code, symbol);
+        const auto icon = [](const QList<int>& selected) {
+            const AprsIcon chosen = chosenIcon(selected);
+            return chosen.name + ' ' + chosen.table + chosen.code;
+        };
+        QCOMPARE(icon({}), " \\S");
+        QCOMPARE(icon({3}), "Shuttle /S");
+        QCOMPARE(icon({8, 2}), "Emergency \\!");
+        QCOMPARE(icon({12, 19}), "WX Service /W");
+        QCOMPARE(icon({17, 18}), "Node /n");
     }
 
     void everyIconIsFoundByItsSymbol() {

@@ -1,10 +1,12 @@
 // The six history rules, as lists before and after one entry is added.
 
+#include "support/testrows.h"
 #include "tx/histories.h"
 
 #include <QtTest>
 
 using namespace zeno;
+using zeno::test::columns;
 
 Q_DECLARE_METATYPE(zeno::HistoryBox)
 
@@ -28,47 +30,40 @@ class TestHistories : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
     void addOneEntry_data() {
-        QTest::addColumn<HistoryBox>("box");
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("boxText");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QString>("boxAfter");
+        columns<HistoryBox, QStringList, QString, QStringList, QString>("box", "before", "boxText",
+                                                                        "after", "boxAfter");
         using B = HistoryBox;
         using L = QStringList;
         const QString tx81 = QString(80, QLatin1Char('t')) + QLatin1Char('u');
         const QString tx80 = tx81.left(80);
-        const L t24 = numbered("t", 24), t25 = numbered("t", 25), c25 = numbered("c", 25);
+        const L t24 = numbered("t", 24), t25 = numbered("t", 25);
         const L v10 = numbered("V", 10), v11 = numbered("V", 11), m25 = numbered("m", 25);
 
         // TX text: lower case and trailing blanks do not make it new; the box keeps its text.
-        row("TX new", B::TxData, {"a"}, "Hello ", {"a", "Hello "}, "Hello ");
         row("TX same but case", B::TxData, {"hello"}, "Hello", {"hello"}, "Hello");
         row("TX same but trailing blanks", B::TxData, {"hello  "}, "hello", {"hello  "}, "hello");
-        row("TX leading blank is new", B::TxData, {"hello"}, " hello", {"hello", " hello"},
-            " hello");
+        row("TX leading blank is new, blanks kept", B::TxData, {"hello"}, " hello ",
+            {"hello", " hello "}, " hello ");
         row("TX cut to 80", B::TxData, {}, tx81, {tx80}, tx80);
         row("TX empty never added", B::TxData, {"a"}, "", {"a"}, "");
-        row("TX blanks are empty", B::TxData, {"a"}, "   ", {"a"}, "   ");
         row("TX 24 takes one more", B::TxData, t24, "new", t24 + L{"new"}, "new");
         row("TX full list keeps out the new one", B::TxData, t25, "new", t25, "new");
 
         // APRS comment: trimmed, compared in lower case.
         row("comment trimmed", B::AprsData, {}, "  73 all  ", {"73 all"}, "  73 all  ");
         row("comment same but case", B::AprsData, {" 73 ALL"}, "73 all", {" 73 ALL"}, "73 all");
-        row("comment full", B::AprsData, c25, "new", c25, "new");
 
         // To: upper case, oldest gives way at 10.
         row("To upper case", B::To, {"CQ"}, " pa3xyz ", {"CQ", "PA3XYZ"}, "PA3XYZ");
-        row("To cq after CQ", B::To, {"CQ"}, "cq", {"CQ"}, "CQ");
         row("To cut to 10", B::To, {}, "abcdefghijkl", {"ABCDEFGHIJ"}, "ABCDEFGHIJ");
         row("To full drops the oldest", B::To, v10, "NEW", v10.mid(1) + L{"NEW"}, "NEW");
 
         // Via: trimmed both sides; the empty first entry stays when the list is full.
-        row("Via new", B::Via, {"RS0ISS", ""}, "wide1-1", {"RS0ISS", "", "WIDE1-1"}, "WIDE1-1");
         row("Via present", B::Via, {"RS0ISS", ""}, " rs0iss ", {"RS0ISS", ""}, "RS0ISS");
         row("Via empty is present", B::Via, {"RS0ISS"}, "", {"RS0ISS"}, "");
-        row("Via 10 takes one more", B::Via, v10, "NEW", v10 + L{"NEW"}, "NEW");
         row("Via full drops the oldest", B::Via, v11, "NEW", v11.mid(1) + L{"NEW"}, "NEW");
         row("Via full keeps an empty first entry", B::Via, L{""} + v10, "NEW",
             L{""} + v10.mid(1) + L{"NEW"}, "NEW");
@@ -77,9 +72,6 @@ private slots:
         row("For trimmed and cut to 9", B::MessageFor, {}, " BLN0QSLSXY ", {"BLN0QSLSX"},
             "BLN0QSLSX");
         row("For case kept", B::MessageFor, {"email"}, "EMAIL", {"email", "EMAIL"}, "EMAIL");
-        row("For full", B::MessageFor, v10, "NEW", v10.mid(1) + L{"NEW"}, "NEW");
-        row("message Hello after hello", B::MessageText, {"hello"}, "Hello", {"hello", "Hello"},
-            "Hello");
         row("message present", B::MessageText, {"Hello"}, " Hello ", {"Hello"}, "Hello");
         row("message full drops the oldest", B::MessageText, m25, "new", m25.mid(1) + L{"new"},
             "new");
