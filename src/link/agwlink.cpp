@@ -1,6 +1,7 @@
 #include "link/agwlink.h"
 
 #include "link/agwtransport.h"
+#include "link/monitortext.h"
 #include "platform/platform.h"
 
 namespace zeno {
@@ -95,7 +96,7 @@ std::optional<AgwFrame> AgwLink::fetch() {
     frame.port = queued->port;
     frame.kind = uchar(queued->kind);
     frame.callFrom = QString::fromLatin1(queued->callFrom);
-    frame.data = QString::fromLatin1(queued->data);
+    frame.data = shownText(queued->data);
     frame.dataLength = int(frame.data.size());
     values_.ReceivedKind = frame.kind;
     return frame;

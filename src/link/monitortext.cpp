@@ -1,6 +1,8 @@
 #include "link/monitortext.h"
 
 #include <QByteArrayList>
+#include <QStringDecoder>
+#include <algorithm>
 
 namespace zeno {
 
@@ -257,6 +259,18 @@ QByteArray normaliseEngineText(QByteArrayView raw) {
             info.chop(1);
     }
     return assemble(header, info);
+}
+
+QString shownText(QByteArrayView bytes) {
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
+    if (!ascii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return QString::fromLatin1(bytes);
 }
 
 }  // namespace zeno

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <QTime>
 
 namespace zeno {
@@ -27,5 +28,10 @@ MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& 
 // marks, "pid=F0" rather than "pid=0xF0", "<I R0 S1 ...>", and CR CR NUL after an info
 // (CR NUL without). A text without a monitor header is returned unchanged.
 QByteArray normaliseEngineText(QByteArrayView text);
+
+// A received text as the screen shows it: UTF-8 when it is valid UTF-8 with at least one
+// character beyond ASCII (stations that type "Grüße" send it so), else Latin-1, one character
+// per byte, as packet radio always was.
+QString shownText(QByteArrayView bytes);
 
 }  // namespace zeno

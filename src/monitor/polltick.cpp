@@ -24,9 +24,14 @@ PollTick::PollTick(AppState& state, Platform& platform, FrameSource& source,
       hooks_(hooks) {}
 
 void PollTick::Timer1_Timer() {
-    if (running_ || hooks_.connected.holdsPollTick())
+    if (running_) {
+        nestedTick_ = true;
+        return;
+    }
+    if (hooks_.connected.holdsPollTick())
         return;
     const QScopedValueRollback<bool> guard(running_, true);
+    nestedTick_ = false;
 
     QElapsedTimer elapsed;
     elapsed.start();
@@ -106,7 +111,7 @@ bool PollTick::handleFrame(const AgwFrame& frame) {
             view_.showMonitorNow();
             // Connected mode may end the frame here (a refused caller never sounds the alarm).
             if (!hooks_.connected.connectedModeEvent(frame, split.firstLine, split.BodyText))
-                return !hooks_.connected.holdsPollTick();
+                return mayTakeMoreFrames();
             break;
         default:
             break;
@@ -114,7 +119,11 @@ bool PollTick::handleFrame(const AgwFrame& frame) {
     if (alarmDue(state_.settings, split.HeaderLine, split.BodyText))
         PlayAlarm(platform_, state_.appPath);
     // A box or a wait of connected mode ends the tick's frames.
-    return !hooks_.connected.holdsPollTick();
+    return mayTakeMoreFrames();
+}
+
+bool PollTick::mayTakeMoreFrames() const {
+    return !nestedTick_ && !hooks_.connected.holdsPollTick();
 }
 
 }  // namespace zeno

@@ -68,8 +68,10 @@ public:
 private:
     void showClock();
     void takeEngineInitText(const AgwFrame& frame);
-    // False when the tick must take no more frames (connected mode holds it).
+    // False when the tick must take no more frames (a box was open or connected mode holds
+    // it).
     bool handleFrame(const AgwFrame& frame);
+    bool mayTakeMoreFrames() const;
 
     AppState& state_;
     Platform& platform_;
@@ -79,6 +81,8 @@ private:
     MonitorView& view_;
     PollHooks hooks_;
     bool running_ = false;
+    // A tick fired inside this one: a box ran its own event loop during a frame's steps.
+    bool nestedTick_ = false;
 };
 
 }  // namespace zeno

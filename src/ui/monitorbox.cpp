@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <utility>
 
 namespace zeno {
 
@@ -37,6 +38,11 @@ bool MonitorTextBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MonitorTextBox::append(const QString& text) {
+    appendLater(text);
+    flush();
+}
+
+void MonitorTextBox::appendLater(const QString& text) {
     // Counted as the widget will hold it: a CR LF, a lone CR and a lone LF each become one
     // line end.
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -50,11 +56,12 @@ void MonitorTextBox::append(const QString& text) {
 
 void MonitorTextBox::flush() {
     if (!pending_.isEmpty()) {
+        // Taken first: inserting signals a change, and whoever listens may count or cut.
+        const QString text = std::exchange(pending_, QString());
+        pendingLength_ = 0;
         QTextCursor end(box_->document());
         end.movePosition(QTextCursor::End);
-        end.insertText(pending_);
-        pending_.clear();
-        pendingLength_ = 0;
+        end.insertText(text);
     }
     if (scrollPending_) {
         scrollPending_ = false;

@@ -20,9 +20,11 @@ public:
     explicit MonitorTextBox(QPlainTextEdit* box);
 
     // Adds text at the end without touching the rest of the text, the operator's selection or
-    // the scroll position. It reaches the widget at the next flush(): the poll tick appends
-    // many frames and lays the text out once.
+    // the scroll position.
     void append(const QString& text);
+    // The same, but the text reaches the widget at the next flush(): the poll tick appends
+    // many frames and lays the text out once.
+    void appendLater(const QString& text);
     // Puts what was appended into the widget in one step, then scrolls if asked to.
     void flush();
     qsizetype length() const;

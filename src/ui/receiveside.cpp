@@ -178,7 +178,7 @@ bool ReceiveSide::viewDataChecked() const { return panel_.Check3->isChecked(); }
 
 bool ReceiveSide::autoScrollChecked() const { return panel_.Check1->isChecked(); }
 
-void ReceiveSide::appendToMonitor(const QString& text) { monitor_.append(text); }
+void ReceiveSide::appendToMonitor(const QString& text) { monitor_.appendLater(text); }
 
 qsizetype ReceiveSide::monitorLength() const { return monitor_.length(); }
 

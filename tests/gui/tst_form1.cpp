@@ -241,6 +241,17 @@ private slots:
         QCOMPARE(f.state().settings.autoScroll, 0);
         f.find<QToolButton>("Command8")->click();
         QCOMPARE(f.monitorText(), QString());
+
+        // A flood beyond the link's queue: what it had to drop is counted on the status bar.
+        f.find<QCheckBox>("Check2")->click();
+        for (int i = 0; i < kReceiveQueueCapacity + 3; ++i)
+            f.server.sendHeard(QStringLiteral("N0CALL>CQ:%1").arg(i));
+        QTRY_COMPARE(f.link().droppedFrames(), qint64(3));
+        const auto* dropped = f.find<QLabel>("droppedFrames");
+        QVERIFY(dropped->isHidden());
+        f.tick();
+        QVERIFY(!dropped->isHidden());
+        QCOMPARE(dropped->text(), QStringLiteral("3 frames dropped"));
     }
 
     void filterMenuAndLabel() {
