@@ -1,5 +1,7 @@
 #include "link/ax25decode.h"
 
+#include <algorithm>
+
 namespace zeno {
 
 namespace {
@@ -78,21 +80,20 @@ void classify(Ax25Frame& frame) {
 
 }  // namespace
 
-void Ax25Address::appendTextTo(QByteArray& out) const {
-    out.append(call, callLength);
+char* Ax25Address::writeText(char* out) const {
+    out = std::copy_n(call, callLength, out);
     if (ssid == 0)
-        return;
-    out.append('-');
+        return out;
+    *out++ = '-';
     if (ssid >= 10)
-        out.append('1');
-    out.append(char('0' + ssid % 10));
+        *out++ = '1';
+    *out++ = char('0' + ssid % 10);
+    return out;
 }
 
 QByteArray Ax25Address::textBytes() const {
-    QByteArray text;
-    text.reserve(9);
-    appendTextTo(text);
-    return text;
+    char text[9];
+    return QByteArray(text, writeText(text) - text);
 }
 
 QString Ax25Address::text() const { return QString::fromLatin1(textBytes()); }

@@ -19,7 +19,8 @@ struct Ax25Address {
     // "CALL-7"; no "-0".
     QString text() const;
     QByteArray textBytes() const;
-    void appendTextTo(QByteArray& out) const;
+    // Writes the text at out (at most 9 characters) and returns where it ends.
+    char* writeText(char* out) const;
 };
 
 enum class Ax25Type {

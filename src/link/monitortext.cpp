@@ -8,19 +8,28 @@ namespace zeno {
 
 namespace {
 
-void appendHex2(QByteArray& out, int value) {
+// Writes through a pointer into room made beforehand: appending byte by byte to a QByteArray
+// costs more than the rest of a frame's way to the screen.
+struct Writer {
+    char* p;
+    void put(char c) { *p++ = c; }
+    void put(QByteArrayView bytes) { p = std::copy(bytes.begin(), bytes.end(), p); }
+};
+
+void appendHex2(Writer& out, int value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    out.append(kDigits[(value >> 4) & 0x0F]);
-    out.append(kDigits[value & 0x0F]);
+    out.put(kDigits[(value >> 4) & 0x0F]);
+    out.put(kDigits[value & 0x0F]);
 }
 
 QByteArray hex2(int value) {
-    QByteArray text;
-    appendHex2(text, value);
-    return text;
+    char text[2];
+    Writer out{text};
+    appendHex2(out, value);
+    return QByteArray(text, 2);
 }
 
-void appendNumber(QByteArray& out, qsizetype n) {
+void appendNumber(Writer& out, qsizetype n) {
     char digits[24];
     int count = 0;
     do {
@@ -28,87 +37,87 @@ void appendNumber(QByteArray& out, qsizetype n) {
         n /= 10;
     } while (n > 0);
     while (count > 0)
-        out.append(digits[--count]);
+        out.put(digits[--count]);
 }
 
 // The frame's description between "<" and " >", as the engine writes it. The U frames that
 // may carry an information field say how long it is.
-void appendDescription(QByteArray& out, const Ax25Frame& f) {
+void appendDescription(Writer& out, const Ax25Frame& f) {
     const auto nr = [&] {
-        out.append(" R");
+        out.put(" R");
         appendNumber(out, f.nr);
     };
     const auto pidAndLength = [&] {
-        out.append(" pid=");
+        out.put(" pid=");
         appendHex2(out, f.pid.value_or(0));
-        out.append(" Len=");
+        out.put(" Len=");
         appendNumber(out, f.info.size());
     };
     const auto lengthIfAny = [&] {
         if (!f.info.isEmpty()) {
-            out.append(" Len=");
+            out.put(" Len=");
             appendNumber(out, f.info.size());
         }
     };
     switch (f.type) {
         case Ax25Type::I:
-            out.append('I');
+            out.put('I');
             nr();
-            out.append(" S");
+            out.put(" S");
             appendNumber(out, f.ns);
             pidAndLength();
             return;
         case Ax25Type::UI:
-            out.append("UI");
+            out.put("UI");
             pidAndLength();
             return;
         case Ax25Type::RR:
-            out.append("RR");
+            out.put("RR");
             nr();
             return;
         case Ax25Type::RNR:
-            out.append("RNR");
+            out.put("RNR");
             nr();
             return;
         case Ax25Type::REJ:
-            out.append("REJ");
+            out.put("REJ");
             nr();
             return;
         case Ax25Type::SREJ:
-            out.append("SREJ");
+            out.put("SREJ");
             nr();
             return;
         case Ax25Type::SABM:
-            out.append("SABM");
+            out.put("SABM");
             return;
         case Ax25Type::SABME:
-            out.append("SABME");
+            out.put("SABME");
             return;
         case Ax25Type::UA:
-            out.append("UA");
+            out.put("UA");
             return;
         case Ax25Type::DISC:
-            out.append("DISC");
+            out.put("DISC");
             return;
         case Ax25Type::DM:
-            out.append("DM");
+            out.put("DM");
             return;
         case Ax25Type::FRMR:
-            out.append("FRMR");
+            out.put("FRMR");
             lengthIfAny();
             return;
         case Ax25Type::XID:
-            out.append("XID");
+            out.put("XID");
             lengthIfAny();
             return;
         case Ax25Type::TEST:
-            out.append("TEST");
+            out.put("TEST");
             lengthIfAny();
             return;
         case Ax25Type::OtherU:
             break;
     }
-    out.append("U ctl=");
+    out.put("U ctl=");
     appendHex2(out, f.control);
     lengthIfAny();
 }
@@ -190,39 +199,35 @@ MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayVie
     MonitorText rendered;
     rendered.kind = kindOf(frame.type);
     QByteArray& out = rendered.text;
-    out.reserve(96 + 9 * frame.digipeaterCount + frame.info.size());
-    out.append(' ');
-    appendNumber(out, apiPort + 1);
-    out.append(":Fm ");
-    frame.source.appendTextTo(out);
-    out.append(" To ");
-    frame.destination.appendTextTo(out);
+    // Room for the longest header: calls of 9, a description of 40, the time and the info.
+    out.resize(100 + 15 * frame.digipeaterCount + timeText.size() + frame.info.size());
+    Writer w{out.data()};
+    w.put(' ');
+    appendNumber(w, apiPort + 1);
+    w.put(":Fm ");
+    w.p = frame.source.writeText(w.p);
+    w.put(" To ");
+    w.p = frame.destination.writeText(w.p);
     for (int i = 0; i < frame.digipeaterCount; ++i) {
         const Ax25Address& digi = frame.digipeaters[size_t(i)];
-        out.append(i == 0 ? " Via " : ",");
-        digi.appendTextTo(out);
+        w.put(i == 0 ? " Via " : ",");
+        w.p = digi.writeText(w.p);
         if (digi.highBit)
-            out.append('*');
+            w.put('*');
     }
-    out.append(" <");
-    appendDescription(out, frame);
-    out.append(" >[");
-    out.append(timeText);
-    out.append("]\r");
+    w.put(" <");
+    appendDescription(w, frame);
+    w.put(" >[");
+    w.put(timeText);
+    w.put("]\r");
     // The whole information field, its NUL bytes removed.
-    const qsizetype before = out.size();
-    if (!frame.info.contains('\0')) {
-        out.append(frame.info);
-    } else {
-        for (const char c : frame.info) {
-            if (c != '\0')
-                out.append(c);
-        }
-    }
-    if (out.size() > before)
-        out.append('\r');
-    out.append('\r');
-    out.append('\0');
+    char* const infoStart = w.p;
+    w.p = std::remove_copy(frame.info.begin(), frame.info.end(), w.p, '\0');
+    if (w.p > infoStart)
+        w.put('\r');
+    w.put('\r');
+    w.put('\0');
+    out.truncate(w.p - out.constData());
     return rendered;
 }
 
