@@ -64,7 +64,7 @@ private slots:
         QFETCH(int, loaded);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("big.txt"));
-        QCOMPARE(replaceFile(path, (QByteArray(28, 'x') + "\r\n").repeated(999) + tail), QString());
+        QVERIFY(replaceFile(path, (QByteArray(28, 'x') + "\r\n").repeated(999) + tail).isEmpty());
         ScriptedDialogs dialogs;
         dialogs.expectOpenFile(path);
         if (loaded > kMonitorFileLimit)
@@ -75,8 +75,7 @@ private slots:
         Monitor monitor;
         OpenTextFile(files, ReplyText, dialogs, platform, monitor);
         QCOMPARE(monitor.text.size(), loaded);
-        QCOMPARE(ReplyText, monitor.text);
-        QVERIFY(dialogs.problems().isEmpty());
+        QVERIFY(ReplyText == monitor.text && dialogs.problems().isEmpty());
     }
 
     void aFailedWriteSaysWhyAndKeepsTheOldFile() {
