@@ -19,7 +19,7 @@ namespace zeno {
 
 namespace {
 
-// Selections this short are saved with the rest of the monitor without asking.
+// From this many selected characters on, saving asks whether to take only the selection.
 constexpr qsizetype kSelectionAskedFrom = 11;
 const QString kPrintTitle = QStringLiteral("Print");
 const QString kSaveTitle = QStringLiteral("Save");

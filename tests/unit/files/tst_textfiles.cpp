@@ -1,27 +1,12 @@
-// The file helpers: reading with a limit, a file loaded into the monitor, and writes that
-// report why they failed and never leave a cut file behind.
-#include "files/filedialogs.h"
+// The file helpers: reading with a limit, and writes that report why they failed and never
+// leave a cut file behind.
 #include "files/textfiles.h"
-#include "support/fakeplatform.h"
-#include "support/scripteddialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace zeno;
-using namespace zeno::test;
-
-namespace {
-
-struct Monitor : OpenTextTargets {
-    QString text;
-    void loadIntoMonitor(const QString& loaded) override { text = loaded; }
-    void openInNotebook(const QString&) override {}
-    void setBusy(bool) override {}
-};
-
-}  // namespace
 
 class TestTextFiles : public QObject {
     Q_OBJECT
@@ -49,33 +34,6 @@ private slots:
         QCOMPARE(read.truncated, truncated);
         QVERIFY(read.error.isEmpty());
         QVERIFY(!readTextLines(dir.filePath(QStringLiteral("missing.txt"))).error.isEmpty());
-    }
-
-    // 999 lines of 28 characters and their line ends, then the tail.
-    void monitorTakes30000Characters_data() {
-        QTest::addColumn<QByteArray>("tail");
-        QTest::addColumn<int>("loaded");
-        QTest::newRow("exactly 30000") << QByteArray(28, 'x') + "\r\n" << 30000;
-        QTest::newRow("one more: up to the line that passed") << QByteArray(29, 'x') + "\nnot\n"
-                                                              << 30001;
-    }
-    void monitorTakes30000Characters() {
-        QFETCH(QByteArray, tail);
-        QFETCH(int, loaded);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("big.txt"));
-        QVERIFY(replaceFile(path, (QByteArray(28, 'x') + "\r\n").repeated(999) + tail).isEmpty());
-        ScriptedDialogs dialogs;
-        dialogs.expectOpenFile(path);
-        if (loaded > kMonitorFileLimit)
-            dialogs.expectMessage(QStringLiteral("File to long"));
-        FileDialogState files{QString(), QString(), false, kOpenIntoMonitor};
-        QString ReplyText;
-        FakePlatform platform;
-        Monitor monitor;
-        OpenTextFile(files, ReplyText, dialogs, platform, monitor);
-        QCOMPARE(monitor.text.size(), loaded);
-        QVERIFY(ReplyText == monitor.text && dialogs.problems().isEmpty());
     }
 
     void aFailedWriteSaysWhyAndKeepsTheOldFile() {

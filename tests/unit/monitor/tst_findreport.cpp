@@ -18,8 +18,8 @@ private slots:
     // A find, then Find Next for each further expected start (-1: "Nothing found").
     void findAndFindNext_data() {
         columns<QString, QString, QList<int>>("text", "what", "starts");
-        row("letter case ignored", QString("de cq CQ"), QString("Cq"), QList{3, 6});
-        row("after the last the first again", QString("CQ x CQ"), QString("cq"), QList{0, 5, 0});
+        row("case ignored, after the last the first again", QString("CQ x cq"), QString("Cq"),
+            QList{0, 5, 0});
         row("absent at once", QString("CQ"), QString("QRZ"), QList{-1});
     }
     void findAndFindNext() {
@@ -35,7 +35,6 @@ private slots:
         }
         QCOMPARE(shown, starts);
         QCOMPARE(find.canFindNext(), starts.last() >= 0);
-        QVERIFY(!find.findNext(QString()).found && !find.canFindNext());  // a miss ends it
     }
 
     void reportFile_data() {
