@@ -10,6 +10,7 @@
 #include "ui/form1menus.h"
 #include "ui/form1settingsview.h"
 #include "ui/messagesside.h"
+#include "ui/monitorside.h"
 #include "ui/receiveside.h"
 #include "ui/setupside.h"
 #include "ui/transmitside.h"
@@ -61,6 +62,10 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
                                              c_.droppedFrames,
                                              PollHooks{*beacon_, *messages_, *connected_});
     utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
+    monitorSide_ =
+        std::make_unique<MonitorSide>(context, receive_->monitor(), receive_->heardList(),
+                                      menuItem(c_.menus.menuedits, EditItem::EnableMonitorForEdit),
+                                      c_.menus.findnextmenu, statusBar());
     settingsView_ =
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
@@ -84,6 +89,14 @@ void Form1::wireEvents() {
     connect(m.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(m.Command8, &QToolButton::clicked, this, &Form1::Command8_Click);
     connect(m.Label13, &ClickableLabel::clicked, this, &Form1::Label13_Click);
+    connect(m.Command13, &QToolButton::clicked, this, &Form1::Command13_Click);
+    connect(m.Command14, &QToolButton::clicked, this, &Form1::Command14_Click);
+    connect(m.Command15, &QToolButton::clicked, this, &Form1::Command15_Click);
+    connect(m.Command3, &QToolButton::clicked, this, &Form1::Command3_Click);
+    connect(m.Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
+    connect(m.Command4, &QToolButton::clicked, this, &Form1::Command4_Click);
+    connect(c_.menus.findmenu, &QAction::triggered, this, &Form1::findmenu_Click);
+    connect(c_.menus.findnextmenu, &QAction::triggered, this, &Form1::findnextmenu_Click);
     const HeardPanel& h = c_.heard;
     connect(h.Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
     connect(h.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -118,6 +131,7 @@ void Form1::wireEvents() {
     });
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
+    wireMenuArray(c_.menus.menuedits, &Form1::menuedits_Click);
     wireMenuArray(c_.menus.menusends, &Form1::menusends_Click);
     wireMenuArray(c_.menus.filters.menufilters, &Form1::menufilters_Click);
     wireMenuArray(c_.menus.menuoptions, &Form1::menuoptions_Click);
@@ -129,6 +143,8 @@ void Form1::wireEvents() {
     connect(connected_.get(), &ConnectedSide::notebookRequested, utility_.get(),
             &UtilitySide::openNotebook);
     connect(receive_.get(), &ReceiveSide::notebookRequested, utility_.get(),
+            &UtilitySide::openNotebook);
+    connect(monitorSide_.get(), &MonitorSide::notebookRequested, utility_.get(),
             &UtilitySide::openNotebook);
 }
 
@@ -172,6 +188,16 @@ void Form1::Command16_Click() { receive_->copyHeardList(); }
 void Form1::Command6_Click() { receive_->clearHeardList(); }
 void Form1::Command5_Click() { receive_->saveHeardList(); }
 void Form1::List1_DblClick() { transmit_->addressMessageTo(receive_->selectedHeardStation()); }
+
+void Form1::Command13_Click() { monitorSide_->cut(); }
+void Form1::Command14_Click() { monitorSide_->copy(); }
+void Form1::Command15_Click() { monitorSide_->paste(); }
+void Form1::findmenu_Click() { monitorSide_->find(); }
+void Form1::findnextmenu_Click() { monitorSide_->findNext(); }
+void Form1::Command3_Click() { monitorSide_->openFile(kOpenIntoMonitor); }
+void Form1::Command1_Click() { monitorSide_->saveMonitor(); }
+void Form1::Command4_Click() { monitorSide_->printMonitor(); }
+void Form1::SaveReport() { monitorSide_->SaveReport(); }
 
 void Form1::Command2_Click() { transmit_->sendTxText(); }
 void Form1::Command9_Click() { transmit_->sendPosition(); }
@@ -220,8 +246,51 @@ void Form1::applyStartupState() {
 
 void Form1::menufiles_Click(int Index) {
     switch (static_cast<FileItem>(Index)) {
+        case FileItem::Open:
+            monitorSide_->openFile(kOpenInNotebook);
+            break;
+        case FileItem::OpenInNotePad:
+            monitorSide_->openFile(kOpenInTextEditor);
+            break;
+        case FileItem::Save:
+            Command1_Click();
+            break;
+        case FileItem::SaveReport:
+            SaveReport();
+            break;
+        case FileItem::Print:
+            Command4_Click();
+            break;
         case FileItem::Exit:
             close();  // the orderly end
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::menuedits_Click(int Index) {
+    switch (static_cast<EditItem>(Index)) {
+        case EditItem::Cut:
+            Command13_Click();
+            break;
+        case EditItem::Copy:
+            Command14_Click();
+            break;
+        case EditItem::Paste:
+            Command15_Click();
+            break;
+        case EditItem::Delete:
+            monitorSide_->deleteSelection();
+            break;
+        case EditItem::SelectAll:
+            monitorSide_->selectAll();
+            break;
+        case EditItem::ClearAll:
+            monitorSide_->clearAll();
+            break;
+        case EditItem::EnableMonitorForEdit:
+            monitorSide_->toggleEditable();
             break;
         default:
             break;
@@ -328,7 +397,7 @@ void Form1::menuhelps_Click(int Index) {
     }
 }
 
-void Form1::replaceMonitorText(const QString& text) { c_.monitor.Text1->setPlainText(text); }
+void Form1::replaceMonitorText(const QString& text) { receive_->monitor().setText(text); }
 
 QString Form1::monitorText() const { return c_.monitor.Text1->toPlainText(); }
 

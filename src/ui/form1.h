@@ -14,6 +14,7 @@ class ConnectedSide;
 class Dialogs;
 class Form1SettingsView;
 class MessagesSide;
+class MonitorSide;
 class Platform;
 class ReceiveSide;
 class SettingsView;
@@ -66,6 +67,18 @@ public slots:
     void Command5_Click();   // save the heard list
     void List1_DblClick();   // message to the heard station
     void List1_MouseDown() {}
+
+    // Monitor text: edit, find, files, printing, the station report
+    void Command13_Click();  // Cut
+    void Command14_Click();  // Copy
+    void Command15_Click();  // Paste
+    void menuedits_Click(int Index);
+    void findmenu_Click();
+    void findnextmenu_Click();  // F3
+    void Command3_Click();      // open a file into the monitor
+    void Command1_Click();      // save the monitor
+    void Command4_Click();      // print the monitor
+    void SaveReport();
 
     // Transmit
     void Command2_Click();   // TX UI data/text
@@ -124,6 +137,7 @@ private:
     std::unique_ptr<ConnectedSide> connected_;
     std::unique_ptr<ReceiveSide> receive_;
     std::unique_ptr<UtilitySide> utility_;
+    std::unique_ptr<MonitorSide> monitorSide_;
     std::unique_ptr<Form1SettingsView> settingsView_;
     std::unique_ptr<SetupSide> setup_;
     bool unloading_ = false;

@@ -326,7 +326,7 @@ void Form4::Command7_Click() { sendTextFile(1); }
 void Form4::Command11_Click() { sendTextFile(2); }
 
 void Form4::Command6_Click() {
-    state_.files.OpenMode = 4;
+    state_.files.OpenMode = kOpenIntoReplyText;
     // A cancelled dialog leaves nothing to send, not the last reply again.
     state_.ReplyText.clear();
     NoOpenTargets targets;

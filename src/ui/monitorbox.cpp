@@ -157,4 +157,53 @@ QString MonitorTextBox::text() const {
     return text + pending;
 }
 
+void MonitorTextBox::setText(const QString& text) { box_->setPlainText(text); }
+
+QString MonitorTextBox::selectedText() const {
+    return box_->textCursor().selectedText().replace(QChar::ParagraphSeparator,
+                                                     QStringLiteral("\r\n"));
+}
+
+int MonitorTextBox::documentPosition(qsizetype counted) const {
+    int position = 0;
+    qsizetype seen = 0;
+    for (QTextBlock block = box_->document()->firstBlock(); block.isValid(); block = block.next()) {
+        const int lineLength = block.length() - 1;
+        if (counted <= seen + lineLength)
+            return position + int(counted - seen);
+        seen += lineLength + kLineEnd;
+        position += lineLength + 1;
+        if (counted < seen)
+            return position;  // between CR and LF: after the line end
+    }
+    return box_->document()->characterCount() - 1;
+}
+
+void MonitorTextBox::select(qsizetype start, qsizetype length) {
+    QTextCursor cursor(box_->document());
+    cursor.setPosition(documentPosition(start));
+    cursor.setPosition(documentPosition(start + length), QTextCursor::KeepAnchor);
+    box_->setTextCursor(cursor);
+}
+
+void MonitorTextBox::selectAll() { box_->selectAll(); }
+
+void MonitorTextBox::clearSelection() {
+    QTextCursor cursor = box_->textCursor();
+    cursor.setPosition(cursor.selectionStart());
+    box_->setTextCursor(cursor);
+}
+
+void MonitorTextBox::replaceSelection(const QString& text) {
+    QTextCursor cursor = box_->textCursor();
+    cursor.insertText(text);
+    box_->setTextCursor(cursor);
+}
+
+bool MonitorTextBox::isReadOnly() const { return box_->isReadOnly(); }
+
+void MonitorTextBox::setReadOnly(bool readOnly) { box_->setReadOnly(readOnly); }
+
+void MonitorTextBox::focus() { box_->setFocus(); }
+
 }  // namespace zeno

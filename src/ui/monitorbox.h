@@ -36,6 +36,20 @@ public:
     void scrollToEnd();
     // The whole text with CR LF line ends (what is still pending included).
     QString text() const;
+    // Replaces the whole text (a file loaded into the monitor).
+    void setText(const QString& text);
+
+    // The operator's selection, counted as the text is (a line end is two characters).
+    QString selectedText() const;
+    void select(qsizetype start, qsizetype length);
+    void selectAll();
+    void clearSelection();  // keeps the caret where the selection began
+    // Works while the box is read-only too: the program edits, not the operator.
+    void replaceSelection(const QString& text);
+
+    bool isReadOnly() const;
+    void setReadOnly(bool readOnly);
+    void focus();
 
 protected:
     // Keeps the monitor's font without shaping, whatever font the settings give it.
@@ -43,6 +57,8 @@ protected:
 
 private:
     void preferNoShaping();
+    // The document position of a position counted with two characters per line end.
+    int documentPosition(qsizetype counted) const;
 
     QPlainTextEdit* box_;
     QString pending_;              // appended, not yet in the widget

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -64,6 +65,20 @@ void whenOpen(const QString& name, const std::function<void(QDialog*)>& act) {
         if (modal && modal->isVisible())
             modal->close();
     });
+}
+
+// Selects characters start to end of the monitor.
+void select(const ZenoFixture& f, int start, int end) {
+    QTextCursor cursor(f.find<QPlainTextEdit>("Text1")->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    f.find<QPlainTextEdit>("Text1")->setTextCursor(cursor);
+}
+
+// Clicks a button ("Command13") or runs a menu item ("menuedits_5").
+void run(const ZenoFixture& f, const char* name) {
+    auto* button = f.find<QToolButton>(QLatin1String(name));
+    button ? button->click() : f.find<QAction>(QLatin1String(name))->trigger();
 }
 
 // A station with its APRS position set up and a 10 s beacon.
@@ -487,6 +502,93 @@ private slots:
         QVERIFY(f.startStation(s));
         QCOMPARE(f.find<ClickableLabel>("Label6")->text(), QStringLiteral("Beacon OFF"));
         QVERIFY(!f.find<ClickableLabel>("Label6")->isEnabled());
+    }
+
+    void editAndFindOnTheReadOnlyMonitor() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ\nHello"));
+        select(f, 3, 9);
+        run(f, "Command14");
+        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL"));
+        f.platform.clipboard = QStringLiteral("PA3XYZ-1");
+        for (const char* step : {"Command13", "Command15", "menuedits_5", "menuedits_1"})
+            run(f, step);  // cut, paste what was copied, select all, copy
+        QCOMPARE(f.platform.clipboard, QStringLiteral("Fm N0CALL To CQ\r\nHello"));
+        const std::tuple<const char*, int, int> cutPasteDelete[] = {
+            {"menuedits_0", 0, 3}, {"menuedits_2", 0, 0}, {"menuedits_3", 3, 6}};
+        for (const auto& [step, from, to] : cutPasteDelete) {
+            select(f, from, to);
+            run(f, step);
+        }
+        QCOMPARE(f.monitorText(), QStringLiteral("Fm ALL To CQ\nHello"));
+        run(f, "menuedits_6");  // Clear All
+        QCOMPARE(f.monitorText(), QString());
+        for (bool editable : {true, false}) {
+            QCOMPARE(f.find<QPlainTextEdit>("Text1")->isReadOnly(), editable);
+            run(f, "menuedits_8");
+            QCOMPARE(f.find<QAction>("menuedits_8")->isChecked(), editable);
+        }
+
+        f.form1().replaceMonitorText(QStringLiteral("CQ de N0CALL\ncq again"));
+        f.dialogs.expectInput(QStringLiteral("Find"), QStringLiteral("cq"));
+        run(f, "findmenu");
+        run(f, "findnextmenu");
+        QCOMPARE(f.find<QPlainTextEdit>("Text1")->textCursor().selectionStart(), 13);  // line 2
+        f.form1().replaceMonitorText(QStringLiteral("73"));
+        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::Ok, QStringLiteral("Nothing found"));
+        run(f, "findnextmenu");
+        QVERIFY(!f.find<QAction>("findnextmenu")->isEnabled());
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void monitorFilesReportAndPrinting() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ\nHello there"));
+        const QString out = f.file(QStringLiteral("out.txt"));
+        select(f, 0, 15);
+        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes).expectSaveFile(out);
+        run(f, "menufiles_2");
+        select(f, 0, 10);  // too short to ask about: the whole monitor, but no overwrite
+        f.dialogs.expectSaveFile(out).expectMessage(QStringLiteral("File already exists"));
+        run(f, "Command1");
+        QCOMPARE(f.readFile(QStringLiteral("out.txt")), QByteArray("Fm N0CALL To CQ"));
+
+        select(f, 16, 27);  // the report of the selection
+        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes).expectSaveFile(f.file("r"));
+        run(f, "menufiles_3");
+        QVERIFY(f.readFile(QStringLiteral("r")).contains("---\r\nHello there\r\n\r\n***"));
+
+        f.state().files.FileName.clear();
+        f.dialogs.expectOpenFile(out).expectOpenFile(out);
+        run(f, "menufiles_1");
+        QCOMPARE(f.platform.editorFiles, QStringList{out});
+        QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("ZENO001.TXT"));
+        run(f, "menufiles_0");
+        QCOMPARE(f.form1().findChild<Editor*>(QStringLiteral("Editor"))->currentFile(), out);
+        for (const QByteArray& tail : {QByteArray(), QByteArray("y")}) {  // 30000, then one more
+            f.writeFile(QStringLiteral("big.txt"),
+                        (QByteArray(28, 'x') + "\r\n").repeated(1000) + tail);
+            f.dialogs.expectOpenFile(f.file(QStringLiteral("big.txt")));
+            if (!tail.isEmpty())
+                f.dialogs.expectMessage(QStringLiteral("File to long"));
+            run(f, "Command3");
+            QCOMPARE(f.state().ReplyText.size(), 30000 + 3 * tail.size());
+            QCOMPARE(f.monitorText(), QString(f.state().ReplyText).replace("\r\n", "\n"));
+        }
+
+        select(f, 3, 9);
+        f.dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes,
+                                QStringLiteral("Do you want to print the selected tekst?"));
+        run(f, "Command4");
+        QCOMPARE(f.platform.printed.last().text, QStringLiteral("xxxxxx"));
+        f.platform.setHasPrinter(false);  // the monitor goes to a PDF file instead
+        f.dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
+        run(f, "menufiles_5");
+        QVERIFY(f.readFile(QStringLiteral("ZENO Monitor.pdf")).startsWith("%PDF"));
+        QVERIFY(f.form1().statusBar()->currentMessage().contains(QStringLiteral("Monitor.pdf")));
+        QVERIFY(f.dialogs.problems().isEmpty());
     }
 
     void exitMenuEndsTheProgram() {
