@@ -157,7 +157,10 @@ QString MonitorTextBox::text() const {
     return text + pending;
 }
 
-void MonitorTextBox::setText(const QString& text) { box_->setPlainText(text); }
+void MonitorTextBox::setText(const QString& text) {
+    flush();
+    box_->setPlainText(text);
+}
 
 QString MonitorTextBox::selectedText() const {
     return box_->textCursor().selectedText().replace(QChar::ParagraphSeparator,
