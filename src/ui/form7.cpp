@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "tx/messagelog.h"
 #include "ui/controls.h"
+#include "ui/screenfit.h"
 #include "ui/widgets.h"
 #include "zenoversion.h"
 
@@ -52,9 +53,11 @@ Form7::Form7(MessageLog& log, AppState& state, Dialogs& dialogs, Platform& platf
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     wireEvents();
-    // Wide enough for a whole message line where the screen allows (ScreenFit bounds it).
+    // Wide enough for a whole message line and tall enough for a dozen more where the screen
+    // allows (ScreenFit bounds it).
     const int lineWidth = List1->fontMetrics().horizontalAdvance(QString(kLineCharacters, u'M'));
-    resize(sizeHint().expandedTo(QSize(lineWidth + 2 * List1->frameWidth() + 40, 0)));
+    openAtPageSize(this, QSize(lineWidth + 2 * List1->frameWidth() + 40, 0));
+    resize(width(), height() + 12 * List1->fontMetrics().lineSpacing());
     Form_Load();
 }
 
@@ -122,7 +125,7 @@ void Form7::buildControls() {
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(Command1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrollingPage(this));
     layout->addLayout(options);
     layout->addWidget(List1, 1);
     layout->addWidget(Label1);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -15,6 +17,27 @@ QRect fittedOnScreen(const QRect& frame, const QRect& available) {
     fitted.moveTop(std::clamp(fitted.top(), available.top(),
                               available.top() + available.height() - fitted.height()));
     return fitted;
+}
+
+QWidget* scrollingPage(QWidget* window) {
+    auto* scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    scroll->setWidget(page);
+    auto* whole = new QVBoxLayout(window);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(scroll);
+    return page;
+}
+
+void openAtPageSize(QWidget* window, const QSize& atLeast) {
+    const auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("pageScroll"));
+    // What the window holds beside the page (a row of buttons under it).
+    const QSize beside = (window->layout()->sizeHint() - scroll->sizeHint()).expandedTo({0, 0});
+    window->resize((scroll->widget()->sizeHint() + beside).expandedTo(atLeast));
 }
 
 ScreenFit::ScreenFit() { qApp->installEventFilter(this); }
