@@ -118,8 +118,12 @@ void Form1Geometry::expandOrRestore() {
     const MonitorPlace p = expand ? expandedMonitor(height, above, buttonsBottom)
                                   : restoredMonitor(height, above, buttonsBottom);
     monitorTop_ = p.frameTop;
-    const int growth = expand ? 0 : showHeardShare(height);
-    placeMonitor(p.frameTop + twips(growth), p.frameHeight, p.textTop, p.textHeight);
+    const double top = p.frameTop + twips(expand ? 0 : showHeardShare(height));
+    placeMonitor(top, p.frameHeight, p.textTop, p.textHeight);
+    // Panels taller than designed push the monitor down: its foot stays where the rules put it.
+    minimumCanvas();
+    const double pushed = std::max(0.0, twips(m.Frame1->y()) - top);
+    placeMonitor(top, p.frameHeight - pushed, p.textTop, p.textHeight - pushed);
     refit();
 }
 
@@ -142,13 +146,16 @@ void Form1Geometry::fitToWindow() {
     QRect frame = requestedPlace(m.Frame1);
     frame.moveTop(twipsToPixels(monitorTop_) + growth);
     setRequestedPlace(m.Frame1, frame);
-    // The panels above may have pushed the monitor down: the rules start where it really is.
+    // The panels above may push the monitor down: the rules count from where it really is,
+    // while the places asked for stay as they were.
     const QSizeF window = windowTwips(minimumCanvas());
-    const double top = twips(m.Frame1->y());
-    const double textTop = twips(m.Text1->y());
-    const MonitorSize s = fittedMonitor(window.width(), window.height(), top, textTop);
-    placeTwips(m.Frame1, {twips(frame.x()), top, s.frameWidth, s.frameHeight});
-    placeTwips(m.Text1, {twips(m.Text1->x()), textTop, s.textWidth, s.textHeight});
+    const MonitorSize s =
+        fittedMonitor(window.width(), window.height(), twips(m.Frame1->y()), twips(m.Text1->y()));
+    frame.setSize(QSize(twipsToPixels(s.frameWidth), twipsToPixels(s.frameHeight)));
+    setRequestedPlace(m.Frame1, frame);
+    QRect text = requestedPlace(m.Text1);
+    text.setSize(QSize(twipsToPixels(s.textWidth), twipsToPixels(s.textHeight)));
+    setRequestedPlace(m.Text1, text);
     refit();
 }
 

@@ -131,7 +131,9 @@ QSize fitToHints(QWidget* container, FitMode mode) {
         shadow->setGeometry(QRect(owner->pos() + offset, owner->size()));
         shadow->stackUnder(owner);
     }
-    const QSize own = requestedPlace(container).size();
+    // A container nobody placed (a window's page) needs no more than its children.
+    const QVariant place = container->property(kPlaceProperty);
+    const QSize own = place.isValid() ? place.toRect().size() : QSize(0, 0);
     const int right = std::clamp(own.width() - wanted.right() - 1, 0, kMaxMargin);
     const int bottom = std::clamp(own.height() - wanted.bottom() - 1, 0, kMaxMargin);
     return own.expandedTo(QSize(used.right() + 1 + right, used.bottom() + 1 + bottom));
