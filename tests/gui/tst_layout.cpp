@@ -25,13 +25,9 @@ using namespace zeno::test;
 namespace {
 
 QString where(const QWidget* w) {
-    const QRect r = w->geometry();
-    return QStringLiteral("%1 (%2,%3 %4x%5)")
-        .arg(w->objectName())
-        .arg(r.x())
-        .arg(r.y())
-        .arg(r.width())
-        .arg(r.height());
+    QString text;
+    QDebug(&text).nospace() << w->objectName() << ' ' << w->geometry();
+    return text;
 }
 
 bool ours(const QWidget* w) {
@@ -84,11 +80,11 @@ QStringList problemsOf(const QWidget* window) {
 }
 
 QWidget* openWindow(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == name)
-            return w;
-    }
-    return nullptr;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto w = std::find_if(all.begin(), all.end(), [&](QWidget* w) {
+        return w->isVisible() && w->objectName() == name;
+    });
+    return w == all.end() ? nullptr : *w;
 }
 
 // The modal window `name` that `open` starts, looked at while it runs.
@@ -150,21 +146,16 @@ private slots:
         // Where the screen has room: a whole message line, and a heard list that grows with a
         // taller window.
         const QRect screen = main.screen()->availableGeometry();
-        const auto* messages =
-            openWindow(QStringLiteral("Form7"))->findChild<QListWidget*>("List1");
+        const auto* messages = openWindow("Form7")->findChild<QListWidget*>("List1");
+        const QString line = "05-24-2002 - 21:04:09 | From: N0CALL-15 | To: PA3XYZ    | Message: ";
         if (screen.width() >= 1200 &&
-            messages->viewport()->width() < messages->fontMetrics().horizontalAdvance(
-                                                QStringLiteral("05-24-2002 - 21:04:09 | From: "
-                                                               "N0CALL-15 | To: PA3XYZ    | "
-                                                               "Message: ") +
-                                                QString(67 + 6, u'M')))
+            messages->viewport()->width() <
+                messages->fontMetrics().horizontalAdvance(line + QString(73, u'M')))
             problems << QStringLiteral("Form7 is narrower than a message line");
         if (screen.height() >= 700) {
             main.resize(main.width(), screen.height() - 40);
-            QStringList calls;
-            for (int i = 0; i < 8; ++i)
-                calls << QStringLiteral("N%1CALL>CQ:x").arg(i);
-            QVERIFY(f.hear(calls));
+            QVERIFY(f.hear({"N1A>CQ:x", "N2A>CQ:x", "N3A>CQ:x", "N4A>CQ:x", "N5A>CQ:x", "N6A>CQ:x",
+                            "N7A>CQ:x"}));
             const QListWidget* heard = main.controls().heard.List1;
             if (!heard->viewport()->rect().contains(heard->visualItemRect(heard->item(6))))
                 problems << QStringLiteral("The heard list shows six rows or fewer");
@@ -174,16 +165,13 @@ private slots:
     }
 };
 
-// The screen of a 1280x800 laptop; QT_SCALE_FACTOR=2 in the environment doubles the scale.
+// The screen of a 1280x800 laptop; CTest runs this once more with QT_SCALE_FACTOR=2.
 int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 800,
+    if (QFile file(config); file.open(QIODevice::WriteOnly))
+        file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 800,
                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     QApplication app(argc, argv);
     TestLayout test;

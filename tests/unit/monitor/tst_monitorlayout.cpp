@@ -13,54 +13,46 @@ class MonitorLayoutTest : public QObject {
 private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
+    // in: window height, top row, TX-data and message panel heights, tool buttons' foot.
+    // out: panel top and height, text top and height.
     void expandAndRestore_data() {
-        columns<bool, double, double, double, double, double>("expand", "window", "topRow",
-                                                              "txData", "message", "buttonsBottom");
-        columns<double, double, double, double>("frameTop", "frameHeight", "textTop", "textHeight");
-        row("expand", true, 8265.0, 1455.0, 585.0, 580.0, 570.0, 1455.0, 6060.0, 580.0, 5460.0);
+        columns<bool, QList<double>, QList<double>>("expand", "in", "out");
+        row("expand", true, QList<double>{8265, 1455, 585, 580, 570},
+            QList<double>{1455, 6060, 580, 5460});
         // Restored, the monitor starts under the three panels plus 590, not where it was.
-        row("restore", false, 8265.0, 1455.0, 585.0, 580.0, 570.0, 3210.0, 4355.0, 580.0, 3755.0);
-        row("restore under taller panels", false, 9000.0, 1605.0, 645.0, 640.0, 600.0, 3480.0,
-            4820.0, 610.0, 4190.0);
+        row("restore", false, QList<double>{8265, 1455, 585, 580, 570},
+            QList<double>{3210, 4355, 580, 3755});
+        row("restore under taller panels", false, QList<double>{9000, 1605, 645, 640, 600},
+            QList<double>{3480, 4820, 610, 4190});
     }
     void expandAndRestore() {
         QFETCH(bool, expand);
-        QFETCH(double, window);
-        QFETCH(double, topRow);
-        QFETCH(double, txData);
-        QFETCH(double, message);
-        QFETCH(double, buttonsBottom);
-        QFETCH(double, frameTop);
-        QFETCH(double, frameHeight);
-        QFETCH(double, textTop);
-        QFETCH(double, textHeight);
-        const PanelsAbove above{topRow, txData, message};
-        const MonitorPlace place = expand ? expandedMonitor(window, above, buttonsBottom)
-                                          : restoredMonitor(window, above, buttonsBottom);
-        QCOMPARE(place, (MonitorPlace{frameTop, frameHeight, textTop, textHeight}));
+        QFETCH(QList<double>, in);
+        QFETCH(QList<double>, out);
+        const PanelsAbove above{in[1], in[2], in[3]};
+        const MonitorPlace place =
+            expand ? expandedMonitor(in[0], above, in[4]) : restoredMonitor(in[0], above, in[4]);
+        QCOMPARE(place, (MonitorPlace{out[0], out[1], out[2], out[3]}));
     }
 
+    // in: window width and height, panel top, text top. out: panel width and height, text
+    // width and height.
     void resize_data() {
-        columns<double, double, double, double>("width", "height", "frameTop", "textTop");
-        columns<double, double, double, double>("frameWidth", "frameHeight", "textWidth",
-                                                "textHeight");
-        row("design size", 10360.0, 8265.0, 3190.0, 580.0, 10200.0, 4335.0, 10020.0, 3755.0);
-        row("one twip above the floor", 10360.0, 4531.0, 3190.0, 580.0, 10200.0, 601.0, 10020.0,
-            21.0);
-        row("at the floor", 10360.0, 4530.0, 3190.0, 580.0, 10200.0, 600.0, 10020.0, 20.0);
-        row("never shorter than 600", 6000.0, 4000.0, 3190.0, 580.0, 5840.0, 600.0, 5660.0, 20.0);
+        columns<QList<double>, QList<double>>("in", "out");
+        row("design size", QList<double>{10360, 8265, 3190, 580},
+            QList<double>{10200, 4335, 10020, 3755});
+        row("one twip above the floor", QList<double>{10360, 4531, 3190, 580},
+            QList<double>{10200, 601, 10020, 21});
+        row("at the floor", QList<double>{10360, 4530, 3190, 580},
+            QList<double>{10200, 600, 10020, 20});
+        row("never shorter than 600", QList<double>{6000, 4000, 3190, 580},
+            QList<double>{5840, 600, 5660, 20});
     }
     void resize() {
-        QFETCH(double, width);
-        QFETCH(double, height);
-        QFETCH(double, frameTop);
-        QFETCH(double, textTop);
-        QFETCH(double, frameWidth);
-        QFETCH(double, frameHeight);
-        QFETCH(double, textWidth);
-        QFETCH(double, textHeight);
-        QCOMPARE(fittedMonitor(width, height, frameTop, textTop),
-                 (MonitorSize{frameWidth, frameHeight, textWidth, textHeight}));
+        QFETCH(QList<double>, in);
+        QFETCH(QList<double>, out);
+        QCOMPARE(fittedMonitor(in[0], in[1], in[2], in[3]),
+                 (MonitorSize{out[0], out[1], out[2], out[3]}));
     }
 
     void heardListTakesHalfOfATallerWindow() {
