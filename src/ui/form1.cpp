@@ -118,6 +118,7 @@ void Form1::wireEvents() {
     connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
         up ? showLinkState(true, where) : showNoEngine(where);
     });
+    connect(setup_.get(), &SetupSide::panelsMoved, this, &Form1::Form_Resize);
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
     wireMenuArray(c_.menus.menusends, &Form1::menusends_Click);

@@ -35,7 +35,6 @@ Form1Geometry::Form1Geometry(QMainWindow& window, Form1Controls& controls, QScro
     : QObject(&window), window_(window), c_(controls), scroll_(scroll) {
     heardBase_ = requestedPlace(c_.heard.Frame5);
     heardListBase_ = requestedPlace(c_.heard.List1);
-    monitorTop_ = twips(requestedPlace(c_.monitor.Frame1).y());
     QWidget* canvas = scroll_.widget();
     canvas->installEventFilter(this);
     for (QGroupBox* panel : canvas->findChildren<QGroupBox*>())
@@ -117,13 +116,11 @@ void Form1Geometry::expandOrRestore() {
     const double buttonsBottom = twips(m.Command13->y() + m.Command13->height());
     const MonitorPlace p = expand ? expandedMonitor(height, above, buttonsBottom)
                                   : restoredMonitor(height, above, buttonsBottom);
-    monitorTop_ = p.frameTop;
-    const double top = p.frameTop + twips(expand ? 0 : showHeardShare(height));
+    const int growth = expand ? 0 : showHeardShare(height);
+    const double top = p.frameTop + twips(growth);
     placeMonitor(top, p.frameHeight, p.textTop, p.textHeight);
-    // Panels taller than designed push the monitor down: its foot stays where the rules put it.
-    minimumCanvas();
-    const double pushed = std::max(0.0, twips(m.Frame1->y()) - top);
-    placeMonitor(top, p.frameHeight - pushed, p.textTop, p.textHeight - pushed);
+    heardShareOnTop_ = growth;
+    placedTop_ = requestedPlace(m.Frame1).y();
     refit();
 }
 
@@ -144,13 +141,17 @@ void Form1Geometry::fitToWindow() {
         growth = showHeardShare(windowTwips(minimumCanvas()).height());
     }
     QRect frame = requestedPlace(m.Frame1);
-    frame.moveTop(twipsToPixels(monitorTop_) + growth);
+    // Placed elsewhere since (the listener layout): no share of ours in it.
+    if (frame.y() != placedTop_)
+        heardShareOnTop_ = 0;
+    frame.moveTop(frame.y() - heardShareOnTop_ + growth);
+    heardShareOnTop_ = growth;
+    placedTop_ = frame.y();
     setRequestedPlace(m.Frame1, frame);
-    // The panels above may push the monitor down: the rules count from where it really is,
-    // while the places asked for stay as they were.
     const QSizeF window = windowTwips(minimumCanvas());
+    const QRect text0 = requestedPlace(m.Text1);
     const MonitorSize s =
-        fittedMonitor(window.width(), window.height(), twips(m.Frame1->y()), twips(m.Text1->y()));
+        fittedMonitor(window.width(), window.height(), twips(frame.y()), twips(text0.y()));
     frame.setSize(QSize(twipsToPixels(s.frameWidth), twipsToPixels(s.frameHeight)));
     setRequestedPlace(m.Frame1, frame);
     QRect text = requestedPlace(m.Text1);
@@ -164,8 +165,20 @@ void Form1Geometry::refit() {
         return;
     fitting_ = true;
     QWidget* canvas = scroll_.widget();
-    const QSize need = fitToHints(canvas);
-    canvas->resize(scroll_.maximumViewportSize().expandedTo(need));
+    fitToHints(canvas);
+    // Panels above that are taller than designed push the monitor down: its foot stays where
+    // the rules put it, and the text still reaches the panel's foot.
+    const MonitorPanel& m = c_.monitor;
+    const QRect frame = requestedPlace(m.Frame1);
+    const QRect text = requestedPlace(m.Text1);
+    const int least = m.Text1->y() + m.Text1->minimumSizeHint().height();
+    m.Frame1->resize(m.Frame1->width(), std::max(least, frame.bottom() + 1 - m.Frame1->y()));
+    const int textFoot = frame.height() - text.bottom() - 1;
+    m.Text1->resize(m.Text1->width(), std::max(m.Text1->minimumSizeHint().height(),
+                                               m.Frame1->height() - textFoot - m.Text1->y()));
+    const QRect used = canvas->childrenRect();
+    canvas->resize(
+        scroll_.maximumViewportSize().expandedTo(QSize(used.right() + 1, used.bottom() + 1)));
     fitting_ = false;
 }
 

@@ -46,7 +46,10 @@ private:
     QScrollArea& scroll_;
     QRect heardBase_;
     QRect heardListBase_;
-    double monitorTop_ = 0;  // twips, before the heard list's share
+    // The heard list's share (pixels) in the monitor's top as last placed here; the listener
+    // layout places the monitor itself, always without a share.
+    int heardShareOnTop_ = 0;
+    int placedTop_ = -1;
     // A window taller than it opened gives the heard list a share of the rest.
     double openingHeight_ = 1e9;
     bool fitting_ = false;

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -114,6 +116,11 @@ private slots:
         QVERIFY(f.startStation());
         Form1& main = f.form1();
         QStringList problems = problemsOf(&main);
+        const QScrollArea* panels = main.controls().scroll;
+        if (main.screen()->availableGeometry().height() >= 700 &&
+            (panels->horizontalScrollBar()->isVisible() ||
+             panels->verticalScrollBar()->isVisible()))
+            problems << QStringLiteral("Form1 scrolls at its opening size");
         QCheckBox* expand = main.controls().monitor.Check5;
         expand->click();
         problems << problemsOf(&main);
