@@ -6,6 +6,7 @@
 #include "ui/beaconside.h"
 #include "ui/connectedside.h"
 #include "ui/controls.h"
+#include "ui/form1geometry.h"
 #include "ui/form1layout.h"
 #include "ui/form1menus.h"
 #include "ui/form1settingsview.h"
@@ -48,8 +49,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     setWindowTitle(QStringLiteral("ZENO"));
     buildForm1Layout(this, c_);
     buildForm1Menus(this, c_.menus);
-    resize(twipsToPixels(kDesignWidth),
-           twipsToPixels(kDesignHeight) + statusBar()->sizeHint().height());
+    geometry_ = std::make_unique<Form1Geometry>(*this, c_, *c_.scroll);
 
     const SideContext context{this, state, link, dialogs, platform};
     transmit_ = std::make_unique<TransmitSide>(context, c_.communication, c_.txData,
@@ -71,6 +71,8 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
                                          *beacon_, *settingsView_);
     wireEvents();
+    geometry_->openAtSize(kDesignWidth,
+                          kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
 }
 
 Form1::~Form1() = default;
@@ -87,6 +89,7 @@ void Form1::wireEvents() {
 
     const MonitorPanel& m = c_.monitor;
     connect(m.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(m.Check5, &QCheckBox::clicked, this, &Form1::Check5_Click);
     connect(m.Command8, &QToolButton::clicked, this, &Form1::Command8_Click);
     connect(m.Label13, &ClickableLabel::clicked, this, &Form1::Label13_Click);
     connect(m.Command13, &QToolButton::clicked, this, &Form1::Command13_Click);
@@ -129,6 +132,7 @@ void Form1::wireEvents() {
     connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
         up ? showLinkState(true, where) : showNoEngine(where);
     });
+    connect(setup_.get(), &SetupSide::panelsMoved, this, &Form1::Form_Resize);
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
     wireMenuArray(c_.menus.menuedits, &Form1::menuedits_Click);
@@ -414,20 +418,10 @@ void Form1::showNoEngine(const QString& engineAddress) {
 
 void Form1::startPollTimer() { c_.Timer1->start(); }
 
+void Form1::Check5_Click() { geometry_->expandOrRestore(); }
 void Form1::Form_Resize() {
-    const QRect outer = frameGeometry();
-    const QRect frame1 = c_.monitor.Frame1->geometry();
-    const double frameTop = pixelsToTwips(frame1.y());
-    double h = layoutHeightTwips(*this) - frameTop - 720;
-    if (h < 620)
-        h = 620;
-    const double frameHeight = h - 20;
-    const double width = pixelsToTwips(outer.width());
-    placeTwips(c_.monitor.Frame1,
-               {double(pixelsToTwips(frame1.x())), frameTop, width - 160, frameHeight});
-    const QRect text = c_.monitor.Text1->geometry();
-    placeTwips(c_.monitor.Text1, {double(pixelsToTwips(text.x())), double(pixelsToTwips(text.y())),
-                                  width - 340, frameHeight - 580});
+    if (geometry_)
+        geometry_->fitToWindow();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

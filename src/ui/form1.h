@@ -12,6 +12,7 @@ class AgwLink;
 class BeaconSide;
 class ConnectedSide;
 class Dialogs;
+class Form1Geometry;
 class Form1SettingsView;
 class MessagesSide;
 class MonitorSide;
@@ -115,7 +116,8 @@ public slots:
 
     void Picture1_DblClick();  // the About box
 
-    void Form_Resize();  // keeps the monitor fitted to the window
+    void Check5_Click();  // expand the monitor or restore it
+    void Form_Resize();   // keeps the monitor fitted to the window
 
 signals:
     // The operator closes the window or chooses Exit ("unload"): the program ends.
@@ -131,6 +133,7 @@ private:
     void wireMenuArray(const QList<QAction*>& items, void (Form1::*handler)(int));
 
     Form1Controls c_;
+    std::unique_ptr<Form1Geometry> geometry_;
     std::unique_ptr<TransmitSide> transmit_;
     std::unique_ptr<BeaconSide> beacon_;
     std::unique_ptr<MessagesSide> messages_;

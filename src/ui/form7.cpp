@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "tx/messagelog.h"
 #include "ui/controls.h"
+#include "ui/screenfit.h"
 #include "ui/widgets.h"
 #include "zenoversion.h"
 
@@ -26,6 +27,9 @@ namespace zeno {
 namespace {
 
 constexpr int kRefreshMs = 10000;
+// A whole logged line: date, time, sender, addressee, "| Message: " and the 67 characters an
+// APRS message carries, with a message number.
+constexpr int kLineCharacters = 140;
 const QString kCrLf = QStringLiteral("\r\n");
 
 QString eachOnItsLine(const QStringList& lines) {
@@ -49,6 +53,11 @@ Form7::Form7(MessageLog& log, AppState& state, Dialogs& dialogs, Platform& platf
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     wireEvents();
+    // Wide enough for a whole message line and tall enough for a dozen more where the screen
+    // allows (ScreenFit bounds it).
+    const int lineWidth = List1->fontMetrics().horizontalAdvance(QString(kLineCharacters, u'M'));
+    openAtPageSize(this, QSize(lineWidth + 2 * List1->frameWidth() + 40, 0));
+    resize(width(), height() + 12 * List1->fontMetrics().lineSpacing());
     Form_Load();
 }
 
@@ -88,7 +97,7 @@ void Form7::buildControls() {
     List1 = listBox(this, "List1", QStringLiteral("Double click station to send message..."));
     List1->setFont(fontForFamily(QStringLiteral("Courier New")));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setMinimumSize(640, 240);
+    List1->setMinimumSize(240, 120);
 
     Label1 = label(this, "Label1", QString());
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -116,7 +125,7 @@ void Form7::buildControls() {
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(Command1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrollingPage(this));
     layout->addLayout(options);
     layout->addWidget(List1, 1);
     layout->addWidget(Label1);
