@@ -87,6 +87,8 @@ void PollTick::handleFrame(const AgwFrame& frame) {
         view_.scrollMonitorToEnd();
     if (const auto call = heard_.update(split.HeaderLine))
         view_.showHeardStation(*call, int(heard_.entries().size()));
+    if (hooks_.watch)
+        hooks_.watch->frameTaken(frame, split.HeaderLine, split.BodyText);
 
     switch (frame.kind) {
         case 'c':
@@ -99,8 +101,11 @@ void PollTick::handleFrame(const AgwFrame& frame) {
         default:
             break;
     }
-    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText))
+    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText)) {
         PlayAlarm(platform_, state_.appPath);
+        if (hooks_.watch)
+            hooks_.watch->alarmSounded(split.HeaderLine);
+    }
 }
 
 }  // namespace zeno
