@@ -9,6 +9,7 @@ namespace zeno {
 
 struct AppState;
 class AgwLink;
+class AwarenessSide;
 class BeaconSide;
 class ConnectedSide;
 class Dialogs;
@@ -122,6 +123,7 @@ private:
     std::unique_ptr<BeaconSide> beacon_;
     std::unique_ptr<MessagesSide> messages_;
     std::unique_ptr<ConnectedSide> connected_;
+    std::unique_ptr<AwarenessSide> awareness_;  // watches the tick: outlives receive_
     std::unique_ptr<ReceiveSide> receive_;
     std::unique_ptr<UtilitySide> utility_;
     std::unique_ptr<Form1SettingsView> settingsView_;
