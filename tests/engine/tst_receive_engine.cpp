@@ -164,16 +164,15 @@ private slots:
 private:
     // Starts the program on the engine and waits for its start-up text: once the engine has
     // answered, it has taken the monitor request too, so every frame heard from then on
-    // reaches the program. It only listens: the recordings' numbered messages to it get no
-    // ack on the air they are played into.
+    // reaches the program.
     void startProgram(ZenoFixture& f) {
-        f.writeFile(QStringLiteral("engine.ini"),
-                    QStringLiteral("host=127.0.0.1\r\nport=%1\r\nack=0\r\n")
-                        .arg(engine_->agwPort())
-                        .toLatin1());
+        f.writeFile(
+            QStringLiteral("engine.ini"),
+            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine_->agwPort()).toLatin1());
         f.create();
         f.link().setTimings({3000, 200, 3000});  // long enough for the engine's replies
         QVERIFY2(f.start(), qPrintable(engine_->describe()));
+        f.state().engine.acknowledgeMessages = false;  // no acks on the air the recordings use
         QVERIFY(f.tickUntil([&] { return !f.state().link.EngineInitText.isEmpty(); }));
         QVERIFY2(f.state().link.EngineInitText.contains(QLatin1String("2005")),
                  qPrintable(f.state().link.EngineInitText + u'\n' + engine_->describe()));
