@@ -42,12 +42,24 @@ public:
     virtual bool holdsPollTick() const { return false; }
 };
 
+// Tells the operator what the tick saw: own frames heard back, the alarm.
+class FrameWatchHook {
+public:
+    virtual ~FrameWatchHook() = default;
+
+    // Every frame the tick takes (also those the filter hides), as it splits it.
+    virtual void frameTaken(const AgwFrame& frame, const QString& header, const QString& body) = 0;
+    // The alarm sounded for this frame.
+    virtual void alarmSounded(const QString& header) = 0;
+};
+
 // What the poll tick hands over to the rest of the program, in tick order: each part of the
 // main window implements the hook it owns.
 struct PollHooks {
     BeaconHooks& beacon;
     MessageLogHook& messages;
     ConnectedModeHook& connected;
+    FrameWatchHook* watch = nullptr;  // none: nobody watches
 };
 
 }  // namespace zeno

@@ -102,6 +102,8 @@ bool PollTick::handleFrame(const AgwFrame& frame) {
         view_.scrollMonitorToEnd();
     if (const auto call = heard_.update(split.HeaderLine))
         view_.showHeardStation(*call, int(heard_.entries().size()));
+    if (hooks_.watch)
+        hooks_.watch->frameTaken(frame, split.HeaderLine, split.BodyText);
 
     switch (frame.kind) {
         case 'c':
@@ -116,8 +118,11 @@ bool PollTick::handleFrame(const AgwFrame& frame) {
         default:
             break;
     }
-    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText))
+    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText)) {
         PlayAlarm(platform_, state_.appPath);
+        if (hooks_.watch)
+            hooks_.watch->alarmSounded(split.HeaderLine);
+    }
     // A box or a wait of connected mode ends the tick's frames.
     return mayTakeMoreFrames();
 }

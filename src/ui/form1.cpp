@@ -3,6 +3,7 @@
 #include "config/appstate.h"
 #include "config/weblinks.h"
 #include "platform/units.h"
+#include "ui/awarenessside.h"
 #include "ui/beaconside.h"
 #include "ui/connectedside.h"
 #include "ui/controls.h"
@@ -58,9 +59,10 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     messages_ = std::make_unique<MessagesSide>(context);
     connected_ = std::make_unique<ConnectedSide>(
         context, *transmit_, menuItem(c_.menus.menusends, SendItem::Disconnect));
-    receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
-                                             c_.droppedFrames,
-                                             PollHooks{*beacon_, *messages_, *connected_});
+    awareness_ = std::make_unique<AwarenessSide>(context, statusBar());
+    receive_ = std::make_unique<ReceiveSide>(
+        context, c_.monitor, c_.heard, c_.menus.filters, c_.droppedFrames,
+        PollHooks{*beacon_, *messages_, *connected_, awareness_.get()});
     utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
     monitorSide_ =
         std::make_unique<MonitorSide>(context, receive_->monitor(), receive_->heardList(),
@@ -128,6 +130,15 @@ void Form1::wireEvents() {
         transmit_->addressMessageTo(call);
         raise();
         activateWindow();
+    });
+    connect(messages_.get(), &MessagesSide::ackDue, transmit_.get(), &TransmitSide::sendAck);
+    connect(transmit_.get(), &TransmitSide::numberedMessageSent, messages_.get(),
+            &MessagesSide::rememberOwnMessage);
+    connect(messages_.get(), &MessagesSide::unreadChanged, transmit_.get(),
+            &TransmitSide::showUnreadMessages);
+    connect(messages_.get(), &MessagesSide::messageForMe, this, [this](const QString& notice) {
+        showPopup(notice);
+        awareness_->askForAttention();
     });
     connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
         up ? showLinkState(true, where) : showNoEngine(where);

@@ -9,6 +9,7 @@ namespace zeno {
 
 struct AppState;
 class AgwLink;
+class AwarenessSide;
 class BeaconSide;
 class ConnectedSide;
 class Dialogs;
@@ -138,6 +139,7 @@ private:
     std::unique_ptr<BeaconSide> beacon_;
     std::unique_ptr<MessagesSide> messages_;
     std::unique_ptr<ConnectedSide> connected_;
+    std::unique_ptr<AwarenessSide> awareness_;  // watches the tick: outlives receive_
     std::unique_ptr<ReceiveSide> receive_;
     std::unique_ptr<UtilitySide> utility_;
     std::unique_ptr<MonitorSide> monitorSide_;

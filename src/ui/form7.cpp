@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -170,6 +171,20 @@ void Form7::ToonMyMes(int filter) {
     List1->clear();
     Label1->clear();
     List1->addItems(log_.ToonMyMes(filter));
+    if (!isAcknowledged_)
+        return;
+    for (int i = 0; i < List1->count(); ++i) {
+        QListWidgetItem* item = List1->item(i);
+        if (isAcknowledged_(item->text())) {
+            item->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+            item->setToolTip(QStringLiteral("Acknowledged"));
+        }
+    }
+}
+
+void Form7::markAcknowledged(std::function<bool(const QString&)> isAcknowledged) {
+    isAcknowledged_ = std::move(isAcknowledged);
+    ToonMyMes(selectedFilter());
 }
 
 void Form7::Option7_Click() { state_.settings.logDigipeatedMessages = 0; }

@@ -107,8 +107,8 @@ private slots:
             setBox(f, "Combo5", kOtherCall);
             setBox(f, "Combo6", QStringLiteral("Meet on the next pass"));
             f.form1().Command7_Click();
-        }) << QStringLiteral("N1AAA>CQ,RS0ISS::N2BBB    :Meet on the next pass")
-                                 << QStringList{"APRS Message", "for \"N2BBB\"",
+        }) << QStringLiteral("N1AAA>CQ,RS0ISS::N2BBB    :Meet on the next pass{1")
+                                 << QStringList{"APRS Message 1 for \"N2BBB\"",
                                                 "\nMeet on the next pass"};
     }
 

@@ -13,6 +13,7 @@
 #include "support/qtwarnings.h"
 #include "ui/editor.h"
 #include "ui/form1menus.h"
+#include "ui/meld.h"
 #include "ui/widgets.h"
 #include "ui/zenoprogram.h"
 
@@ -337,13 +338,42 @@ private slots:
         QVERIFY2(QFile::exists(alarm), "the program ships its alarm sound");
     }
 
+    void messageForUsStandsOutUntilRead() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        QVERIFY(f.hear({"N2BBB>APRS,RS0ISS*::BLN1     :net tonight",
+                        "N2BBB>APRS,RS0ISS*::PA3XYZ   :hello{42"}));
+        auto* button = f.find<QToolButton>("Command18");
+        QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages (1 unread)"));
+        QVERIFY(!button->styleSheet().isEmpty());
+        QCOMPARE(f.form1().findChild<Meld*>()->Label1->text(),
+                 QStringLiteral("Message from N2BBB: hello"));
+        QCOMPARE(f.sentUiFrames(), (QList<Sent>{{'V', "CQ RS0ISS", ":N2BBB    :ack42"}}));
+        f.form1().Command18_Click();
+        QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages"));
+        QVERIFY(button->styleSheet().isEmpty());
+    }
+
+    void sendWithoutEngineLinkSaysSo() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        const QString port = QString::number(f.server.port());
+        f.server.stop();
+        QTRY_VERIFY(!f.link().isUp());
+        const QString monitor = f.monitorText();
+        f.form1().Command2_Click();
+        QCOMPARE(f.find<QLabel>("noticeStatus")->text(),
+                 "Not sent: no engine link (127.0.0.1:" + port + ")");
+        QCOMPARE(f.monitorText(), monitor);
+    }
+
     // --- transmit side -------------------------------------------------------------------
 
     void eachSendReachesTheLink_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QStringList>("data");
         const QString position = kHeader + QStringLiteral("portable {ZENO30}");
-        const QString message = QStringLiteral(":N0CALL   :hello");
+        const QString message = QStringLiteral(":N0CALL   :hello{1");  // acks on: numbered
         const QString heard = QStringLiteral("Heard:N0CALL,{ZENO30}");
         QTest::newRow("Command2") << "Command2" << QStringList{"typed text"};
         QTest::newRow("Enter in Combo1") << "Combo1" << QStringList{"typed text"};
