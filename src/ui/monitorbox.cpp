@@ -1,8 +1,10 @@
 #include "ui/monitorbox.h"
 
 #include <QEvent>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,9 +16,57 @@ namespace {
 
 constexpr qsizetype kLineEnd = 2;  // CR LF
 
+// Text added at the end repaints only the lines it touches. The stock layout repaints the
+// whole box for any change of more than one line, several times the cost of the frame itself
+// on every tick; the view's scroll to the end moves the rest without painting it again.
+class EndAppendLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override {
+        const QTextDocument* doc = document();
+        const bool appended = charsRemoved == 0 && from + charsAdded >= doc->characterCount() - 1;
+        if (!appended) {
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+            return;
+        }
+        {
+            const QSignalBlocker quiet(this);
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        }
+        emit documentSizeChanged(documentSize());
+        const QTextBlock first = doc->findBlock(from);
+        if (doc->lastBlock().blockNumber() - first.blockNumber() > kLinesRepaintedAlone) {
+            requestUpdate();  // a whole file: cheaper to paint the box than to place each line
+            return;
+        }
+        for (QTextBlock block = first; block.isValid(); block = block.next())
+            emit updateBlock(block);
+    }
+
+private:
+    static constexpr int kLinesRepaintedAlone = 64;
+};
+
+// Gives the box a document laid out by EndAppendLayout, with the settings of the one it had.
+void useEndAppendLayout(QPlainTextEdit* box) {
+    const QTextDocument* old = box->document();
+    auto* doc = new QTextDocument(box);
+    auto* layout = new EndAppendLayout(doc);
+    layout->setPaintDevice(box->viewport());
+    doc->setDocumentLayout(layout);
+    doc->setDefaultFont(box->font());
+    doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
+    doc->setMaximumBlockCount(old->maximumBlockCount());
+    doc->setPlainText(old->toPlainText());
+    box->setDocument(doc);
+}
+
 }  // namespace
 
 MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
+    useEndAppendLayout(box_);
     preferNoShaping();
     box_->installEventFilter(this);
 }
