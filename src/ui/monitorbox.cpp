@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -63,10 +65,63 @@ void useEndAppendLayout(QPlainTextEdit* box) {
     box->setDocument(doc);
 }
 
+// A scroll bar that paints again only when what it shows changes. Over a monitor of hundreds of
+// lines a new line moves the handle less than a pixel, yet the stock bar paints itself, and the
+// box behind it, on every one: more than the new line's text costs. A tick changes the range and
+// then the value, so the bar looks once both are done.
+class QuietScrollBar : public QScrollBar {
+public:
+    explicit QuietScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) {}
+
+protected:
+    void sliderChange(SliderChange change) override {
+        if (change == SliderOrientationChange) {
+            QScrollBar::sliderChange(change);
+            return;
+        }
+        if (lookPending_)
+            return;
+        lookPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                lookPending_ = false;
+                if (look() != painted_)
+                    update();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        painted_ = look();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    struct Look {
+        QRect handle;
+        bool atMinimum = false;
+        bool atMaximum = false;
+        bool operator==(const Look&) const = default;
+    };
+
+    Look look() const {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    bool lookPending_ = false;
+    Look painted_;
+};
+
 }  // namespace
 
 MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
     useEndAppendLayout(box_);
+    box_->setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
     preferNoShaping();
     box_->installEventFilter(this);
 }

@@ -1,5 +1,6 @@
-// The monitor box repaints only what text added at its end touches: what is on screen after
-// each append must still be exactly what a full paint of the box gives.
+// The monitor box repaints only what text added at its end touches, and its scroll bar only
+// when the bar looks different: what is on screen after each append must still be exactly what
+// a full paint of the box gives.
 #include "support/qtwarnings.h"
 #include "ui/monitorbox.h"
 
