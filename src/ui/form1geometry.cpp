@@ -37,13 +37,19 @@ Form1Geometry::Form1Geometry(QMainWindow& window, Form1Controls& controls, QScro
     heardListBase_ = requestedPlace(c_.heard.List1);
     QWidget* canvas = scroll_.widget();
     canvas->installEventFilter(this);
-    for (QGroupBox* panel : canvas->findChildren<QGroupBox*>())
+    fittedHints_[canvas];
+    for (QGroupBox* panel : canvas->findChildren<QGroupBox*>()) {
         panel->installEventFilter(this);
+        fittedHints_[panel];
+    }
 }
 
 bool Form1Geometry::eventFilter(QObject* watched, QEvent* event) {
     // A caption changed (a filter, the beacon state, "Restore"): fit again once things settle.
-    if (event->type() == QEvent::LayoutRequest && !refitQueued_) {
+    // Text that changes and needs no other room (the clock, every second) moves nothing, and
+    // a fit would paint the monitor again.
+    if (event->type() == QEvent::LayoutRequest && !refitQueued_ &&
+        hintsOf(static_cast<QWidget*>(watched)) != fittedHints_[watched]) {
         refitQueued_ = true;
         QTimer::singleShot(0, this, [this] {
             refitQueued_ = false;
@@ -179,7 +185,22 @@ void Form1Geometry::refit() {
     const QRect used = canvas->childrenRect();
     canvas->resize(
         scroll_.maximumViewportSize().expandedTo(QSize(used.right() + 1, used.bottom() + 1)));
+    for (auto& [container, hints] : fittedHints_)
+        hints = hintsOf(static_cast<const QWidget*>(container));
     fitting_ = false;
+}
+
+std::vector<QSize> Form1Geometry::hintsOf(const QWidget* container) {
+    std::vector<QSize> hints;
+    for (const QWidget* w : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isHidden()) {
+            hints.push_back({-1, -1});
+            continue;
+        }
+        hints.push_back(w->sizeHint());
+        hints.push_back(w->minimumSizeHint());
+    }
+    return hints;
 }
 
 }  // namespace zeno

@@ -2,10 +2,12 @@
 
 #include <QObject>
 #include <QRect>
+#include <QSize>
+#include <map>
+#include <vector>
 
 class QMainWindow;
 class QScrollArea;
-class QSize;
 
 namespace zeno {
 
@@ -37,6 +39,8 @@ private:
     QSizeF windowTwips(const QSize& canvasNeed) const;
     QSize minimumCanvas();
     void refit();
+    // What the controls of a fitted container ask for; a refit is due only when it changes.
+    static std::vector<QSize> hintsOf(const QWidget* container);
     void placeMonitor(double top, double height, double textTop, double textHeight);
     // The heard list's share of a tall window (none for 0), in pixels.
     int showHeardShare(double windowHeight);
@@ -54,6 +58,7 @@ private:
     double openingHeight_ = 1e9;
     bool fitting_ = false;
     bool refitQueued_ = false;
+    std::map<const QObject*, std::vector<QSize>> fittedHints_;
 };
 
 }  // namespace zeno
