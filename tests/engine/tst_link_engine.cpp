@@ -1,13 +1,10 @@
-// The engine link against a real direwolf: the start-up text, the registered callsign, a
-// heard frame as monitor text, and a UI frame going out on the air with its path.
+// The engine link against a real direwolf: the start-up text and a heard frame as monitor text.
+// Frames going out and the registered callsign are proven by the transmit and connected tests.
 #include "link/agwlink.h"
 #include "support/direwolfchannel.h"
-#include "support/direwolftools.h"
-#include "support/engineclient.h"
 #include "support/fakeplatform.h"
 #include "support/qtwarnings.h"
 
-#include <QRegularExpression>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -17,11 +14,10 @@ using namespace zeno::test;
 
 namespace {
 
-// Generous: one packet is about half a second on air, a connect about as long.
+// Generous: one packet is about half a second on air.
 constexpr int kHeardWithinMs = 8000;
 
 const QString kOwnCall = QStringLiteral("N1AAA");
-const QString kOtherCall = QStringLiteral("N2BBB");
 
 }  // namespace
 
@@ -32,11 +28,7 @@ private slots:
     void initTestCase() {
         platform_.setNow(QDateTime(QDate(2024, 5, 1), QTime(21, 4, 9)));
         own_ = channel_.addStation({.callsign = kOwnCall});
-        other_ = channel_.addStation({.callsign = kOtherCall});
         QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
-        QVERIFY2(otherClient_.connectToEngine(other_->agwPort()),
-                 qPrintable(otherClient_.errorString()));
-        QVERIFY2(otherClient_.startSession(kOtherCall), qPrintable(otherClient_.errorString()));
         link_ = std::make_unique<AgwLink>(
             values_, platform_, EngineAddress{QStringLiteral("127.0.0.1"), own_->agwPort()});
         QVERIFY2(link_->start(kOwnCall), qPrintable(own_->describe()));
@@ -78,29 +70,6 @@ private slots:
         QCOMPARE(values_.ReceivedKind, int('U'));
     }
 
-    void sentUiFrameGoesOutWithItsPath() {
-        link_->send(QLatin1Char('V'), QStringLiteral("CQ RS0ISS,WIDE2-1"),
-                    QStringLiteral("Hello via the bird"));
-        const auto heard = otherClient_.waitForFrame(
-            [](const EngineFrame& frame) {
-                return frame.kind == 'U' && frame.callFrom == kOwnCall;
-            },
-            kHeardWithinMs);
-        QVERIFY2(heard, qPrintable(otherClient_.describeFrames() + u'\n' + channel_.describe()));
-        static const QRegularExpression line(
-            QStringLiteral("^ 1:Fm N1AAA To CQ Via RS0ISS,WIDE2-1 <UI pid=F0 Len=18 [^>]*>"
-                           "\\[\\d\\d:\\d\\d:\\d\\d\\]\rHello via the bird\r\\x00$"));
-        QVERIFY2(line.match(heard->text()).hasMatch(), qPrintable(heard->toString()));
-    }
-
-    // The engine answers a connect request only for a callsign a client registered.
-    void startRegistersTheCallsign() {
-        otherClient_.send('C', kOtherCall, kOwnCall);
-        const auto event = fetchUntil([](const AgwFrame& f) { return f.kind == 'c'; });
-        QVERIFY2(event && event->callFrom == kOtherCall,
-                 qPrintable(seen_.join(u'\n') + u'\n' + otherClient_.describeFrames()));
-    }
-
 private:
     // Fetches until a frame matches; every frame fetched goes into seen_, for failure messages.
     std::optional<AgwFrame> fetchUntil(const std::function<bool(const AgwFrame&)>& matches) {
@@ -122,9 +91,7 @@ private:
 
     FakePlatform platform_;
     DirewolfChannel channel_;
-    DirewolfStation* own_ = nullptr;    // the engine the program uses
-    DirewolfStation* other_ = nullptr;  // another station on the same channel
-    EngineClient otherClient_;
+    DirewolfStation* own_ = nullptr;
     LinkValues values_;
     std::unique_ptr<AgwLink> link_;
     QStringList seen_;

@@ -1,12 +1,17 @@
-// The APRS position: header, information field, the setup's checks and texts, the icons.
-
+// The address and text rules every unconnected frame follows, APRS message fields, the heard
+// list as frames, and the APRS position: header, information field, the setup's checks and
+// texts, the icons.
 #include "config/settings.h"
+#include "support/testrows.h"
+#include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
 #include "tx/producttag.h"
+#include "tx/uiframe.h"
 
 #include <QtTest>
 
 using namespace zeno;
+using namespace zeno::test;
 
 namespace {
 
@@ -17,11 +22,77 @@ const QString kAgain = QStringLiteral("Do you want to try to enter your coordina
 
 }  // namespace
 
-class TestAprsPosition : public QObject {
+class TestTxFrames : public QObject {
     Q_OBJECT
 
 private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    // The call field: upper case, a blank between destination and path, a question when both
+    // are blank.
+    void callString() {
+        QCOMPARE(zeno::callString("cq", "wide1-1,rs0iss"), "CQ WIDE1-1,RS0ISS");
+        QCOMPARE(zeno::callString("CQ", ""), "CQ ");
+        QCOMPARE(zeno::callString("", "RS0ISS"), " RS0ISS");
+        QVERIFY(!needsCallQuestion(" RS0ISS"));
+        QVERIFY(needsCallQuestion(zeno::callString("  ", " ")));
+    }
+
+    void txText() {
+        const QString eighty(80, QLatin1Char('a'));
+        QCOMPARE(txTextPayload(""), " ");
+        QCOMPARE(txTextPayload("x"), "x ");  // one character gets a blank
+        QCOMPARE(txTextPayload("73"), "73");
+        QCOMPARE(txTextPayload(eighty + 'b'), eighty);
+    }
+
+    void piecesOfNinety() {
+        QString text;
+        for (int i = 0; i < 91; ++i)
+            text += QChar(u'A' + i % 26);
+        QCOMPARE(monitorTextPieces(text), QStringList({text.left(90), text.mid(90)}));
+        QCOMPARE(monitorTextPieces(text.left(90)), QStringList({text.left(90)}));
+        QVERIFY(monitorTextPieces(QString()).isEmpty());
+    }
+
+    void addresseeIsNineWide() {
+        QCOMPARE(messageInformation("CQ", "  a@b.c hi  "), ":CQ       :  a@b.c hi  ");
+        QCOMPARE(messageInformation("PA3XYZ-12", "hi"), ":PA3XYZ-12:hi");
+        QCOMPARE(messageInformation(" BLN1   ", "x"), ": BLN1    :x");  // trailing blanks go
+        QCOMPARE(messageInformation("BLN0QSLSXYZ", "x"), ":BLN0QSLSX:x");
+    }
+
+    void heardListGroups_data() {
+        columns<QStringList, bool, QString, QStringList>("entries", "bulletin", "tag", "texts");
+        const QString tag = QStringLiteral("{ZENO30}");
+        row("example", QStringList{"N0CALL", "PA3XYZ", " N0CALL-7 "}, false, tag,
+            QStringList{"Heard:N0CALL,N0CALL-7,{ZENO30}"});
+        row("own call only", QStringList{"PA3XYZ"}, true, tag, QStringList{});
+        row("bulletin with the tag off ends in a comma", QStringList{"N0CALL"}, true, QString(),
+            QStringList{":BLN0QSLs :N0CALL,"});
+
+        // Eight characters and a comma each: the 8th call brings the group to 72.
+        QStringList twelve;
+        for (int i = 0; i < 12; ++i)
+            twelve << QStringLiteral("PB%1ABC-%2").arg(i % 10).arg(1 + i / 10);
+        const QStringList firstEight = twelve.mid(0, 8);
+        row("twelve calls in two frames", twelve, true, tag,
+            QStringList{":BLN0QSLs :" + firstEight.join(',') + ',',
+                        ":BLN0QSLs :" + twelve.mid(8).join(',') + ",{ZENO30}"});
+
+        const QStringList four(4, QStringLiteral("AAAAAAAAAA-1"));  // 13 with the comma
+        const QString first = "Heard:" + four.join(',');
+        row("65 closes the group", four + QStringList{"BBBBBBBBBB-1", "C"}, false, QString(),
+            QStringList{first + ",BBBBBBBBBB-1,", "Heard:C,"});
+        row("64 does not", four + QStringList{"BBBBBBBBB-1", "C"}, false, QString(),
+            QStringList{first + ",BBBBBBBBB-1,C,"});
+    }
+
+    void heardListGroups() {
+        QTEST(heardListTexts(fetched<QStringList>("entries"), QStringLiteral(" PA3XYZ "),
+                             fetched<bool>("bulletin"), fetched<QString>("tag")),
+              "texts");
+    }
 
     void theExample() {
         const AprsIcon home = aprsIcons().at(4 - 2);
@@ -113,5 +184,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAprsPosition)
-#include "tst_aprsposition.moc"
+QTEST_GUILESS_MAIN(TestTxFrames)
+#include "tst_txframes.moc"
