@@ -5,7 +5,6 @@
 #include "tickrig.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <chrono>
 #include <cstdio>
@@ -22,17 +21,6 @@ constexpr long kAllowedGrowthKiB = 1024;
 // measure the test engine's socket buffers rather than the program.
 constexpr int kBatch = 100;
 constexpr long kReportEvery = 50000;
-
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
 
 }  // namespace
 

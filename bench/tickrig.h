@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <cstdio>
@@ -48,12 +49,13 @@ public:
 
     test::ZenoFixture& fixture() { return f_; }
 
-    // Has the engine send count frames and waits until the link holds them all.
+    // Has the engine send count more frames and waits until the link holds them all.
     void queueFrames(int count) {
+        const qsizetype target = f_.link().pendingFrames() + count;
         for (int i = 0; i < count; ++i)
             f_.server.sendHeard(trafficFrame(next_++));
         QDeadlineTimer deadline(10000);
-        while (f_.link().pendingFrames() < count) {
+        while (f_.link().pendingFrames() < target) {
             if (deadline.hasExpired()) {
                 std::fprintf(stderr, "the link did not get the frames\n");
                 std::exit(2);
@@ -74,6 +76,18 @@ private:
     test::ZenoFixture f_;
     int next_ = 0;
 };
+
+// The resident memory of this process, from /proc.
+inline long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
 
 // Runs offscreen unless told otherwise.
 inline void useOffscreenByDefault() {

@@ -36,11 +36,11 @@ void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, 
     const QString& path = files.FilePath;
 
     switch (files.OpenMode) {
-        case 1:
+        case kOpenInTextEditor:
             platform.openInTextEditor(path);
             files.OpenMode = 0;
             return;
-        case 2: {
+        case kOpenIntoMonitor: {
             if (!QFile::exists(path)) {
                 dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + numberText(53));
                 return;
@@ -61,14 +61,14 @@ void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, 
             targets.loadIntoMonitor(read.text);
             return;
         }
-        case 3:
+        case kOpenInNotebook:
             if (!QFile::exists(path)) {
                 dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + numberText(53));
                 return;
             }
             targets.openInNotebook(path);
             return;
-        case 4: {
+        case kOpenIntoReplyText: {
             TextFileRead read = readTextLines(path);
             if (!read.error.isEmpty()) {
                 read.text.clear();

@@ -16,6 +16,12 @@ struct FileDialogState {
     int OpenMode = 0;            // 1 text editor, 2 monitor, 3 notebook, 4 into ReplyText
 };
 
+// The values of OpenMode.
+inline constexpr int kOpenInTextEditor = 1;
+inline constexpr int kOpenIntoMonitor = 2;
+inline constexpr int kOpenInNotebook = 3;
+inline constexpr int kOpenIntoReplyText = 4;
+
 // "Text Files (*.txt)", "Log Files (*.log)", "All Files (*.*)".
 QStringList textFileFilters();
 

@@ -1,7 +1,6 @@
 #include "link/agwlink.h"
 
 #include "link/agwtransport.h"
-#include "link/ax25decode.h"
 #include "link/monitortext.h"
 #include "platform/platform.h"
 
@@ -25,7 +24,8 @@ AgwLink::AgwLink(LinkValues& values, const Platform& platform, EngineAddress add
       values_(values),
       platform_(platform),
       address_(std::move(address)),
-      transport_(std::make_unique<AgwTransport>()) {
+      transport_(std::make_unique<AgwTransport>()),
+      intake_([this] { return platform_.now().time(); }) {
     transport_->setAddress(address_);
     startupTimer_.setSingleShot(true);
     setTimings(LinkTimings{});
@@ -89,14 +89,14 @@ std::optional<AgwFrame> AgwLink::fetch() {
     // The start-up text comes first: nothing is handed out until it is made.
     if (startupPending_)
         return std::nullopt;
-    std::optional<QueuedFrame> queued = queue_.pop();
+    std::optional<QueuedFrame> queued = intake_.queue().pop();
     if (!queued)
         return std::nullopt;
     AgwFrame frame;
     frame.port = queued->port;
     frame.kind = uchar(queued->kind);
     frame.callFrom = QString::fromLatin1(queued->callFrom);
-    frame.data = QString::fromLatin1(queued->data);
+    frame.data = shownText(queued->data);
     frame.dataLength = int(frame.data.size());
     values_.ReceivedKind = frame.kind;
     return frame;
@@ -121,13 +121,12 @@ QStringList AgwLink::radioPortNames() const {
     return isUp() && engineInfo_.portsKnown ? engineInfo_.portsByNumber : QStringList();
 }
 
-qint64 AgwLink::droppedFrames() const { return queue_.dropped(); }
+qint64 AgwLink::droppedFrames() const { return intake_.queue().dropped(); }
 
 void AgwLink::onConnectionUp() {
     links_.clear();
     engineInfo_ = EngineInfo{};
-    rawFramesSeen_ = false;
-    textFallback_.reset();
+    intake_.newConnection();
     // 'm' and 'k' are toggles that the engine resets on every new connection: once each.
     const int port = qBound(0, values_.RadioPort, 255);
     transport_->write(request('m', port));
@@ -149,11 +148,11 @@ void AgwLink::onConnectionLost() {
     // The engine drops every link of a client that goes away; tell the program.
     for (const QString& station : links_.stations()) {
         const QByteArray call = station.toLatin1();
-        enqueue(0, 'd', call, "*** DISCONNECTED From Station " + call + "\r" + QByteArray(1, '\0'));
+        intake_.queue().push(QueuedFrame{
+            0, 'd', call, "*** DISCONNECTED From Station " + call + "\r" + QByteArray(1, '\0')});
     }
     links_.clear();
-    rawFramesSeen_ = false;
-    textFallback_.reset();
+    intake_.newConnection();
     finishStartupText();
     emit linkStateChanged(false);
 }
@@ -173,61 +172,15 @@ void AgwLink::onFrame(const WireFrame& frame) {
         case 'C':
             // call_from is the remote station, call_to our side of the link.
             links_.linkUp(QString::fromLatin1(frame.callFrom), QString::fromLatin1(frame.callTo));
-            enqueue(frame.port, 'c', frame.callFrom, frame.data);
-            return;
-        case 'D':
-            enqueue(frame.port, 'D', frame.callFrom, frame.data);
-            return;
+            break;
         case 'd':
             links_.linkDown(QString::fromLatin1(frame.callFrom));
-            enqueue(frame.port, 'd', frame.callFrom, frame.data);
-            return;
-        case 'K':
-            onRawFrame(frame);
-            return;
-        case 'U':
-        case 'I':
-        case 'S':
-            onEngineText(frame);
-            return;
-        case 'T':
-            // Our own transmissions too; the engine sends no raw copy of them.
-            enqueue(frame.port, 'T', frame.callFrom, normaliseEngineText(frame.data));
-            return;
+            break;
         default:
             // 'X', 'y', 'Y', 'g' replies and anything else: nothing for the program.
-            return;
+            break;
     }
-}
-
-void AgwLink::onRawFrame(const WireFrame& frame) {
-    rawFramesSeen_ = true;
-    // The first byte is the engine's port byte, the rest an AX.25 frame without FCS.
-    const auto ax25 =
-        frame.data.isEmpty() ? std::nullopt : decodeAx25(QByteArrayView(frame.data).sliced(1));
-    if (!ax25) {
-        textFallback_ = std::make_pair(frame.callFrom, frame.callTo);
-        return;
-    }
-    textFallback_.reset();
-    const MonitorText text = renderMonitorText(*ax25, frame.port, platform_.now().time());
-    enqueue(frame.port, text.kind, ax25->source.text().toLatin1(), text.text);
-}
-
-void AgwLink::onEngineText(const WireFrame& frame) {
-    if (rawFramesSeen_) {
-        // Already shown from its raw copy, unless that copy could not be decoded.
-        if (!textFallback_ || textFallback_->first != frame.callFrom ||
-            textFallback_->second != frame.callTo) {
-            return;
-        }
-        textFallback_.reset();
-    }
-    enqueue(frame.port, frame.kind, frame.callFrom, normaliseEngineText(frame.data));
-}
-
-void AgwLink::enqueue(int port, char kind, const QByteArray& callFrom, const QByteArray& data) {
-    queue_.push(QueuedFrame{port, kind, callFrom, data});
+    intake_.take(frame);
 }
 
 void AgwLink::registerCall(const QString& call) {
@@ -252,7 +205,7 @@ void AgwLink::finishStartupText() {
     // Known at once, so a save before the first poll tick already has it.
     values_.EngineInitText = made;
     const QByteArray text = made.toLatin1() + QByteArray(1, '\0');
-    queue_.pushFront(QueuedFrame{0, 'G', QByteArray(), text});
+    intake_.queue().pushFront(QueuedFrame{0, 'G', QByteArray(), text});
 }
 
 }  // namespace zeno

@@ -3,6 +3,7 @@
 #include "link/agwframe.h"
 #include "link/engineaddress.h"
 #include "link/engineinfo.h"
+#include "link/frameintake.h"
 #include "link/receivequeue.h"
 #include "link/sendrules.h"
 
@@ -57,7 +58,7 @@ public:
     // Frames dropped because the receive queue was full.
     qint64 droppedFrames() const;
     // Frames waiting for fetch.
-    qsizetype pendingFrames() const { return queue_.size(); }
+    qsizetype pendingFrames() const { return intake_.queue().size(); }
 
     void setTimings(const LinkTimings& timings);
 
@@ -74,9 +75,6 @@ private:
     void onConnectionUp();
     void onConnectionLost();
     void onFrame(const WireFrame& frame);
-    void onRawFrame(const WireFrame& frame);
-    void onEngineText(const WireFrame& frame);
-    void enqueue(int port, char kind, const QByteArray& callFrom, const QByteArray& data);
     void registerCall(const QString& call);
     void beginStartupText();
     void finishStartupText();
@@ -90,10 +88,7 @@ private:
     QStringList extraCalls_;   // registered by a "P" frame besides ownCall_
     ConnectedStations links_;  // connected-mode links up on this connection
     EngineInfo engineInfo_;    // replies on this connection
-    ReceiveQueue queue_;
-    bool rawFramesSeen_ = false;  // the engine sends 'K': its own texts are duplicates
-    // An undecodable 'K' (source, destination): let the engine's text of it through.
-    std::optional<std::pair<QByteArray, QByteArray>> textFallback_;
+    FrameIntake intake_;
     bool startupPending_ = false;
     bool startupTextOwed_ = false;  // start() found no engine: the text comes when it does
     QTimer startupTimer_;

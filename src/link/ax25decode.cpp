@@ -1,14 +1,16 @@
 #include "link/ax25decode.h"
 
+#include <algorithm>
+
 namespace zeno {
 
 namespace {
 
 constexpr int kAddressSize = 7;
 
-std::optional<Ax25Address> decodeAddress(const uchar* at) {
-    QString call;
+bool decodeAddress(const uchar* at, Ax25Address& address) {
     bool padding = false;
+    address.callLength = 0;
     for (int i = 0; i < 6; ++i) {
         const int c = at[i] >> 1;
         if (c == ' ') {
@@ -17,16 +19,14 @@ std::optional<Ax25Address> decodeAddress(const uchar* at) {
         }
         // A blank inside a call or an unprintable character: not an address.
         if (padding || c < 0x21 || c > 0x7E)
-            return std::nullopt;
-        call.append(QLatin1Char(char(c)));
+            return false;
+        address.call[address.callLength++] = char(c);
     }
-    if (call.isEmpty())
-        return std::nullopt;
-    Ax25Address address;
-    address.call = call;
+    if (address.callLength == 0)
+        return false;
     address.ssid = (at[6] >> 1) & 0x0F;
     address.highBit = (at[6] & 0x80) != 0;
-    return address;
+    return true;
 }
 
 void classify(Ax25Frame& frame) {
@@ -80,37 +80,49 @@ void classify(Ax25Frame& frame) {
 
 }  // namespace
 
-QString Ax25Address::text() const {
-    return ssid == 0 ? call : call + QLatin1Char('-') + QString::number(ssid);
+char* Ax25Address::writeText(char* out) const {
+    out = std::copy_n(call, callLength, out);
+    if (ssid == 0)
+        return out;
+    *out++ = '-';
+    if (ssid >= 10)
+        *out++ = '1';
+    *out++ = char('0' + ssid % 10);
+    return out;
 }
+
+QByteArray Ax25Address::textBytes() const {
+    char text[9];
+    return QByteArray(text, writeText(text) - text);
+}
+
+QString Ax25Address::text() const { return QString::fromLatin1(textBytes()); }
 
 std::optional<Ax25Frame> decodeAx25(QByteArrayView bytes) {
     const auto* b = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype size = bytes.size();
 
-    std::vector<Ax25Address> addresses;
+    Ax25Frame frame;
+    int count = 0;  // addresses read
     qsizetype at = 0;
     for (;;) {
-        if (size - at < kAddressSize)
+        if (size - at < kAddressSize || count == 2 + kMaxAx25Digipeaters)
             return std::nullopt;
-        if (addresses.size() == 2 + kMaxAx25Digipeaters)
+        Ax25Address& address = count == 0   ? frame.destination
+                               : count == 1 ? frame.source
+                                            : frame.digipeaters[size_t(count - 2)];
+        if (!decodeAddress(b + at, address))
             return std::nullopt;
-        auto address = decodeAddress(b + at);
-        if (!address)
-            return std::nullopt;
-        addresses.push_back(*address);
+        ++count;
         const bool last = (b[at + 6] & 0x01) != 0;
         at += kAddressSize;
         if (last)
             break;
     }
-    if (addresses.size() < 2 || at >= size)
+    if (count < 2 || at >= size)
         return std::nullopt;
 
-    Ax25Frame frame;
-    frame.destination = addresses[0];
-    frame.source = addresses[1];
-    frame.digipeaters.assign(addresses.begin() + 2, addresses.end());
+    frame.digipeaterCount = count - 2;
     frame.control = b[at++];
     classify(frame);
 

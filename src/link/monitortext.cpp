@@ -1,57 +1,125 @@
 #include "link/monitortext.h"
 
 #include <QByteArrayList>
+#include <QStringDecoder>
+#include <algorithm>
 
 namespace zeno {
 
 namespace {
 
+// Writes through a pointer into room made beforehand: appending byte by byte to a QByteArray
+// costs more than the rest of a frame's way to the screen.
+struct Writer {
+    char* p;
+    void put(char c) { *p++ = c; }
+    void put(QByteArrayView bytes) { p = std::copy(bytes.begin(), bytes.end(), p); }
+};
+
+void appendHex2(Writer& out, int value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out.put(kDigits[(value >> 4) & 0x0F]);
+    out.put(kDigits[value & 0x0F]);
+}
+
 QByteArray hex2(int value) {
-    return QByteArray::number(value & 0xFF, 16).toUpper().rightJustified(2, '0');
+    char text[2];
+    Writer out{text};
+    appendHex2(out, value);
+    return QByteArray(text, 2);
 }
 
-// The U frames that may carry an information field say how long it is, as the engine does.
-QByteArray withLength(const QByteArray& name, const QByteArray& info) {
-    return info.isEmpty() ? name : name + " Len=" + QByteArray::number(info.size());
+void appendNumber(Writer& out, qsizetype n) {
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    while (count > 0)
+        out.put(digits[--count]);
 }
 
-QByteArray description(const Ax25Frame& f) {
-    const QByteArray len = "Len=" + QByteArray::number(f.info.size());
-    const QByteArray pid = "pid=" + hex2(f.pid.value_or(0));
-    const QByteArray nr = "R" + QByteArray::number(f.nr);
+// The frame's description between "<" and " >", as the engine writes it. The U frames that
+// may carry an information field say how long it is.
+void appendDescription(Writer& out, const Ax25Frame& f) {
+    const auto nr = [&] {
+        out.put(" R");
+        appendNumber(out, f.nr);
+    };
+    const auto pidAndLength = [&] {
+        out.put(" pid=");
+        appendHex2(out, f.pid.value_or(0));
+        out.put(" Len=");
+        appendNumber(out, f.info.size());
+    };
+    const auto lengthIfAny = [&] {
+        if (!f.info.isEmpty()) {
+            out.put(" Len=");
+            appendNumber(out, f.info.size());
+        }
+    };
     switch (f.type) {
         case Ax25Type::I:
-            return "I " + nr + " S" + QByteArray::number(f.ns) + " " + pid + " " + len;
+            out.put('I');
+            nr();
+            out.put(" S");
+            appendNumber(out, f.ns);
+            pidAndLength();
+            return;
         case Ax25Type::UI:
-            return "UI " + pid + " " + len;
+            out.put("UI");
+            pidAndLength();
+            return;
         case Ax25Type::RR:
-            return "RR " + nr;
+            out.put("RR");
+            nr();
+            return;
         case Ax25Type::RNR:
-            return "RNR " + nr;
+            out.put("RNR");
+            nr();
+            return;
         case Ax25Type::REJ:
-            return "REJ " + nr;
+            out.put("REJ");
+            nr();
+            return;
         case Ax25Type::SREJ:
-            return "SREJ " + nr;
+            out.put("SREJ");
+            nr();
+            return;
         case Ax25Type::SABM:
-            return "SABM";
+            out.put("SABM");
+            return;
         case Ax25Type::SABME:
-            return "SABME";
+            out.put("SABME");
+            return;
         case Ax25Type::UA:
-            return "UA";
+            out.put("UA");
+            return;
         case Ax25Type::DISC:
-            return "DISC";
+            out.put("DISC");
+            return;
         case Ax25Type::DM:
-            return "DM";
+            out.put("DM");
+            return;
         case Ax25Type::FRMR:
-            return withLength("FRMR", f.info);
+            out.put("FRMR");
+            lengthIfAny();
+            return;
         case Ax25Type::XID:
-            return withLength("XID", f.info);
+            out.put("XID");
+            lengthIfAny();
+            return;
         case Ax25Type::TEST:
-            return withLength("TEST", f.info);
+            out.put("TEST");
+            lengthIfAny();
+            return;
         case Ax25Type::OtherU:
             break;
     }
-    return withLength("U ctl=" + hex2(f.control), f.info);
+    out.put("U ctl=");
+    appendHex2(out, f.control);
+    lengthIfAny();
 }
 
 char kindOf(Ax25Type type) {
@@ -127,23 +195,44 @@ bool onlyCarriageReturns(QByteArrayView bytes) {
 
 }  // namespace
 
-MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time) {
-    QByteArray header = " " + QByteArray::number(apiPort + 1) + ":Fm " +
-                        frame.source.text().toLatin1() + " To " +
-                        frame.destination.text().toLatin1();
-    if (!frame.digipeaters.empty()) {
-        QByteArrayList via;
-        for (const Ax25Address& digi : frame.digipeaters) {
-            via << digi.text().toLatin1() + (digi.highBit ? "*" : "");
-        }
-        header += " Via " + via.join(',');
+MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayView timeText) {
+    MonitorText rendered;
+    rendered.kind = kindOf(frame.type);
+    QByteArray& out = rendered.text;
+    // Room for the longest header: calls of 9, a description of 40, the time and the info.
+    out.resize(100 + 15 * frame.digipeaterCount + timeText.size() + frame.info.size());
+    Writer w{out.data()};
+    w.put(' ');
+    appendNumber(w, apiPort + 1);
+    w.put(":Fm ");
+    w.p = frame.source.writeText(w.p);
+    w.put(" To ");
+    w.p = frame.destination.writeText(w.p);
+    for (int i = 0; i < frame.digipeaterCount; ++i) {
+        const Ax25Address& digi = frame.digipeaters[size_t(i)];
+        w.put(i == 0 ? " Via " : ",");
+        w.p = digi.writeText(w.p);
+        if (digi.highBit)
+            w.put('*');
     }
-    header += " <" + description(frame) + " >[" +
-              time.toString(QStringLiteral("HH:mm:ss")).toLatin1() + "]";
+    w.put(" <");
+    appendDescription(w, frame);
+    w.put(" >[");
+    w.put(timeText);
+    w.put("]\r");
+    // The whole information field, its NUL bytes removed.
+    char* const infoStart = w.p;
+    w.p = std::remove_copy(frame.info.begin(), frame.info.end(), w.p, '\0');
+    if (w.p > infoStart)
+        w.put('\r');
+    w.put('\r');
+    w.put('\0');
+    out.truncate(w.p - out.constData());
+    return rendered;
+}
 
-    QByteArray info = frame.info;
-    info.replace('\0', QByteArray());
-    return {kindOf(frame.type), assemble(header, info)};
+MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time) {
+    return renderMonitorText(frame, apiPort, time.toString(QStringLiteral("HH:mm:ss")).toLatin1());
 }
 
 QByteArray normaliseEngineText(QByteArrayView raw) {
@@ -175,6 +264,18 @@ QByteArray normaliseEngineText(QByteArrayView raw) {
             info.chop(1);
     }
     return assemble(header, info);
+}
+
+QString shownText(QByteArrayView bytes) {
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; });
+    if (!ascii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return QString::fromLatin1(bytes);
 }
 
 }  // namespace zeno

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <QTime>
 
 namespace zeno {
@@ -16,14 +17,21 @@ struct MonitorText {
     QByteArray text;  // Latin-1, ends with a NUL
 };
 
-// Renders a decoded frame received on apiPort (0 = first) at local time `time`.
+// Renders a decoded frame received on apiPort (0 = first) at local time `time`, or with its
+// time already as "hh:mm:ss" (a busy channel renders many frames within one second).
 // Every digipeater with its has-been-repeated bit set is marked "*"; the info is the whole
 // information field with its NUL bytes removed.
+MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayView timeText);
 MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time);
 
 // Brings an engine's own monitor text ('U', 'I', 'S', 'T') to the rendered shape: no P/F
 // marks, "pid=F0" rather than "pid=0xF0", "<I R0 S1 ...>", and CR CR NUL after an info
 // (CR NUL without). A text without a monitor header is returned unchanged.
 QByteArray normaliseEngineText(QByteArrayView text);
+
+// A received text as the screen shows it: UTF-8 when it is valid UTF-8 with at least one
+// character beyond ASCII (stations that type "Grüße" send it so), else Latin-1, one character
+// per byte, as packet radio always was.
+QString shownText(QByteArrayView bytes);
 
 }  // namespace zeno

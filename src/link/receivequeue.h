@@ -15,14 +15,17 @@ struct QueuedFrame {
 };
 
 inline constexpr qsizetype kReceiveQueueCapacity = 10000;
+inline constexpr qsizetype kReceiveQueueBytes = 4 * 1024 * 1024;
 // The program's receive buffer holds 2000 characters; the rest of a frame cannot be shown.
 inline constexpr qsizetype kMaxFetchedData = 2000;
 
-// Frames between the socket and the program's poll tick. The program takes at most four a
-// second, so a long burst must not grow without bound: when full the oldest frame goes.
+// Frames between the socket and the program's poll tick. A flood must not grow it without
+// bound: past 10 000 frames or 4 MiB of data the oldest frames go, and are counted.
 class ReceiveQueue {
 public:
-    explicit ReceiveQueue(qsizetype capacity = kReceiveQueueCapacity) : capacity_(capacity) {}
+    explicit ReceiveQueue(qsizetype capacity = kReceiveQueueCapacity,
+                          qsizetype capacityBytes = kReceiveQueueBytes)
+        : capacity_(capacity), capacityBytes_(capacityBytes) {}
 
     void push(QueuedFrame frame);
     // Puts a frame ahead of everything waiting (the link's own start-up text).
@@ -30,13 +33,17 @@ public:
     std::optional<QueuedFrame> pop();
 
     qsizetype size() const { return qsizetype(frames_.size()); }
+    qsizetype bytes() const { return bytes_; }
     qint64 dropped() const { return dropped_; }
 
 private:
-    void makeRoom();
+    void makeRoom(qsizetype incomingBytes);
+    void dropFront();
 
     std::deque<QueuedFrame> frames_;
     qsizetype capacity_;
+    qsizetype capacityBytes_;
+    qsizetype bytes_ = 0;  // data and calls of the frames waiting
     qint64 dropped_ = 0;
 };
 

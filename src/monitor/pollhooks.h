@@ -37,8 +37,20 @@ public:
     // is not a monitor header, body the rest. False: the tick ends here, without the alarm.
     virtual bool connectedModeEvent(const AgwFrame& frame, const QString& firstLine,
                                     const QString& body) = 0;
-    // Connected mode is pausing between frames it sends: no tick starts meanwhile.
+    // Connected mode has a box open or is pausing between frames it sends: no tick starts
+    // meanwhile, and a tick under way takes no more frames.
     virtual bool holdsPollTick() const { return false; }
+};
+
+// Tells the operator what the tick saw: own frames heard back, the alarm.
+class FrameWatchHook {
+public:
+    virtual ~FrameWatchHook() = default;
+
+    // Every frame the tick takes (also those the filter hides), as it splits it.
+    virtual void frameTaken(const AgwFrame& frame, const QString& header, const QString& body) = 0;
+    // The alarm sounded for this frame.
+    virtual void alarmSounded(const QString& header) = 0;
 };
 
 // What the poll tick hands over to the rest of the program, in tick order: each part of the
@@ -47,6 +59,7 @@ struct PollHooks {
     BeaconHooks& beacon;
     MessageLogHook& messages;
     ConnectedModeHook& connected;
+    FrameWatchHook* watch = nullptr;  // none: nobody watches
 };
 
 }  // namespace zeno

@@ -24,17 +24,32 @@ PollTick::PollTick(AppState& state, Platform& platform, FrameSource& source,
       hooks_(hooks) {}
 
 void PollTick::Timer1_Timer() {
-    if (running_ || hooks_.connected.holdsPollTick())
+    if (running_) {
+        nestedTick_ = true;
+        return;
+    }
+    if (hooks_.connected.holdsPollTick())
         return;
     const QScopedValueRollback<bool> guard(running_, true);
+    nestedTick_ = false;
 
+    QElapsedTimer elapsed;
+    elapsed.start();
     showClock();
-    const std::optional<AgwFrame> frame = source_.fetch();
+    std::optional<AgwFrame> frame = source_.fetch();
     hooks_.beacon.beaconStep();  // counts beacon time whether or not a frame came
-    // A frame fetched while the monitor is stopped is gone for good.
-    if (!frame || view_.stopMonitorChecked())
+    if (view_.stopMonitorChecked()) {
+        // Frames fetched while the monitor is stopped are gone for good, every one waiting.
+        while (frame)
+            frame = source_.fetch();
         return;
-    handleFrame(*frame);
+    }
+    while (frame) {
+        if (!handleFrame(*frame) || elapsed.elapsed() >= kTickFrameBudgetMs)
+            break;
+        frame = source_.fetch();
+    }
+    view_.showMonitorNow();
 }
 
 namespace {
@@ -71,7 +86,7 @@ void PollTick::takeEngineInitText(const AgwFrame& frame) {
         state_.link.EngineInitText = data.left(nul).toString();
 }
 
-void PollTick::handleFrame(const AgwFrame& frame) {
+bool PollTick::handleFrame(const AgwFrame& frame) {
     takeEngineInitText(frame);
     const SplitFrame split = splitFrame(frame.data, frame.dataLength);
 
@@ -87,20 +102,33 @@ void PollTick::handleFrame(const AgwFrame& frame) {
         view_.scrollMonitorToEnd();
     if (const auto call = heard_.update(split.HeaderLine))
         view_.showHeardStation(*call, int(heard_.entries().size()));
+    if (hooks_.watch)
+        hooks_.watch->frameTaken(frame, split.HeaderLine, split.BodyText);
 
     switch (frame.kind) {
         case 'c':
         case 'D':
         case 'd':
-            // Connected mode may end the tick here (a refused caller never sounds the alarm).
+            // It may open a box: the screen shows everything up to here first.
+            view_.showMonitorNow();
+            // Connected mode may end the frame here (a refused caller never sounds the alarm).
             if (!hooks_.connected.connectedModeEvent(frame, split.firstLine, split.BodyText))
-                return;
+                return mayTakeMoreFrames();
             break;
         default:
             break;
     }
-    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText))
+    if (alarmDue(state_.settings, split.HeaderLine, split.BodyText)) {
         PlayAlarm(platform_, state_.appPath);
+        if (hooks_.watch)
+            hooks_.watch->alarmSounded(split.HeaderLine);
+    }
+    // A box or a wait of connected mode ends the tick's frames.
+    return mayTakeMoreFrames();
+}
+
+bool PollTick::mayTakeMoreFrames() const {
+    return !nestedTick_ && !hooks_.connected.holdsPollTick();
 }
 
 }  // namespace zeno

@@ -4,6 +4,7 @@
 #include "monitor/pollhooks.h"
 
 #include <QChar>
+#include <QElapsedTimer>
 #include <QString>
 #include <optional>
 
@@ -39,11 +40,20 @@ public:
 
     // A new station was added to the heard list.
     virtual void showHeardStation(const QString& call, int stationCount) = 0;
+
+    // What the tick appended may wait for this: the screen is brought up to date once per
+    // tick (and before anything that could open a box), not once per frame.
+    virtual void showMonitorNow() = 0;
 };
 
-// The poll tick ("Timer1_Timer" of the main window): the clock, one fetch, the beacon
-// counter, and the fetched frame through the monitor, the message log, the heard list,
-// connected mode and the alarm, always in that order.
+// Frames take at most this much of one tick; the rest wait for the next tick.
+inline constexpr int kTickFrameBudgetMs = 20;
+
+// The poll tick ("Timer1_Timer" of the main window): the clock, a fetch, the beacon counter
+// and the Stop Monitor gate once per tick; then every frame already waiting, each through the
+// monitor, the message log, the heard list, connected mode and the alarm, always in that
+// order, until none waits or the tick's share of time is used. One frame per tick would fall
+// behind any channel busier than four frames a second.
 class PollTick {
 public:
     PollTick(AppState& state, Platform& platform, FrameSource& source, const MonitorFilter& filter,
@@ -58,7 +68,10 @@ public:
 private:
     void showClock();
     void takeEngineInitText(const AgwFrame& frame);
-    void handleFrame(const AgwFrame& frame);
+    // False when the tick must take no more frames (a box was open or connected mode holds
+    // it).
+    bool handleFrame(const AgwFrame& frame);
+    bool mayTakeMoreFrames() const;
 
     AppState& state_;
     Platform& platform_;
@@ -68,6 +81,8 @@ private:
     MonitorView& view_;
     PollHooks hooks_;
     bool running_ = false;
+    // A tick fired inside this one: a box ran its own event loop during a frame's steps.
+    bool nestedTick_ = false;
 };
 
 }  // namespace zeno

@@ -37,6 +37,8 @@ public:
 
     // Prints plain text on the default printer as one document.
     virtual PrintOutcome printText(const QString& documentName, const QString& text) = 0;
+    // False when the machine has no printer at all.
+    virtual bool hasPrinter() const = 0;
 
     virtual void setClipboardText(const QString& text) = 0;
     virtual QString clipboardText() const = 0;

@@ -34,14 +34,6 @@ QString trimLeadingBlanks(const QString& text) {
     return text.mid(start);
 }
 
-QString messageData(const QString& data) {
-    const qsizetype nul = data.indexOf(QChar(0));
-    // Data that never went through the engine has no NUL: all of it is the message.
-    if (nul < 0)
-        return trimBlanks(data);
-    return trimBlanks(data.left(qMax<qsizetype>(0, nul - kLineEndsBeforeNul)));
-}
-
 // "Fm N0CALL To ..." -> "N0CALL   ": from the third character up to and including the blank
 // before "To". A header without "To" gives its first word.
 QString senderField(const QString& header) {
@@ -78,6 +70,21 @@ QString admittedText(int filter, const QString& callsign) {
 }
 
 }  // namespace
+
+QString messageData(const QString& data) {
+    const qsizetype nul = data.indexOf(QChar(0));
+    // Data that never went through the engine has no NUL: all of it is the message.
+    if (nul < 0)
+        return trimBlanks(data);
+    return trimBlanks(data.left(qMax<qsizetype>(0, nul - kLineEndsBeforeNul)));
+}
+
+QString headerSender(const QString& header) { return senderField(header).trimmed(); }
+
+bool filterAdmits(int filter, const QString& entry, const QString& callsign) {
+    const QString wanted = admittedText(filter, callsign);
+    return wanted.isEmpty() || entry.toUpper().contains(wanted);
+}
 
 MessageLog::MessageLog(const Settings& settings, const Platform& platform)
     : settings_(settings), platform_(platform) {}
@@ -134,13 +141,12 @@ QStringList MessageLog::entries() const {
 QStringList MessageLog::ToonMyMes(int filter) const {
     if (filter < 0 || filter > static_cast<int>(MessageFilter::Email))
         return {};
-    const QString wanted = admittedText(filter, settings_.callsign);
     QStringList listed;
     for (int i = 0; i < entriesInUse(); ++i) {
         const QString& entry = entries_[i];
         if (trimBlanks(entry).isEmpty())
             continue;
-        if (wanted.isEmpty() || entry.toUpper().contains(wanted))
+        if (filterAdmits(filter, entry, settings_.callsign))
             listed << entry;
     }
     return listed;

@@ -54,6 +54,14 @@ private:
 // The station that sent a logged message: the nine characters after "| From: ", trimmed.
 QString messageSender(const QString& entry);
 
+// The message part of a message line as the log keeps it (":ADDRESSEE:text"): the engine's
+// line ends and NUL gone, blanks trimmed.
+QString messageData(const QString& data);
+// The sending station of a monitor header ("Fm N0CALL To ..." -> "N0CALL").
+QString headerSender(const QString& header);
+// True when the view filter (0..5) lists this entry for the station's callsign.
+bool filterAdmits(int filter, const QString& entry, const QString& callsign);
+
 // An entry split for reading: the part before "| Message:" and the part from it on.
 struct MessageParts {
     QString head;

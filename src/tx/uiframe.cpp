@@ -6,9 +6,7 @@ QString callString(const QString& to, const QString& via) {
     return (to + QLatin1Char(' ') + via).toUpper();
 }
 
-bool needsCallQuestion(const QString& callString) {
-    return callString.trimmed().isEmpty();
-}
+bool needsCallQuestion(const QString& callString) { return callString.trimmed().isEmpty(); }
 
 QString txTextPayload(const QString& boxText) {
     if (boxText.size() <= 1)
@@ -21,6 +19,10 @@ QStringList monitorTextPieces(const QString& text) {
     for (qsizetype start = 0; start < text.size(); start += kMonitorTextPieceLength)
         pieces << text.mid(start, kMonitorTextPieceLength);
     return pieces;
+}
+
+QString notSentNotice(const QString& host, quint16 port) {
+    return QStringLiteral("Not sent: no engine link (%1:%2)").arg(host).arg(port);
 }
 
 }  // namespace zeno

@@ -21,6 +21,9 @@ bool needsCallQuestion(const QString& callString);
 // two ("" goes out as " ", "x" as "x ").
 QString txTextPayload(const QString& boxText);
 
+// What the status bar says when a send finds the engine link down: nothing went out.
+QString notSentNotice(const QString& host, quint16 port);
+
 // The frames of a long text, in order: pieces of 90 characters, the last one shorter.
 QStringList monitorTextPieces(const QString& text);
 

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include "platform/units.h"
+#include "ui/hintfit.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -18,8 +19,10 @@
 namespace zeno {
 
 void placeTwips(QWidget* widget, const Twips& at) {
-    widget->setGeometry(twipsToPixels(at.left), twipsToPixels(at.top), twipsToPixels(at.width),
-                        twipsToPixels(at.height));
+    const QRect place(twipsToPixels(at.left), twipsToPixels(at.top), twipsToPixels(at.width),
+                      twipsToPixels(at.height));
+    setRequestedPlace(widget, place);
+    widget->setGeometry(place);
 }
 
 namespace controls {

@@ -32,7 +32,7 @@ struct Twips {
     bool isNull() const { return width <= 0 && height <= 0; }
 };
 
-// Moves and sizes a widget by a rectangle in twips.
+// Moves and sizes a widget by a rectangle in twips; fitToHints (ui/hintfit.h) starts from it.
 void placeTwips(QWidget* widget, const Twips& at);
 
 // The one way every window makes its controls: each carries its name as objectName (tests and

@@ -12,7 +12,7 @@ namespace zeno {
 void DesktopPlatform::beep() { QApplication::beep(); }
 
 PrintOutcome DesktopPlatform::printText(const QString& documentName, const QString& text) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
+    if (hasPrinter()) {
         QPrinter printer(QPrinterInfo::defaultPrinter());
         printer.setDocName(documentName);
         return printPlainText(printer, text) ? PrintOutcome::Printed : PrintOutcome::NotReady;
@@ -28,11 +28,10 @@ PrintOutcome DesktopPlatform::printText(const QString& documentName, const QStri
                                                 {QStringLiteral("PDF Files (*.pdf)")}});
     if (path.isEmpty())
         return PrintOutcome::Cancelled;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(documentName);
-    return printPlainText(printer, text) ? PrintOutcome::Printed : PrintOutcome::NotReady;
+    return printPlainTextToPdf(path, documentName, text) ? PrintOutcome::Printed
+                                                         : PrintOutcome::NotReady;
 }
+
+bool DesktopPlatform::hasPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 }  // namespace zeno

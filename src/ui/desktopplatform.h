@@ -14,6 +14,7 @@ public:
     void beep() override;
     // On the default printer; with no printer installed the operator may choose a PDF file.
     PrintOutcome printText(const QString& documentName, const QString& text) override;
+    bool hasPrinter() const override;
 
 private:
     Dialogs& dialogs_;

@@ -293,7 +293,7 @@ void Editor::menuopslaan_Click() {
 void Editor::menunoteopen_Click() {
     if (changed_ && dialogs_.askYesNo(kChangesQuestion, kNotebookTitle))
         menuopslaan_Click();
-    files_->OpenMode = 3;
+    files_->OpenMode = kOpenInNotebook;
     files_->FileName = QStringLiteral("Notebook.txt");
     QString unused;  // the notebook mode reads nothing into the reply text
     OpenTextFile(*files_, unused, dialogs_, *platform_, *this);

@@ -3,13 +3,16 @@
 #include "config/appstate.h"
 #include "config/weblinks.h"
 #include "platform/units.h"
+#include "ui/awarenessside.h"
 #include "ui/beaconside.h"
 #include "ui/connectedside.h"
 #include "ui/controls.h"
+#include "ui/form1geometry.h"
 #include "ui/form1layout.h"
 #include "ui/form1menus.h"
 #include "ui/form1settingsview.h"
 #include "ui/messagesside.h"
+#include "ui/monitorside.h"
 #include "ui/receiveside.h"
 #include "ui/setupside.h"
 #include "ui/transmitside.h"
@@ -47,8 +50,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     setWindowTitle(QStringLiteral("ZENO"));
     buildForm1Layout(this, c_);
     buildForm1Menus(this, c_.menus);
-    resize(twipsToPixels(kDesignWidth),
-           twipsToPixels(kDesignHeight) + statusBar()->sizeHint().height());
+    geometry_ = std::make_unique<Form1Geometry>(*this, c_, *c_.scroll);
 
     const SideContext context{this, state, link, dialogs, platform};
     transmit_ = std::make_unique<TransmitSide>(context, c_.communication, c_.txData,
@@ -57,14 +59,22 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     messages_ = std::make_unique<MessagesSide>(context);
     connected_ = std::make_unique<ConnectedSide>(
         context, *transmit_, menuItem(c_.menus.menusends, SendItem::Disconnect));
-    receive_ = std::make_unique<ReceiveSide>(context, c_.monitor, c_.heard, c_.menus.filters,
-                                             PollHooks{*beacon_, *messages_, *connected_});
+    awareness_ = std::make_unique<AwarenessSide>(context, statusBar());
+    receive_ = std::make_unique<ReceiveSide>(
+        context, c_.monitor, c_.heard, c_.menus.filters, c_.droppedFrames,
+        PollHooks{*beacon_, *messages_, *connected_, awareness_.get()});
     utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
+    monitorSide_ =
+        std::make_unique<MonitorSide>(context, receive_->monitor(), receive_->heardList(),
+                                      menuItem(c_.menus.menuedits, EditItem::EnableMonitorForEdit),
+                                      c_.menus.findnextmenu, statusBar());
     settingsView_ =
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
                                          *beacon_, *settingsView_);
     wireEvents();
+    geometry_->openAtSize(kDesignWidth,
+                          kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
 }
 
 Form1::~Form1() = default;
@@ -81,8 +91,17 @@ void Form1::wireEvents() {
 
     const MonitorPanel& m = c_.monitor;
     connect(m.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(m.Check5, &QCheckBox::clicked, this, &Form1::Check5_Click);
     connect(m.Command8, &QToolButton::clicked, this, &Form1::Command8_Click);
     connect(m.Label13, &ClickableLabel::clicked, this, &Form1::Label13_Click);
+    connect(m.Command13, &QToolButton::clicked, this, &Form1::Command13_Click);
+    connect(m.Command14, &QToolButton::clicked, this, &Form1::Command14_Click);
+    connect(m.Command15, &QToolButton::clicked, this, &Form1::Command15_Click);
+    connect(m.Command3, &QToolButton::clicked, this, &Form1::Command3_Click);
+    connect(m.Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
+    connect(m.Command4, &QToolButton::clicked, this, &Form1::Command4_Click);
+    connect(c_.menus.findmenu, &QAction::triggered, this, &Form1::findmenu_Click);
+    connect(c_.menus.findnextmenu, &QAction::triggered, this, &Form1::findnextmenu_Click);
     const HeardPanel& h = c_.heard;
     connect(h.Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
     connect(h.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -112,11 +131,22 @@ void Form1::wireEvents() {
         raise();
         activateWindow();
     });
+    connect(messages_.get(), &MessagesSide::ackDue, transmit_.get(), &TransmitSide::sendAck);
+    connect(transmit_.get(), &TransmitSide::numberedMessageSent, messages_.get(),
+            &MessagesSide::rememberOwnMessage);
+    connect(messages_.get(), &MessagesSide::unreadChanged, transmit_.get(),
+            &TransmitSide::showUnreadMessages);
+    connect(messages_.get(), &MessagesSide::messageForMe, this, [this](const QString& notice) {
+        showPopup(notice);
+        awareness_->askForAttention();
+    });
     connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
         up ? showLinkState(true, where) : showNoEngine(where);
     });
+    connect(setup_.get(), &SetupSide::panelsMoved, this, &Form1::Form_Resize);
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
+    wireMenuArray(c_.menus.menuedits, &Form1::menuedits_Click);
     wireMenuArray(c_.menus.menusends, &Form1::menusends_Click);
     wireMenuArray(c_.menus.filters.menufilters, &Form1::menufilters_Click);
     wireMenuArray(c_.menus.menuoptions, &Form1::menuoptions_Click);
@@ -128,6 +158,8 @@ void Form1::wireEvents() {
     connect(connected_.get(), &ConnectedSide::notebookRequested, utility_.get(),
             &UtilitySide::openNotebook);
     connect(receive_.get(), &ReceiveSide::notebookRequested, utility_.get(),
+            &UtilitySide::openNotebook);
+    connect(monitorSide_.get(), &MonitorSide::notebookRequested, utility_.get(),
             &UtilitySide::openNotebook);
 }
 
@@ -171,6 +203,16 @@ void Form1::Command16_Click() { receive_->copyHeardList(); }
 void Form1::Command6_Click() { receive_->clearHeardList(); }
 void Form1::Command5_Click() { receive_->saveHeardList(); }
 void Form1::List1_DblClick() { transmit_->addressMessageTo(receive_->selectedHeardStation()); }
+
+void Form1::Command13_Click() { monitorSide_->cut(); }
+void Form1::Command14_Click() { monitorSide_->copy(); }
+void Form1::Command15_Click() { monitorSide_->paste(); }
+void Form1::findmenu_Click() { monitorSide_->find(); }
+void Form1::findnextmenu_Click() { monitorSide_->findNext(); }
+void Form1::Command3_Click() { monitorSide_->openFile(kOpenIntoMonitor); }
+void Form1::Command1_Click() { monitorSide_->saveMonitor(); }
+void Form1::Command4_Click() { monitorSide_->printMonitor(); }
+void Form1::SaveReport() { monitorSide_->SaveReport(); }
 
 void Form1::Command2_Click() { transmit_->sendTxText(); }
 void Form1::Command9_Click() { transmit_->sendPosition(); }
@@ -219,8 +261,51 @@ void Form1::applyStartupState() {
 
 void Form1::menufiles_Click(int Index) {
     switch (static_cast<FileItem>(Index)) {
+        case FileItem::Open:
+            monitorSide_->openFile(kOpenInNotebook);
+            break;
+        case FileItem::OpenInNotePad:
+            monitorSide_->openFile(kOpenInTextEditor);
+            break;
+        case FileItem::Save:
+            Command1_Click();
+            break;
+        case FileItem::SaveReport:
+            SaveReport();
+            break;
+        case FileItem::Print:
+            Command4_Click();
+            break;
         case FileItem::Exit:
             close();  // the orderly end
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::menuedits_Click(int Index) {
+    switch (static_cast<EditItem>(Index)) {
+        case EditItem::Cut:
+            Command13_Click();
+            break;
+        case EditItem::Copy:
+            Command14_Click();
+            break;
+        case EditItem::Paste:
+            Command15_Click();
+            break;
+        case EditItem::Delete:
+            monitorSide_->deleteSelection();
+            break;
+        case EditItem::SelectAll:
+            monitorSide_->selectAll();
+            break;
+        case EditItem::ClearAll:
+            monitorSide_->clearAll();
+            break;
+        case EditItem::EnableMonitorForEdit:
+            monitorSide_->toggleEditable();
             break;
         default:
             break;
@@ -327,7 +412,7 @@ void Form1::menuhelps_Click(int Index) {
     }
 }
 
-void Form1::replaceMonitorText(const QString& text) { c_.monitor.Text1->setPlainText(text); }
+void Form1::replaceMonitorText(const QString& text) { receive_->monitor().setText(text); }
 
 QString Form1::monitorText() const { return c_.monitor.Text1->toPlainText(); }
 
@@ -344,20 +429,10 @@ void Form1::showNoEngine(const QString& engineAddress) {
 
 void Form1::startPollTimer() { c_.Timer1->start(); }
 
+void Form1::Check5_Click() { geometry_->expandOrRestore(); }
 void Form1::Form_Resize() {
-    const QRect outer = frameGeometry();
-    const QRect frame1 = c_.monitor.Frame1->geometry();
-    const double frameTop = pixelsToTwips(frame1.y());
-    double h = layoutHeightTwips(*this) - frameTop - 720;
-    if (h < 620)
-        h = 620;
-    const double frameHeight = h - 20;
-    const double width = pixelsToTwips(outer.width());
-    placeTwips(c_.monitor.Frame1,
-               {double(pixelsToTwips(frame1.x())), frameTop, width - 160, frameHeight});
-    const QRect text = c_.monitor.Text1->geometry();
-    placeTwips(c_.monitor.Text1, {double(pixelsToTwips(text.x())), double(pixelsToTwips(text.y())),
-                                  width - 340, frameHeight - 580});
+    if (geometry_)
+        geometry_->fitToWindow();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

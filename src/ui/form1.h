@@ -9,11 +9,14 @@ namespace zeno {
 
 struct AppState;
 class AgwLink;
+class AwarenessSide;
 class BeaconSide;
 class ConnectedSide;
 class Dialogs;
+class Form1Geometry;
 class Form1SettingsView;
 class MessagesSide;
+class MonitorSide;
 class Platform;
 class ReceiveSide;
 class SettingsView;
@@ -67,6 +70,18 @@ public slots:
     void List1_DblClick();   // message to the heard station
     void List1_MouseDown() {}
 
+    // Monitor text: edit, find, files, printing, the station report
+    void Command13_Click();  // Cut
+    void Command14_Click();  // Copy
+    void Command15_Click();  // Paste
+    void menuedits_Click(int Index);
+    void findmenu_Click();
+    void findnextmenu_Click();  // F3
+    void Command3_Click();      // open a file into the monitor
+    void Command1_Click();      // save the monitor
+    void Command4_Click();      // print the monitor
+    void SaveReport();
+
     // Transmit
     void Command2_Click();   // TX UI data/text
     void Command9_Click();   // TX APRS position
@@ -102,7 +117,8 @@ public slots:
 
     void Picture1_DblClick();  // the About box
 
-    void Form_Resize();  // keeps the monitor fitted to the window
+    void Check5_Click();  // expand the monitor or restore it
+    void Form_Resize();   // keeps the monitor fitted to the window
 
 signals:
     // The operator closes the window or chooses Exit ("unload"): the program ends.
@@ -118,12 +134,15 @@ private:
     void wireMenuArray(const QList<QAction*>& items, void (Form1::*handler)(int));
 
     Form1Controls c_;
+    std::unique_ptr<Form1Geometry> geometry_;
     std::unique_ptr<TransmitSide> transmit_;
     std::unique_ptr<BeaconSide> beacon_;
     std::unique_ptr<MessagesSide> messages_;
     std::unique_ptr<ConnectedSide> connected_;
+    std::unique_ptr<AwarenessSide> awareness_;  // watches the tick: outlives receive_
     std::unique_ptr<ReceiveSide> receive_;
     std::unique_ptr<UtilitySide> utility_;
+    std::unique_ptr<MonitorSide> monitorSide_;
     std::unique_ptr<Form1SettingsView> settingsView_;
     std::unique_ptr<SetupSide> setup_;
     bool unloading_ = false;

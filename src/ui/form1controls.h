@@ -10,6 +10,7 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 class QToolButton;
 
@@ -159,8 +160,10 @@ struct Form1Controls {
     MonitorPanel monitor;
     ListenerPanel listener;
     Form1Menus menus;
-    QLabel* linkStatus = nullptr;  // engine link state, in the status bar (never a modal box)
-    QTimer* Timer1 = nullptr;      // the 250 ms poll tick
+    QScrollArea* scroll = nullptr;    // holds the panels
+    QLabel* linkStatus = nullptr;     // engine link state, in the status bar (never a modal box)
+    QLabel* droppedFrames = nullptr;  // frames the link dropped, in the status bar
+    QTimer* Timer1 = nullptr;         // the 250 ms poll tick
 };
 
 }  // namespace zeno

@@ -3,6 +3,8 @@
 #include "config/formdefaults.h"
 #include "platform/units.h"
 #include "ui/controls.h"
+#include "ui/hintfit.h"
+#include "ui/toolicons.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -46,6 +49,7 @@ void shadowed(QLabel* text, QLabel* shadow) {
     shadow->setStyleSheet(QStringLiteral("color: #404040;"));
     text->setStyleSheet(QStringLiteral("color: #ffff00;"));
     text->raise();
+    markShadow(shadow, text);
 }
 
 void buildCommunicationPanel(QWidget* central, CommunicationPanel& c) {
@@ -64,6 +68,7 @@ void buildCommunicationPanel(QWidget* central, CommunicationPanel& c) {
     shadowed(c.Label4, c.Label5);
     c.Label14->setStyleSheet(QStringLiteral("color: #404040;"));
     c.Label2->raise();
+    markShadow(c.Label14, c.Label2);
     c.Command2 = button(f, "Command2", QStringLiteral("TX UI &Data/text"),
                         QStringLiteral("Send your TX-data"), {2400, 240, 1770, 375});
     c.Command9 = button(f, "Command9", QStringLiteral("TX APRS &Postition"),
@@ -169,24 +174,19 @@ void buildMonitorPanel(QWidget* central, MonitorPanel& c, TimePanel& time) {
         QToolButton** button;
         const char* name;
         const char* theme;
-        QStyle::StandardPixmap fallback;
         const char* tip;
         int left;
     } pictures[] = {
-        {&c.Command13, "Command13", "edit-cut", QStyle::SP_DialogDiscardButton, "Cut", 1080},
-        {&c.Command14, "Command14", "edit-copy", QStyle::SP_FileLinkIcon, "Copy", 1470},
-        {&c.Command15, "Command15", "edit-paste", QStyle::SP_DialogApplyButton, "Paste", 1860},
-        {&c.Command8, "Command8", "edit-clear", QStyle::SP_DialogResetButton,
-         "Clear the entire monitor window", 2310},
-        {&c.Command4, "Command4", "document-print", QStyle::SP_ComputerIcon,
-         "Print selected tekst or entire monitor", 2700},
-        {&c.Command1, "Command1", "document-save", QStyle::SP_DialogSaveButton,
-         "Save Monitor (or selected parts)", 3090},
-        {&c.Command3, "Command3", "document-open", QStyle::SP_DialogOpenButton,
-         "Open File in Monitor", 3480},
+        {&c.Command13, "Command13", "edit-cut", "Cut", 1080},
+        {&c.Command14, "Command14", "edit-copy", "Copy", 1470},
+        {&c.Command15, "Command15", "edit-paste", "Paste", 1860},
+        {&c.Command8, "Command8", "edit-clear", "Clear the entire monitor window", 2310},
+        {&c.Command4, "Command4", "document-print", "Print selected tekst or entire monitor", 2700},
+        {&c.Command1, "Command1", "document-save", "Save Monitor (or selected parts)", 3090},
+        {&c.Command3, "Command3", "document-open", "Open File in Monitor", 3480},
     };
     for (const auto& p : pictures) {
-        *p.button = pictureButton(f, p.name, themed(p.theme, p.fallback), QLatin1String(p.tip),
+        *p.button = pictureButton(f, p.name, toolIcon(p.theme), QLatin1String(p.tip),
                                   {double(p.left), 210, 360, 360});
     }
     c.Check3 =
@@ -237,9 +237,14 @@ double layoutHeightTwips(const QMainWindow& window) {
 }
 
 void buildForm1Layout(QMainWindow* window, Form1Controls& c) {
-    auto* central = new QWidget(window);
+    // The panels scroll only where the screen is smaller than they need.
+    c.scroll = new QScrollArea(window);
+    c.scroll->setObjectName(QStringLiteral("panels"));
+    c.scroll->setFrameShape(QFrame::NoFrame);
+    window->setCentralWidget(c.scroll);
+    auto* central = new QWidget;
     central->setObjectName(QStringLiteral("centralWidget"));
-    window->setCentralWidget(central);
+    c.scroll->setWidget(central);
     buildCommunicationPanel(central, c.communication);
     buildTimePanel(central, c.time);
     buildLogoPanel(central, c.logo);
@@ -250,6 +255,9 @@ void buildForm1Layout(QMainWindow* window, Form1Controls& c) {
 
     c.linkStatus = label(window, "linkStatus", QString());
     window->statusBar()->addWidget(c.linkStatus, 1);
+    c.droppedFrames = label(window, "droppedFrames", QString());
+    c.droppedFrames->hide();
+    window->statusBar()->addPermanentWidget(c.droppedFrames);
     c.Timer1 = controls::timer(window, "Timer1", kPollMs);
 }
 

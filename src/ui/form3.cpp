@@ -4,6 +4,7 @@
 #include "platform/colors.h"
 #include "platform/dialogs.h"
 #include "ui/controls.h"
+#include "ui/screenfit.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -70,6 +71,7 @@ Form3::Form3(AppState& state, Dialogs& dialogs, SetupHooks& hooks,
     buildLayout();
     wireEvents();
     Form_Load();
+    openAtPageSize(this);
 }
 
 Form3::~Form3() = default;
@@ -246,9 +248,11 @@ void Form3::buildLayout() {
     buttons->addStretch();
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
-    auto* whole = new QVBoxLayout(this);
+    auto* whole = new QVBoxLayout(scrollingPage(this));
     whole->addLayout(columns);
-    whole->addLayout(buttons);
+    // OK and Cancel stay in sight under the page when it scrolls.
+    buttons->setContentsMargins(whole->contentsMargins());
+    qobject_cast<QBoxLayout*>(layout())->addLayout(buttons);
 }
 
 void Form3::wireEvents() {

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/units.h"
 #include "ui/controls.h"
+#include "ui/hintfit.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -240,7 +241,9 @@ void Form4::Form_Resize() {
     placeTwips(Command2, {580, 260, 420, 420});
     placeTwips(Command3, {1060, 260, 1000, 420});
     placeTwips(Command4, {2100, 260, 1000, 420});
-    placeTwips(Command12, {frame1Width - 1120, 260, 1000, 420});
+    // Right-aligned: as wide as its caption needs, at least the design's 1000.
+    const double optionsWidth = qMax(1000, pixelsToTwips(Command12->sizeHint().width()));
+    placeTwips(Command12, {frame1Width - 120 - optionsWidth, 260, optionsWidth, 420});
 
     // The typing line and the mailbox notes below the conversation, the prepared texts and
     // the history under them.
@@ -259,6 +262,7 @@ void Form4::Form_Resize() {
         left += buttonWidth + 40;
     }
     placeTwips(Text3, {left, rowTop, qMax(600.0, frame1Width - left), 560});
+    fitToHints(this);
 }
 
 void Form4::Text2_KeyPress(int KeyAscii) {
@@ -326,7 +330,7 @@ void Form4::Command7_Click() { sendTextFile(1); }
 void Form4::Command11_Click() { sendTextFile(2); }
 
 void Form4::Command6_Click() {
-    state_.files.OpenMode = 4;
+    state_.files.OpenMode = kOpenIntoReplyText;
     // A cancelled dialog leaves nothing to send, not the last reply again.
     state_.ReplyText.clear();
     NoOpenTargets targets;

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "tx/messagelog.h"
 #include "ui/controls.h"
+#include "ui/screenfit.h"
 #include "ui/widgets.h"
 #include "zenoversion.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -26,6 +28,9 @@ namespace zeno {
 namespace {
 
 constexpr int kRefreshMs = 10000;
+// A whole logged line: date, time, sender, addressee, "| Message: " and the 67 characters an
+// APRS message carries, with a message number.
+constexpr int kLineCharacters = 140;
 const QString kCrLf = QStringLiteral("\r\n");
 
 QString eachOnItsLine(const QStringList& lines) {
@@ -49,6 +54,11 @@ Form7::Form7(MessageLog& log, AppState& state, Dialogs& dialogs, Platform& platf
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     wireEvents();
+    // Wide enough for a whole message line and tall enough for a dozen more where the screen
+    // allows (ScreenFit bounds it).
+    const int lineWidth = List1->fontMetrics().horizontalAdvance(QString(kLineCharacters, u'M'));
+    openAtPageSize(this, QSize(lineWidth + 2 * List1->frameWidth() + 40, 0));
+    resize(width(), height() + 12 * List1->fontMetrics().lineSpacing());
     Form_Load();
 }
 
@@ -88,7 +98,7 @@ void Form7::buildControls() {
     List1 = listBox(this, "List1", QStringLiteral("Double click station to send message..."));
     List1->setFont(fontForFamily(QStringLiteral("Courier New")));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setMinimumSize(640, 240);
+    List1->setMinimumSize(240, 120);
 
     Label1 = label(this, "Label1", QString());
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -116,7 +126,7 @@ void Form7::buildControls() {
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(Command1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrollingPage(this));
     layout->addLayout(options);
     layout->addWidget(List1, 1);
     layout->addWidget(Label1);
@@ -161,6 +171,20 @@ void Form7::ToonMyMes(int filter) {
     List1->clear();
     Label1->clear();
     List1->addItems(log_.ToonMyMes(filter));
+    if (!isAcknowledged_)
+        return;
+    for (int i = 0; i < List1->count(); ++i) {
+        QListWidgetItem* item = List1->item(i);
+        if (isAcknowledged_(item->text())) {
+            item->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+            item->setToolTip(QStringLiteral("Acknowledged"));
+        }
+    }
+}
+
+void Form7::markAcknowledged(std::function<bool(const QString&)> isAcknowledged) {
+    isAcknowledged_ = std::move(isAcknowledged);
+    ToonMyMes(selectedFilter());
 }
 
 void Form7::Option7_Click() { state_.settings.logDigipeatedMessages = 0; }

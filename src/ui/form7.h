@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -28,6 +29,8 @@ public:
 
     // The view option that is selected, as a filter number (0 all ... 5 e-mail).
     int selectedFilter() const;
+    // Own messages their addressee acknowledged carry a mark in the list.
+    void markAcknowledged(std::function<bool(const QString&)> isAcknowledged);
 
 public slots:
     void Form_Load();
@@ -91,6 +94,7 @@ private:
     QPushButton* Command7 = nullptr;
     QPushButton* Command8 = nullptr;
     QTimer* Timer1 = nullptr;
+    std::function<bool(const QString&)> isAcknowledged_;
 };
 
 }  // namespace zeno

@@ -4,6 +4,7 @@
 #include "config/weblinks.h"
 #include "platform/dialogs.h"
 #include "ui/controls.h"
+#include "ui/screenfit.h"
 #include "ui/widgets.h"
 #include "zenoversion.h"
 
@@ -66,12 +67,12 @@ frmAbout::frmAbout(Dialogs& dialogs, Platform& platform, const QString& engineTe
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdSysInfo);
     buttons->addStretch();
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(scrollingPage(this));
     grid->addWidget(picIcon, 0, 0, Qt::AlignTop);
     grid->addLayout(text, 0, 1);
     grid->addLayout(buttons, 0, 2);
     grid->setColumnStretch(1, 1);
-    setMinimumWidth(560);
+    openAtPageSize(this, QSize(560, 0));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -19,9 +19,14 @@ class MonitorTextBox : public QObject {
 public:
     explicit MonitorTextBox(QPlainTextEdit* box);
 
-    // Inserts at the end without touching the rest of the text, the operator's selection or
+    // Adds text at the end without touching the rest of the text, the operator's selection or
     // the scroll position.
     void append(const QString& text);
+    // The same, but the text reaches the widget at the next flush(): the poll tick appends
+    // many frames and lays the text out once.
+    void appendLater(const QString& text);
+    // Puts what was appended into the widget in one step, then scrolls if asked to.
+    void flush();
     qsizetype length() const;
     QChar lastChar() const;  // LF after a line end, null when empty
     // Cuts count characters from the front; a cut that would split a CR LF takes both.
@@ -29,8 +34,22 @@ public:
     void clear();
     // The caret to the end, which scrolls the newest line into view.
     void scrollToEnd();
-    // The whole text with CR LF line ends.
+    // The whole text with CR LF line ends (what is still pending included).
     QString text() const;
+    // Replaces the whole text (a file loaded into the monitor).
+    void setText(const QString& text);
+
+    // The operator's selection, counted as the text is (a line end is two characters).
+    QString selectedText() const;
+    void select(qsizetype start, qsizetype length);
+    void selectAll();
+    void clearSelection();  // keeps the caret where the selection began
+    // Works while the box is read-only too: the program edits, not the operator.
+    void replaceSelection(const QString& text);
+
+    bool isReadOnly() const;
+    void setReadOnly(bool readOnly);
+    void focus();
 
 protected:
     // Keeps the monitor's font without shaping, whatever font the settings give it.
@@ -38,8 +57,13 @@ protected:
 
 private:
     void preferNoShaping();
+    // The document position of a position counted with two characters per line end.
+    int documentPosition(qsizetype counted) const;
 
     QPlainTextEdit* box_;
+    QString pending_;              // appended, not yet in the widget
+    qsizetype pendingLength_ = 0;  // as the monitor counts it, every line end as two
+    bool scrollPending_ = false;
 };
 
 }  // namespace zeno

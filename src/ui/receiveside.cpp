@@ -34,11 +34,13 @@ const QString kHeardViewFile = QStringLiteral("\\mheared.tmp");
 }  // namespace
 
 ReceiveSide::ReceiveSide(const SideContext& context, const MonitorPanel& monitor,
-                         const HeardPanel& heard, const FilterMenu& filters, const PollHooks& hooks)
+                         const HeardPanel& heard, const FilterMenu& filters, QLabel* droppedFrames,
+                         const PollHooks& hooks)
     : context_(context),
       panel_(monitor),
       heardPanel_(heard),
       filters_(filters),
+      droppedFrames_(droppedFrames),
       monitor_(monitor.Text1),
       tick_(context.state, context.platform, *this, filter_, heard_, *this, hooks) {
     showFilter();
@@ -176,7 +178,7 @@ bool ReceiveSide::viewDataChecked() const { return panel_.Check3->isChecked(); }
 
 bool ReceiveSide::autoScrollChecked() const { return panel_.Check1->isChecked(); }
 
-void ReceiveSide::appendToMonitor(const QString& text) { monitor_.append(text); }
+void ReceiveSide::appendToMonitor(const QString& text) { monitor_.appendLater(text); }
 
 qsizetype ReceiveSide::monitorLength() const { return monitor_.length(); }
 
@@ -185,6 +187,17 @@ QChar ReceiveSide::monitorLastChar() const { return monitor_.lastChar(); }
 void ReceiveSide::cutMonitorFront(qsizetype count) { monitor_.cutFront(count); }
 
 void ReceiveSide::scrollMonitorToEnd() { monitor_.scrollToEnd(); }
+
+void ReceiveSide::showMonitorNow() {
+    monitor_.flush();
+    // Frames the link had to drop (the program fell behind): counted, never silently.
+    const qint64 dropped = context_.link.droppedFrames();
+    if (dropped != droppedShown_) {
+        droppedShown_ = dropped;
+        droppedFrames_->setText(QStringLiteral("%1 frames dropped").arg(dropped));
+        droppedFrames_->setVisible(dropped > 0);
+    }
+}
 
 void ReceiveSide::showHeardStation(const QString& call, int) {
     heardPanel_.List1->addItem(call);

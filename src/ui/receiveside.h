@@ -22,7 +22,7 @@ class ReceiveSide : public QObject, private MonitorView, private FrameSource {
     Q_OBJECT
 public:
     ReceiveSide(const SideContext& context, const MonitorPanel& monitor, const HeardPanel& heard,
-                const FilterMenu& filters, const PollHooks& hooks);
+                const FilterMenu& filters, QLabel* droppedFrames, const PollHooks& hooks);
     ~ReceiveSide() override;
 
     void tick();
@@ -74,6 +74,7 @@ private:
     void cutMonitorFront(qsizetype count) override;
     void scrollMonitorToEnd() override;
     void showHeardStation(const QString& call, int stationCount) override;
+    void showMonitorNow() override;
 
     void showFilter();
     void showHeardList();
@@ -82,6 +83,8 @@ private:
     MonitorPanel panel_;
     HeardPanel heardPanel_;
     FilterMenu filters_;
+    QLabel* droppedFrames_;
+    qint64 droppedShown_ = 0;
     MonitorTextBox monitor_;
     MonitorFilter filter_;
     HeardList heard_;

@@ -103,8 +103,9 @@ void SetupSide::enterListenerLayout() {
     const auto* window = qobject_cast<const QMainWindow*>(context_.window);
     receive_.showListenerLayout(window ? layoutHeightTwips(*window) : 0,
                                 transmit_.topRowHeightTwips());
-    listener_.SWLFrame->move(twipsToPixels(2440), 0);
+    placeTwips(listener_.SWLFrame, {2440, 0, 3615, 1455});
     listener_.SWLFrame->show();
+    emit panelsMoved();
     // Disabled items keep their shortcuts from firing too.
     for (QAction* item : menus_.menusends)
         item->setEnabled(false);

@@ -41,6 +41,8 @@ public:
 signals:
     // The link now talks to the engine at this address; up: it answered at once.
     void engineMoved(bool up, const QString& engineAddress);
+    // The listener layout moved the panels: the window fits them again.
+    void panelsMoved();
 
 private:
     SideContext context_;

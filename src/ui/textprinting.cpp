@@ -19,4 +19,12 @@ bool printPlainText(QPrinter& printer, const QString& text) {
     return printer.printerState() != QPrinter::Error;
 }
 
+bool printPlainTextToPdf(const QString& path, const QString& documentName, const QString& text) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(documentName);
+    return printPlainText(printer, text);
+}
+
 }  // namespace zeno

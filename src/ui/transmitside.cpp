@@ -9,6 +9,7 @@
 #include "tx/aprsposition.h"
 #include "tx/histories.h"
 #include "tx/historyeditor.h"
+#include "tx/messageacks.h"
 #include "tx/producttag.h"
 #include "tx/uiframe.h"
 #include "ui/form2.h"
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 namespace zeno {
 
@@ -34,6 +36,7 @@ constexpr int kMaxViaLength = 50;
 const QString kAskCallPrompt = QStringLiteral("Enter station Call Sign or the digipeater call");
 const QString kAskCallHeaderPrompt =
     QStringLiteral("Enter Call Sign of the station or de digipeater call.");
+const QString kReceivedMessagesTip = QStringLiteral("View received APRS Messages");
 const QString kNoAprsTooltip =
     QStringLiteral("Enter your coordinates in the Setup menu to use this option");
 
@@ -220,6 +223,22 @@ void TransmitSide::sendHeaderOnly() {
     ADDViaData();
 }
 
+void TransmitSide::sendAck(const QString& information) {
+    const QString call = zeno::callString(boxText(HistoryBox::To), boxText(HistoryBox::Via));
+    // Nobody to ask while a frame is being taken in: without an address no ack goes out.
+    if (!needsCallQuestion(call))
+        sendFrame(call, information);
+}
+
+void TransmitSide::showUnreadMessages(int count) {
+    QToolButton* button = aprsMessage_.Command18;
+    button->setToolTip(count == 0
+                           ? kReceivedMessagesTip
+                           : kReceivedMessagesTip + QStringLiteral(" (%1 unread)").arg(count));
+    button->setStyleSheet(count == 0 ? QString()
+                                     : QStringLiteral("QToolButton { background: #ffd700; }"));
+}
+
 // --- APRS position ------------------------------------------------------------------------
 
 void TransmitSide::sendPosition() {
@@ -277,8 +296,18 @@ void TransmitSide::sendMessage() {
     const std::optional<QString> call = takeCallString(kAskCallPrompt);
     if (!call)
         return;
-    sendFrame(*call, messageInformation(boxText(HistoryBox::MessageFor),
-                                        boxText(HistoryBox::MessageText)));
+    const QString addressee = boxText(HistoryBox::MessageFor);
+    QString text = boxText(HistoryBox::MessageText);
+    // Numbered only while we acknowledge in turn: without the switch the frame stays plain.
+    int number = 0;
+    if (context_.state.engine.acknowledgeMessages && takesMessageNumber(addressee)) {
+        number = MessageNumberStore(context_.state.appPath).next();
+        text = numberedText(text, number);
+    }
+    const QString information = messageInformation(addressee, text);
+    sendFrame(*call, information);
+    if (number != 0)
+        emit numberedMessageSent(aprsMessageParts(information).addressee, QString::number(number));
     AddMessage();
     AddFor();
     ADDToData();

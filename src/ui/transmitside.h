@@ -52,6 +52,11 @@ public:
     void setupAprsPosition();
     // Puts a station into the message addressee box, ready for the message text.
     void addressMessageTo(const QString& call);
+    // A frame the program answers with by itself (an acknowledgement): to the address the
+    // operator's frames use, the boxes and their histories untouched.
+    void sendAck(const QString& information);
+    // Messages for this station not yet read: the received-messages button stands out.
+    void showUnreadMessages(int count);
 
     // One UI frame with the call string of the boxes; false when the operator gave no call.
     bool SendUiFrame(const QString& data);
@@ -86,6 +91,8 @@ public:
 signals:
     // The APRS position became available or not (the Send menu follows).
     void positionAvailabilityChanged(bool available);
+    // A message went out with this number (acknowledging is on).
+    void numberedMessageSent(const QString& addressee, const QString& number);
 
 private:
     // Steps every send shares: the call string (asking when To and Via are blank) and the

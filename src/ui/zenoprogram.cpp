@@ -5,6 +5,7 @@
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
 #include "ui/form1.h"
+#include "ui/screenfit.h"
 #include "ui/session.h"
 
 #include <QTimer>
@@ -14,6 +15,7 @@ namespace zeno {
 ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& platform,
                          QObject* parent)
     : QObject(parent), dialogs_(dialogs), platform_(platform) {
+    screenFit_ = std::make_unique<ScreenFit>();
     state_.appPath = appPath;
     installDefaultFiles(appPath);
     PublicFolder(appPath).create();

@@ -12,6 +12,7 @@ class AgwLink;
 class Dialogs;
 class Form1;
 class Platform;
+class ScreenFit;
 class Session;
 
 // The whole program on one application path, with the dialogs and platform services it is
@@ -42,6 +43,7 @@ signals:
     void ended();
 
 private:
+    std::unique_ptr<ScreenFit> screenFit_;
     AppState state_;
     Dialogs& dialogs_;
     Platform& platform_;

@@ -80,8 +80,8 @@ private slots:
         row("message",
             QStringList{"Combo2=CQ", "Combo3=RS0ISS", "Combo5=N2BBB",
                         "Combo6=Meet on the next pass"},
-            "Command7", "N1AAA>CQ,RS0ISS::N2BBB    :Meet on the next pass",
-            QStringList{"APRS Message", "for \"N2BBB\"", "\nMeet on the next pass"});
+            "Command7", "N1AAA>CQ,RS0ISS::N2BBB    :Meet on the next pass{1",
+            QStringList{"APRS Message 1 for \"N2BBB\"", "\nMeet on the next pass"});
     }
 
     void heardByAnotherStation() {

@@ -13,6 +13,7 @@
 #include "support/qtwarnings.h"
 #include "ui/editor.h"
 #include "ui/form1menus.h"
+#include "ui/meld.h"
 #include "ui/widgets.h"
 #include "ui/zenoprogram.h"
 
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -64,6 +66,20 @@ void whenOpen(const QString& name, const std::function<void(QDialog*)>& act) {
         if (modal && modal->isVisible())
             modal->close();
     });
+}
+
+// Selects characters start to end of the monitor.
+void select(const ZenoFixture& f, int start, int end) {
+    QTextCursor cursor(f.find<QPlainTextEdit>("Text1")->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    f.find<QPlainTextEdit>("Text1")->setTextCursor(cursor);
+}
+
+// Clicks a button ("Command13") or runs a menu item ("menuedits_5").
+void run(const ZenoFixture& f, const char* name) {
+    auto* button = f.find<QToolButton>(QLatin1String(name));
+    button ? button->click() : f.find<QAction>(QLatin1String(name))->trigger();
 }
 
 // A station with its APRS position set up and a 10 s beacon.
@@ -241,6 +257,17 @@ private slots:
         QCOMPARE(f.state().settings.autoScroll, 0);
         f.find<QToolButton>("Command8")->click();
         QCOMPARE(f.monitorText(), QString());
+
+        // A flood beyond the link's queue: what it had to drop is counted on the status bar.
+        f.find<QCheckBox>("Check2")->click();
+        for (int i = 0; i < kReceiveQueueCapacity + 3; ++i)
+            f.server.sendHeard(QStringLiteral("N0CALL>CQ:%1").arg(i));
+        QTRY_COMPARE(f.link().droppedFrames(), qint64(3));
+        const auto* dropped = f.find<QLabel>("droppedFrames");
+        QVERIFY(dropped->isHidden());
+        f.tick();
+        QVERIFY(!dropped->isHidden());
+        QCOMPARE(dropped->text(), QStringLiteral("3 frames dropped"));
     }
 
     void filterMenuAndLabel() {
@@ -311,13 +338,42 @@ private slots:
         QVERIFY2(QFile::exists(alarm), "the program ships its alarm sound");
     }
 
+    void messageForUsStandsOutUntilRead() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        QVERIFY(f.hear({"N2BBB>APRS,RS0ISS*::BLN1     :net tonight",
+                        "N2BBB>APRS,RS0ISS*::PA3XYZ   :hello{42"}));
+        auto* button = f.find<QToolButton>("Command18");
+        QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages (1 unread)"));
+        QVERIFY(!button->styleSheet().isEmpty());
+        QCOMPARE(f.form1().findChild<Meld*>()->Label1->text(),
+                 QStringLiteral("Message from N2BBB: hello"));
+        QCOMPARE(f.sentUiFrames(), (QList<Sent>{{'V', "CQ RS0ISS", ":N2BBB    :ack42"}}));
+        f.form1().Command18_Click();
+        QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages"));
+        QVERIFY(button->styleSheet().isEmpty());
+    }
+
+    void sendWithoutEngineLinkSaysSo() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        const QString port = QString::number(f.server.port());
+        f.server.stop();
+        QTRY_VERIFY(!f.link().isUp());
+        const QString monitor = f.monitorText();
+        f.form1().Command2_Click();
+        QCOMPARE(f.find<QLabel>("noticeStatus")->text(),
+                 "Not sent: no engine link (127.0.0.1:" + port + ")");
+        QCOMPARE(f.monitorText(), monitor);
+    }
+
     // --- transmit side -------------------------------------------------------------------
 
     void eachSendReachesTheLink_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QStringList>("data");
         const QString position = kHeader + QStringLiteral("portable {ZENO30}");
-        const QString message = QStringLiteral(":N0CALL   :hello");
+        const QString message = QStringLiteral(":N0CALL   :hello{1");  // acks on: numbered
         const QString heard = QStringLiteral("Heard:N0CALL,{ZENO30}");
         QTest::newRow("Command2") << "Command2" << QStringList{"typed text"};
         QTest::newRow("Enter in Combo1") << "Combo1" << QStringList{"typed text"};
@@ -476,6 +532,93 @@ private slots:
         QVERIFY(f.startStation(s));
         QCOMPARE(f.find<ClickableLabel>("Label6")->text(), QStringLiteral("Beacon OFF"));
         QVERIFY(!f.find<ClickableLabel>("Label6")->isEnabled());
+    }
+
+    void editAndFindOnTheReadOnlyMonitor() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ\nHello"));
+        select(f, 3, 9);
+        run(f, "Command14");
+        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL"));
+        f.platform.clipboard = QStringLiteral("PA3XYZ-1");
+        for (const char* step : {"Command13", "Command15", "menuedits_5", "menuedits_1"})
+            run(f, step);  // cut, paste what was copied, select all, copy
+        QCOMPARE(f.platform.clipboard, QStringLiteral("Fm N0CALL To CQ\r\nHello"));
+        const std::tuple<const char*, int, int> cutPasteDelete[] = {
+            {"menuedits_0", 0, 3}, {"menuedits_2", 0, 0}, {"menuedits_3", 3, 6}};
+        for (const auto& [step, from, to] : cutPasteDelete) {
+            select(f, from, to);
+            run(f, step);
+        }
+        QCOMPARE(f.monitorText(), QStringLiteral("Fm ALL To CQ\nHello"));
+        run(f, "menuedits_6");  // Clear All
+        QCOMPARE(f.monitorText(), QString());
+        for (bool editable : {true, false}) {
+            QCOMPARE(f.find<QPlainTextEdit>("Text1")->isReadOnly(), editable);
+            run(f, "menuedits_8");
+            QCOMPARE(f.find<QAction>("menuedits_8")->isChecked(), editable);
+        }
+
+        f.form1().replaceMonitorText(QStringLiteral("CQ de N0CALL\ncq again"));
+        f.dialogs.expectInput(QStringLiteral("Find"), QStringLiteral("cq"));
+        run(f, "findmenu");
+        run(f, "findnextmenu");
+        QCOMPARE(f.find<QPlainTextEdit>("Text1")->textCursor().selectionStart(), 13);  // line 2
+        f.form1().replaceMonitorText(QStringLiteral("73"));
+        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::Ok, QStringLiteral("Nothing found"));
+        run(f, "findnextmenu");
+        QVERIFY(!f.find<QAction>("findnextmenu")->isEnabled());
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void monitorFilesReportAndPrinting() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ\nHello there"));
+        const QString out = f.file(QStringLiteral("out.txt"));
+        select(f, 0, 15);
+        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes).expectSaveFile(out);
+        run(f, "menufiles_2");
+        select(f, 0, 10);  // too short to ask about: the whole monitor, but no overwrite
+        f.dialogs.expectSaveFile(out).expectMessage(QStringLiteral("File already exists"));
+        run(f, "Command1");
+        QCOMPARE(f.readFile(QStringLiteral("out.txt")), QByteArray("Fm N0CALL To CQ"));
+
+        select(f, 16, 27);  // the report of the selection
+        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes).expectSaveFile(f.file("r"));
+        run(f, "menufiles_3");
+        QVERIFY(f.readFile(QStringLiteral("r")).contains("---\r\nHello there\r\n\r\n***"));
+
+        f.state().files.FileName.clear();
+        f.dialogs.expectOpenFile(out).expectOpenFile(out);
+        run(f, "menufiles_1");
+        QCOMPARE(f.platform.editorFiles, QStringList{out});
+        QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("ZENO001.TXT"));
+        run(f, "menufiles_0");
+        QCOMPARE(f.form1().findChild<Editor*>(QStringLiteral("Editor"))->currentFile(), out);
+        for (const QByteArray& tail : {QByteArray(), QByteArray("y")}) {  // 30000, then one more
+            f.writeFile(QStringLiteral("big.txt"),
+                        (QByteArray(28, 'x') + "\r\n").repeated(1000) + tail);
+            f.dialogs.expectOpenFile(f.file(QStringLiteral("big.txt")));
+            if (!tail.isEmpty())
+                f.dialogs.expectMessage(QStringLiteral("File to long"));
+            run(f, "Command3");
+            QCOMPARE(f.state().ReplyText.size(), 30000 + 3 * tail.size());
+            QCOMPARE(f.monitorText(), QString(f.state().ReplyText).replace("\r\n", "\n"));
+        }
+
+        select(f, 3, 9);
+        f.dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes,
+                                QStringLiteral("Do you want to print the selected tekst?"));
+        run(f, "Command4");
+        QCOMPARE(f.platform.printed.last().text, QStringLiteral("xxxxxx"));
+        f.platform.setHasPrinter(false);  // the monitor goes to a PDF file instead
+        f.dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
+        run(f, "menufiles_5");
+        QVERIFY(f.readFile(QStringLiteral("ZENO Monitor.pdf")).startsWith("%PDF"));
+        QVERIFY(f.form1().statusBar()->currentMessage().contains(QStringLiteral("Monitor.pdf")));
+        QVERIFY(f.dialogs.problems().isEmpty());
     }
 
     void exitMenuEndsTheProgram() {

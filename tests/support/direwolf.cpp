@@ -110,6 +110,8 @@ DirewolfStation::Attempt DirewolfStation::startOnce(const QString& program, int 
             .arg(kEngineSampleRate)
             .arg(options_.callsign)
             .arg(agwPort_) +
+        (options_.aprsDigipeat ? QStringLiteral("DIGIPEAT 0 0 ^WIDE[12]-[12]$ ^WIDE[12]-[12]$\n")
+                               : QString()) +
         options_.extraConfig.join(u'\n') + u'\n';
     QFile conf(dir_.filePath(QStringLiteral("direwolf.conf")));
     if (agwPort_ == 0 || audioPort_ == 0 || !conf.open(QIODevice::WriteOnly) ||

@@ -13,7 +13,8 @@ namespace zeno::test {
 // How a test station is set up.
 struct DirewolfOptions {
     QString callsign = QStringLiteral("N0CALL");  // MYCALL
-    QStringList extraConfig = {};                 // more configuration lines, e.g. "ARATE 22050"
+    bool aprsDigipeat = false;     // DIGIPEAT for WIDEn-N (UI frames with pid F0 only)
+    QStringList extraConfig = {};  // more configuration lines, e.g. "ARATE 22050"
 };
 
 // One real direwolf on free local ports, with no sound card: audio comes in as UDP

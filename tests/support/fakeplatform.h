@@ -30,6 +30,7 @@ public:
 
     // Answers
     void setPrinterReady(bool ready) { printerReady_ = ready; }
+    void setHasPrinter(bool has) { hasPrinter_ = has; }
     void setProgramsStart(bool start) { programsStart_ = start; }
     void setOsVersion(const QString& version, const QString& name) {
         osVersion_ = version;
@@ -80,6 +81,7 @@ public:
         printed << PrintJob{documentName, text};
         return PrintOutcome::Printed;
     }
+    bool hasPrinter() const override { return hasPrinter_; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() const override { return clipboard; }
     QString osVersion() const override { return osVersion_; }
@@ -89,6 +91,7 @@ public:
 private:
     QDateTime now_;
     bool printerReady_ = true;
+    bool hasPrinter_ = true;
     bool realPauses_ = false;
     bool programsStart_ = true;
     QString osVersion_ = QStringLiteral("6.1");

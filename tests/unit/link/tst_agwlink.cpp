@@ -289,6 +289,14 @@ private slots:
         const auto first = rig.link.fetch();
         QVERIFY(first);
         QCOMPARE(first->data, "5");
+
+        // Past its bytes the queue drops the oldest too.
+        ReceiveQueue queue(10, 2500);
+        for (const char c : {'a', 'b', 'c'})
+            queue.push({0, 'U', "N1AAA", QByteArray(1000, c)});
+        QCOMPARE(queue.dropped(), 1);
+        QCOMPARE(queue.bytes(), 2010);
+        QCOMPARE(queue.pop()->data.front(), 'b');
     }
 };
 

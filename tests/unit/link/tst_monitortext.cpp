@@ -114,6 +114,27 @@ private slots:
         QFETCH(QByteArray, expected);
         QCOMPARE(normaliseEngineText(engine), expected);
     }
+
+    void showsUtf8OnlyWhenItIsUtf8_data() {
+        columns<QByteArray, QString>("bytes", "shown");
+        row("UTF-8 with umlauts",
+            QByteArray("Gr\xc3\xbc\xc3\x9f"
+                       "e"),
+            QString::fromUtf8("Grüße"));
+        row("Latin-1 umlaut",
+            QByteArray("Gr\xfc\xdf"
+                       "e"),
+            QString::fromLatin1("Gr\xfc\xdf"
+                                "e"));
+        row("cut UTF-8 sequence", QByteArray("ab\xc3"), QString::fromLatin1("ab\xc3"));
+        row("ASCII with NUL", QByteArray("Hi\r\0", 4), QString::fromLatin1("Hi\r\0", 4));
+    }
+
+    void showsUtf8OnlyWhenItIsUtf8() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(shownText(bytes), shown);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMonitorText)

@@ -1,12 +1,14 @@
 // The monitor's rules: a fetched frame split into header line, first line and body, what it
 // adds to the monitor, APRS message lines, the alarm, the heard stations list (the 350
-// remembered calls, copy, save and clear) and the filter with its menu.
+// remembered calls, copy, save and clear), the filter with its menu and own frames heard
+// back.
 #include "config/settings.h"
 #include "monitor/alarm.h"
 #include "monitor/framesplit.h"
 #include "monitor/heardlist.h"
 #include "monitor/monitorfilter.h"
 #include "monitor/monitorrules.h"
+#include "monitor/ownframes.h"
 #include "platform/apppath.h"
 #include "support/fakeplatform.h"
 #include "support/scripteddialogs.h"
@@ -317,6 +319,41 @@ private slots:
         QVERIFY(!m.choose(MonitorFilter::CallTo));
         QVERIFY(!m.choose(4));  // the separator
         QCOMPARE(m.filter.text(), filterText);
+    }
+
+    void repeatedBy_data() {
+        columns<int, QString, QString>("kind", "via", "repeatedBy");
+        row("satellite", int('U'), QStringLiteral("Fm N1AAA-7 To CQ Via RS0ISS*"), "RS0ISS");
+        row("last marked station", int('U'),
+            QStringLiteral("Fm N1AAA To CQ Via N2BBB*,N3CCC*,WIDE2-1"), "N3CCC");
+        row("alias used up after the station", int('U'),
+            QStringLiteral("Fm N1AAA To CQ Via N2BBB*,WIDE1*"), "N2BBB");
+        row("only an alias", int('U'), QStringLiteral("Fm N1AAA To CQ Via WIDE1*"), "WIDE1");
+        row("not repeated", int('U'), QStringLiteral("Fm N1AAA To CQ Via RS0ISS"), "");
+        row("another station", int('U'), QStringLiteral("Fm N1AAAB To CQ Via RS0ISS*"), "");
+        row("what the engine sends", int('T'), QStringLiteral("Fm N1AAA To CQ Via RS0ISS*"), "");
+    }
+
+    void repeatedBy() {
+        QFETCH(int, kind);
+        QFETCH(QString, via);
+        QFETCH(QString, repeatedBy);
+        const auto frame =
+            repeatedOwnFrame(kind, via + " <UI pid=F0 Len=2 >[12:03:44]", "hi", "n1aaa");
+        QCOMPARE(frame ? frame->digipeater : QString(), repeatedBy);
+    }
+
+    void countedOncePerFrameAndDay() {
+        const QDateTime noon(QDate(2024, 5, 1), QTime(12, 3, 44));
+        RepeatCount count;
+        const RepeatedFrame a{"RS0ISS", "N1AAA>CQ:a"};
+        QVERIFY(count.take(a, noon));
+        QVERIFY(!count.take({"N2BBB", a.key}, noon.addSecs(30)));  // second digipeater
+        QVERIFY(count.take({"RS0ISS", "N1AAA>CQ:b"}, noon.addSecs(40)));
+        QVERIFY(count.take(a, noon.addSecs(61)));  // sent again
+        QCOMPARE(count.count(noon.date()), 3);
+        QCOMPARE(count.count(noon.date().addDays(1)), 0);
+        QCOMPARE(repeatedNotice("RS0ISS", noon), QStringLiteral("Repeated by RS0ISS at 12:03:44"));
     }
 };
 

@@ -51,6 +51,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool viewData = false;
     bool autoScroll = true;
     bool goOnAfterConnectedEvent = true;
+    int shown = 0;
     bool connectedModePausing = false;
     std::function<void()> duringConnectedEvent;
 
@@ -79,6 +80,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
         log << QStringLiteral("cut %1").arg(count);
     }
     void scrollMonitorToEnd() override { log << "scroll"; }
+    void showMonitorNow() override { ++shown; }
     void showHeardStation(const QString& call, int count) override {
         log << QStringLiteral("heard %1 %2").arg(call).arg(count);
     }
@@ -125,7 +127,7 @@ private slots:
         const QString body = QStringLiteral(":PA3XYZ   :Good morning{01\r\n\r\n") + kNul;
         QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:09", "Klok_Change", "fetch", "beacon",
                                            "append", "LogAPRSMessages " + header + " | " + body,
-                                           "scroll", "heard N1ABC 1"}));
+                                           "scroll", "heard N1ABC 1", "fetch"}));
         QCOMPARE(r.monitor, header + "\r\n:PA3XYZ   :Good morning{01\r\n\r\n");
         QCOMPARE(r.platform.played, QStringList{appFile(QStringLiteral("/zeno"), "alarm.wav")});
         // No frame: nothing more; the clock changes once per second.
@@ -137,15 +139,16 @@ private slots:
         r.platform.advance(250);
         r.frames << heard("N0CALL To CQ", "Hello");
         QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:10", "Klok_Change", "fetch", "beacon",
-                                           "append", "heard N0CALL 2"}));
+                                           "append", "heard N0CALL 2", "fetch"}));
     }
 
     void stopMonitorDropsFrames() {
         Rig r;
         r.alarmOn(1, QString());
         r.stopMonitor = true;
-        r.frames << heard("N0CALL To CQ", ":PA3XYZ   :hi");
-        QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:09", "Klok_Change", "fetch", "beacon"}));
+        r.frames << heard("N0CALL To CQ", ":PA3XYZ   :hi") << heard("N1ABC To CQ", "Hello");
+        QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:09", "Klok_Change", "fetch", "beacon",
+                                           "fetch", "fetch"}));
         // Nothing of it shows up later.
         r.stopMonitor = false;
         r.tick.Timer1_Timer();
@@ -161,10 +164,8 @@ private slots:
         QVERIFY(menufiltersChoice(r.filter, MonitorFilter::OnlyDigipeated, {}, {}, r.dialogs));
         r.frames << heard("N0CALL To CQ Via RS0ISS", ":N2XYZ    :Hello{1")
                  << heard("N1ABC To CQ Via RS0ISS*", "Hello") << frame('D', "line one\rline two\r");
+        // Connected-mode text is hidden by any filter.
         QCOMPARE(r.tickLog().filter(QStringLiteral("LogAPRSMessages Fm N0CALL")).size(), 1);
-        QVERIFY(r.monitor.isEmpty());
-        r.tick.Timer1_Timer();
-        r.tick.Timer1_Timer();  // connected-mode text is hidden by any filter
         QCOMPARE(r.monitor, QStringLiteral("Hello\r\n\r\n"));
         QCOMPARE(r.heardList.entries(), (QStringList{"N0CALL", "N1ABC"}));
         QCOMPARE(r.alarms(), 2);
@@ -189,10 +190,7 @@ private slots:
         r.frames << frame('D', "no NUL here\r") << frame('U', init + kNul)
                  << heard("N0CALL To CQ", "Hello");
         r.tick.Timer1_Timer();
-        QVERIFY(r.state.link.EngineInitText.isEmpty());
-        r.tick.Timer1_Timer();
-        r.tick.Timer1_Timer();
-        QCOMPARE(r.state.link.EngineInitText, init);
+        QCOMPARE(r.state.link.EngineInitText, init);          // not the later frame's
         QVERIFY(r.monitor.contains("\r\n" + init + "\r\n"));  // a line of its own, without its NUL
         QVERIFY(!r.monitor.contains(kNul));
     }
@@ -225,22 +223,35 @@ private slots:
         QCOMPARE(r.alarms(), alarms);
     }
 
-    void noTickInsideATick() {
-        // A question box inside connected mode runs the event loop, and the timer fires in it.
+    // Every waiting frame in one tick and one repaint, unless a box ran the event loop (a tick
+    // fired inside), connected mode began to wait, or the tick's time share ran out.
+    void framesOfOneTick_data() {
+        columns<QString, int>("during", "taken");
+        row("nothing", QString(), 3);
+        row("nested tick", QStringLiteral("nested"), 1);
+        row("connected mode waits", QStringLiteral("wait"), 1);
+        row("time share used", QStringLiteral("slow"), 1);
+    }
+
+    void framesOfOneTick() {
+        QFETCH(QString, during);
+        QFETCH(int, taken);
         Rig r;
-        int nested = 0;
         r.duringConnectedEvent = [&] {
             QVERIFY(r.tick.isRunning());
-            ++nested;
-            r.tick.Timer1_Timer();
+            if (during == "nested")
+                r.tick.Timer1_Timer();
+            r.connectedModePausing = during == "wait";
+            if (during == "slow")
+                QTest::qSleep(kTickFrameBudgetMs + 5);
         };
         r.frames << frame('c', "*** CONNECTED To Station N1AAA\r" + kNul)
-                 << heard("N0CALL To CQ", "Hello");
-        const QStringList log = r.tickLog();
-        QCOMPARE(nested, 1);
-        QCOMPARE(log.count(QStringLiteral("fetch")), 1);
-        QCOMPARE(r.frames.size(), 1);  // the next frame waits for the next tick
+                 << heard("N0CALL To CQ", "Hello") << heard("N1ABC To CQ", "Hi");
+        QCOMPARE(r.tickLog().count(QStringLiteral("fetch")), taken + (taken == 3));
+        QCOMPARE(r.frames.size(), 3 - taken);
+        QCOMPARE(r.shown, 2);  // before the connected event and once at the end
         QVERIFY(!r.tick.isRunning());
+        r.connectedModePausing = false;
         r.tick.Timer1_Timer();
         QVERIFY(r.frames.isEmpty());
     }

@@ -1,0 +1,169 @@
+#include "ui/monitorside.h"
+
+#include "config/appstate.h"
+#include "files/textfiles.h"
+#include "monitor/heardlist.h"
+#include "monitor/stationreport.h"
+#include "platform/apppath.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "ui/monitorbox.h"
+#include "ui/textprinting.h"
+
+#include <QAction>
+#include <QDir>
+#include <QStatusBar>
+#include <QWidget>
+
+namespace zeno {
+
+namespace {
+
+// From this many selected characters on, saving asks whether to take only the selection.
+constexpr qsizetype kSelectionAskedFrom = 11;
+const QString kPrintTitle = QStringLiteral("Print");
+const QString kSaveTitle = QStringLiteral("Save");
+const QString kDocumentName = QStringLiteral("ZENO Monitor");
+// Where the monitor goes when the machine has no printer.
+const QString kPdfFile = QStringLiteral("\\ZENO Monitor.pdf");
+constexpr int kToldForMs = 20000;  // how long the status bar shows a notice
+
+}  // namespace
+
+MonitorSide::MonitorSide(const SideContext& context, MonitorTextBox& monitor,
+                         const HeardList& heard, QAction* enableForEdit, QAction* findNext,
+                         QStatusBar* statusBar)
+    : context_(context),
+      monitor_(monitor),
+      heard_(heard),
+      enableForEdit_(enableForEdit),
+      findNext_(findNext),
+      statusBar_(statusBar) {}
+
+// Edit
+
+void MonitorSide::cut() {
+    copy();
+    monitor_.replaceSelection(QString());
+}
+
+void MonitorSide::copy() { context_.platform.setClipboardText(monitor_.selectedText()); }
+
+void MonitorSide::paste() { monitor_.replaceSelection(context_.platform.clipboardText()); }
+
+void MonitorSide::deleteSelection() { monitor_.replaceSelection(QString()); }
+
+void MonitorSide::selectAll() {
+    monitor_.focus();
+    monitor_.selectAll();
+}
+
+void MonitorSide::clearAll() { monitor_.clear(); }
+
+void MonitorSide::toggleEditable() {
+    const bool editable = monitor_.isReadOnly();
+    monitor_.setReadOnly(!editable);
+    enableForEdit_->setChecked(editable);
+}
+
+// Find
+
+void MonitorSide::find() {
+    const QString what =
+        context_.dialogs.input(QStringLiteral("Type the text to find:"), QStringLiteral("Find"));
+    if (what.isEmpty())
+        return;
+    monitor_.select(0, 0);
+    monitor_.focus();
+    showMatch(find_.find(what, monitor_.text()));
+}
+
+void MonitorSide::findNext() {
+    if (find_.canFindNext())
+        showMatch(find_.findNext(monitor_.text()));
+}
+
+void MonitorSide::showMatch(const MonitorFind::Match& match) {
+    if (match.found) {
+        monitor_.select(match.start, match.length);
+    } else {
+        context_.dialogs.message(QStringLiteral("Nothing found"));
+        monitor_.clearSelection();
+    }
+    findNext_->setEnabled(find_.canFindNext());
+}
+
+// Files
+
+void MonitorSide::openFile(int openMode) {
+    FileDialogState& files = context_.state.files;
+    files.OpenMode = openMode;
+    if (files.FileName.isEmpty())
+        files.FileName = QStringLiteral("ZENO001.TXT");
+    OpenTextFile(files, context_.state.ReplyText, context_.dialogs, context_.platform, *this);
+}
+
+void MonitorSide::loadIntoMonitor(const QString& text) { monitor_.setText(text); }
+
+void MonitorSide::openInNotebook(const QString& path) { emit notebookRequested(path, QString()); }
+
+void MonitorSide::setBusy(bool busy) {
+    if (busy)
+        context_.window->setCursor(Qt::WaitCursor);
+    else
+        context_.window->unsetCursor();
+}
+
+bool MonitorSide::selectionOnly(const QString& selected, const QString& question) {
+    return selected.size() >= kSelectionAskedFrom &&
+           context_.dialogs.askYesNo(question, kSaveTitle);
+}
+
+void MonitorSide::saveMonitor() {
+    const QString selected = monitor_.selectedText();
+    const bool only =
+        selectionOnly(selected, QStringLiteral("Do you want to save the selected text only?"));
+    FileDialogState& files = context_.state.files;
+    files.FileName = QStringLiteral("ZENO001.txt");
+    AskSaveFile(files, context_.dialogs);
+    if (files.SaveConfirmed)
+        saveTextFile(files.FilePath, only ? selected : monitor_.text(), context_.dialogs);
+}
+
+void MonitorSide::SaveReport() {
+    const QString selected = monitor_.selectedText();
+    const bool only = selectionOnly(
+        selected, QStringLiteral("Do you want to save the selected text in this report only?"));
+    FileDialogState& files = context_.state.files;
+    files.FileName = QStringLiteral("ZENOReport.txt");
+    AskSaveFile(files, context_.dialogs);
+    if (!files.SaveConfirmed)
+        return;
+    const Settings& settings = context_.state.settings;
+    const StationReport report{settings.callsign, settings.swlMode != 0, heard_.entries(),
+                               only ? selected : monitor_.text(), context_.platform.now()};
+    saveTextFile(files.FilePath, stationReportText(report), context_.dialogs);
+}
+
+void MonitorSide::printMonitor() {
+    const QString selected = monitor_.selectedText();
+    const QString question = selected.isEmpty()
+                                 ? QStringLiteral("Do you want to print the entire monitor window?")
+                                 : QStringLiteral("Do you want to print the selected tekst?");
+    if (!context_.dialogs.askYesNo(question, kPrintTitle))
+        return;
+    const QString text = selected.isEmpty() ? monitor_.text() : selected;
+    if (context_.platform.hasPrinter()) {
+        if (context_.platform.printText(kDocumentName, text) == PrintOutcome::NotReady)
+            tell(QStringLiteral("The printer is not ready."));
+        return;
+    }
+    const QString pdf = QDir::toNativeSeparators(appFile(context_.state.appPath, kPdfFile));
+    tell(printPlainTextToPdf(pdf, kDocumentName, text)
+             ? QStringLiteral("No printer here: the monitor went to %1").arg(pdf)
+             : QStringLiteral("No printer here, and %1 could not be written").arg(pdf));
+}
+
+void MonitorSide::tell(const QString& text) { statusBar_->showMessage(text, kToldForMs); }
+
+}  // namespace zeno
