@@ -11,6 +11,7 @@
 #include "platform/colors.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
+#include "support/testrows.h"
 #include "ui/editor.h"
 #include "ui/form1menus.h"
 #include "ui/meld.h"
@@ -214,20 +215,6 @@ private slots:
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 
-    void lostLinkComesBackWithoutABox() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        auto* status = f.find<QLabel>("linkStatus");
-        QVERIFY(f.server.waitForCount('X', 2));  // start and the "P" frame
-        f.server.sendRaw(QByteArray(36, '\xff') + QByteArray("garbage"));
-        // The link drops the connection it cannot read and opens a new one.
-        QVERIFY(f.server.waitForCount('X', 3));
-        QTRY_VERIFY(status->text().contains(QStringLiteral("connected to 127.0.0.1")));
-        f.tick(10);
-        QVERIFY(!f.hasEnded());
-        QVERIFY(f.dialogs.shown.isEmpty());
-    }
-
     // --- receive side --------------------------------------------------------------------
 
     void monitorShowsWhatIsHeard() {
@@ -236,6 +223,8 @@ private slots:
         s.screenColor = paletteColor(1);
         QVERIFY(f.startStation(s));
         QCOMPARE(f.find<QTimer>("Timer1")->interval(), 250);
+        QVERIFY2(QFile::exists(appFile(f.appPath(), QStringLiteral("alarm.wav"))),
+                 "the program ships its alarm sound");
         const QString init = f.state().link.EngineInitText;
         QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:Hello"}));
         QCOMPARE(
@@ -324,18 +313,6 @@ private slots:
         QCOMPARE(listed(f), QStringList());
         QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("0"));
         QVERIFY(f.dialogs.problems().isEmpty());
-    }
-
-    void alarmSoundsForTheChosenHeader() {
-        ZenoFixture f;
-        Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
-        s.alarmMode = 1;
-        s.alarmHeaderText = QStringLiteral("rs0iss*");
-        QVERIFY(f.startStation(s));
-        QVERIFY(f.hear({"N0CALL>CQ,RS0ISS:not repeated", "N0CALL>CQ,RS0ISS*:repeated"}));
-        const QString alarm = appFile(f.appPath(), QStringLiteral("alarm.wav"));
-        QCOMPARE(f.platform.played, QStringList{alarm});
-        QVERIFY2(QFile::exists(alarm), "the program ships its alarm sound");
     }
 
     void messageForUsStandsOutUntilRead() {
@@ -445,20 +422,13 @@ private slots:
     }
 
     void historyEditorsOpenOnTheirList_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("Command12") << "Command12"
-                                   << "Edit TX-Data entries";
-        QTest::newRow("Command11") << "Command11"
-                                   << "Edit TX-APRS Pos/Data entries";
-        QTest::newRow("Command17") << "Command17"
-                                   << "Edit TX APRS-Messages entries";
-        QTest::newRow("Setup menu 3") << "menusetups_3"
-                                      << "Edit TX-Data entries";
-        QTest::newRow("Setup menu 4") << "menusetups_4"
-                                      << "Edit TX-APRS Pos/Data entries";
-        QTest::newRow("Setup menu 5") << "menusetups_5"
-                                      << "Edit TX APRS-Messages entries";
+        columns<QString, QString>("how", "caption");
+        row("Command12", "Command12", "Edit TX-Data entries");
+        row("Command11", "Command11", "Edit TX-APRS Pos/Data entries");
+        row("Command17", "Command17", "Edit TX APRS-Messages entries");
+        row("Setup menu 3", "menusetups_3", "Edit TX-Data entries");
+        row("Setup menu 4", "menusetups_4", "Edit TX-APRS Pos/Data entries");
+        row("Setup menu 5", "menusetups_5", "Edit TX APRS-Messages entries");
     }
 
     void historyEditorsOpenOnTheirList() {
@@ -472,10 +442,7 @@ private slots:
             form->findChild<QPushButton*>("Command3")->click();  // Remove All
             form->findChild<QPushButton*>("Command1")->click();  // OK
         });
-        if (auto* button = f.find<QToolButton>(how))
-            button->click();
-        else
-            f.form1().findChild<QAction*>(how)->trigger();
+        run(f, qPrintable(how));
         QCOMPARE(shown, caption);
         const Settings& s = f.state().settings;
         QCOMPARE(s.txDataHistory.isEmpty() + s.aprsDataHistory.isEmpty() +
@@ -522,16 +489,6 @@ private slots:
         f.platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(22, 0, 0)));
         f.tick();
         QCOMPARE(label->text(), QStringLiteral("Beacon ON"));
-    }
-
-    void listenerModeKeepsTheBeaconOff() {
-        ZenoFixture f;
-        Settings s = aprsStation();
-        s.beacon = -1;
-        s.swlMode = 1;
-        QVERIFY(f.startStation(s));
-        QCOMPARE(f.find<ClickableLabel>("Label6")->text(), QStringLiteral("Beacon OFF"));
-        QVERIFY(!f.find<ClickableLabel>("Label6")->isEnabled());
     }
 
     void editAndFindOnTheReadOnlyMonitor() {

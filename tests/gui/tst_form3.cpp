@@ -128,6 +128,8 @@ private slots:
         ZenoFixture f;
         Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
         s.swlMode = atStartUp ? 1 : 0;
+        s.aprs = QStringLiteral("=5258.23N/00002.77W-73 {ZENO30}");
+        s.aprsEnabled = s.beacon = -1;  // a beacon that could go
         QVERIFY(f.startStation(s));
         if (!atStartUp) {
             f.dialogs.expectMessage(QStringLiteral("SWL Mode"));
@@ -141,6 +143,8 @@ private slots:
         for (const char* panel : {"Frame2", "Frame3", "Frame7", "Frame8"})
             QVERIFY2(f.find<QGroupBox>(panel)->isHidden(), panel);
         QVERIFY(!f.find<QGroupBox>("SWLFrame")->isHidden());
+        const auto* beacon = f.find<QLabel>("Label6");
+        QVERIFY(beacon->text() == QStringLiteral("Beacon OFF") && !beacon->isEnabled());
         QCOMPARE(f.find<QLabel>("SWLlabel1")->text(), QStringLiteral("PA3XYZ"));
         auto* expand = f.find<QCheckBox>("Check5");
         QVERIFY(expand->isChecked() && expand->isHidden());
