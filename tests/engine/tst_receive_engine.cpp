@@ -30,13 +30,6 @@ QString sourcePath(const QString& name) {
     return qEnvironmentVariable("ZENO_SOURCE_DIR", QStringLiteral(".")) + u'/' + name;
 }
 
-QStringList itemTexts(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
 const QStringList kHeardInOrder{"N0CALL", "PA3ABC",  "N1ABC",    "N2XYZ", "DL1ABC",
                                 "KB1XYZ", "N1ABC-7", "DL1ABC-9", "N4ABC", "N6ABC",
                                 "N3DEF",  "N1ABC-9", "OE1XYZ",   "N7NUL", "N1AAA",
@@ -95,7 +88,7 @@ private slots:
         static const QRegularExpression time(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\]"));
         QCOMPARE(f.monitorText().replace(time, QStringLiteral("[hh:mm:ss]")).split('\n'),
                  expectedMonitor.split('\n'));
-        QCOMPARE(itemTexts(list), kHeardInOrder);
+        QCOMPARE(f.heardCalls(), kHeardInOrder);
         QCOMPARE(f.find<QLabel>("StationTeller")->text(), QString::number(kHeardInOrder.size()));
 
         // Once, for the frame repeated by PCSAT; not for the text in an information field.

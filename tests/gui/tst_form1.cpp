@@ -19,7 +19,6 @@
 #include "ui/zenoprogram.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -46,27 +45,6 @@ using Sent = ZenoFixture::Sent;
 
 QAction* item(const ZenoFixture& f, const QList<QAction*> Form1Menus::*array, int index) {
     return (f.form1().controls().menus.*array).at(index);
-}
-
-QStringList listed(const ZenoFixture& f) {
-    QStringList calls;
-    const auto* list = f.find<QListWidget>("List1");
-    for (int i = 0; i < list->count(); ++i)
-        calls << list->item(i)->text();
-    return calls;
-}
-
-// Acts on the modal window `name` once it runs, then closes it so a test never hangs on it.
-void whenOpen(const QString& name, const std::function<void(QDialog*)>& act) {
-    QTimer::singleShot(0, qApp, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == name)
-            act(qobject_cast<QDialog*>(modal));
-        else
-            QTest::qFail(qPrintable(name + QStringLiteral(" did not open")), __FILE__, __LINE__);
-        if (modal && modal->isVisible())
-            modal->close();
-    });
 }
 
 // Selects characters start to end of the monitor.
@@ -103,16 +81,13 @@ private slots:
     // --- start-up and the end ------------------------------------------------------------
 
     void firstRunAsksForTheCallsign_data() {
-        QTest::addColumn<QByteArray>("settingsFile");
-        QTest::addColumn<bool>("keepsABadCopy");
-        QTest::newRow("no settings file") << QByteArray() << false;
-        QTest::newRow("MYCALL stored")
-            << QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n") << false;
-        QByteArray binary(226, '\x01');
-        QTest::newRow("binary callsign") << ";\r\n;\r\n[Your Call Sign]\r\n" + binary << true;
-        QTest::newRow("runaway callsign line")
-            << ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(100000, 'A') + "\r\n"
-            << true;
+        columns<QByteArray, bool>("settingsFile", "keepsABadCopy");
+        row("no settings file", QByteArray(), false);
+        row("MYCALL stored", QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n"),
+            false);
+        row("binary callsign", ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(226, '\x01'), true);
+        row("runaway callsign line",
+            ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(100000, 'A') + "\r\n", true);
     }
 
     void firstRunAsksForTheCallsign() {
@@ -144,9 +119,9 @@ private slots:
     }
 
     void noEngine_data() {
-        QTest::addColumn<bool>("runAnyway");
-        QTest::newRow("No ends the program") << false;
-        QTest::newRow("Yes runs, and the engine is found when it starts") << true;
+        columns<bool>("runAnyway");
+        row("No ends the program", false);
+        row("Yes runs, and the engine is found when it starts", true);
     }
 
     void noEngine() {
@@ -231,7 +206,7 @@ private slots:
             f.monitorText(),
             "\n" + init + "\nFm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]\nHello\n\n");
         QCOMPARE(f.find<QLabel>("Klok")->text(), QStringLiteral("21:04:09"));
-        QCOMPARE(listed(f), QStringList{"N0CALL"});
+        QCOMPARE(f.heardCalls(), QStringList{"N0CALL"});
         QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("1"));
         const auto* text = f.find<QPlainTextEdit>("Text1");
         QCOMPARE(text->palette().color(QPalette::Base), colorFromRgbNumber(paletteColor(1)));
@@ -272,7 +247,7 @@ private slots:
         QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:shown", "DL1ABC>CQ,WIDE2-1:hidden"}));
         QVERIFY(f.monitorText().contains(QStringLiteral("\nshown\n")));
         QVERIFY(!f.monitorText().contains(QStringLiteral("hidden")));
-        QCOMPARE(listed(f), (QStringList{"N0CALL", "DL1ABC"}));
+        QCOMPARE(f.heardCalls(), (QStringList{"N0CALL", "DL1ABC"}));
 
         f.form1().show();
         QTest::mouseClick(f.find<QLabel>("Label13"), Qt::LeftButton);
@@ -308,9 +283,9 @@ private slots:
         f.dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::No)
             .expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::Yes);
         f.find<QPushButton>("Command6")->click();
-        QCOMPARE(listed(f).size(), 2);
+        QCOMPARE(f.heardCalls().size(), 2);
         item(f, &Form1Menus::menuoptions, int(OptionItem::ClearHeardList))->trigger();
-        QCOMPARE(listed(f), QStringList());
+        QCOMPARE(f.heardCalls(), QStringList());
         QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("0"));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
@@ -347,24 +322,22 @@ private slots:
     // --- transmit side -------------------------------------------------------------------
 
     void eachSendReachesTheLink_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QStringList>("data");
+        columns<QString, QStringList>("how", "data");
         const QString position = kHeader + QStringLiteral("portable {ZENO30}");
         const QString message = QStringLiteral(":N0CALL   :hello{1");  // acks on: numbered
         const QString heard = QStringLiteral("Heard:N0CALL,{ZENO30}");
-        QTest::newRow("Command2") << "Command2" << QStringList{"typed text"};
-        QTest::newRow("Enter in Combo1") << "Combo1" << QStringList{"typed text"};
-        QTest::newRow("UI Data") << "menusends_1" << QStringList{"typed text"};
-        QTest::newRow("UI Header only") << "menusends_0" << QStringList{""};
-        QTest::newRow("Command9") << "Command9" << QStringList{position};
-        QTest::newRow("Enter in Combo4") << "Combo4" << QStringList{position};
-        QTest::newRow("APRS Position and Data") << "menusends_2" << QStringList{position};
-        QTest::newRow("Command7") << "Command7" << QStringList{message};
-        QTest::newRow("Enter in Combo6") << "Combo6" << QStringList{message};
-        QTest::newRow("APRS Message") << "menusends_3" << QStringList{message};
-        QTest::newRow("MHeard Stations") << "menusends_8" << QStringList{heard};
-        QTest::newRow("MHeard as bulletin")
-            << "menusends_9" << QStringList{":BLN0QSLs :N0CALL,{ZENO30}"};
+        row("Command2", "Command2", QStringList{"typed text"});
+        row("Enter in Combo1", "Combo1", QStringList{"typed text"});
+        row("UI Data", "menusends_1", QStringList{"typed text"});
+        row("UI Header only", "menusends_0", QStringList{""});
+        row("Command9", "Command9", QStringList{position});
+        row("Enter in Combo4", "Combo4", QStringList{position});
+        row("APRS Position and Data", "menusends_2", QStringList{position});
+        row("Command7", "Command7", QStringList{message});
+        row("Enter in Combo6", "Combo6", QStringList{message});
+        row("APRS Message", "menusends_3", QStringList{message});
+        row("MHeard Stations", "menusends_8", QStringList{heard});
+        row("MHeard as bulletin", "menusends_9", QStringList{":BLN0QSLs :N0CALL,{ZENO30}"});
     }
 
     void eachSendReachesTheLink() {
@@ -437,7 +410,7 @@ private slots:
         ZenoFixture f;
         QVERIFY(f.startStation());
         QString shown;
-        whenOpen(QStringLiteral("Form5"), [&](QDialog* form) {
+        whenModal(QStringLiteral("Form5"), [&](QDialog* form) {
             shown = form->windowTitle();
             form->findChild<QPushButton*>("Command3")->click();  // Remove All
             form->findChild<QPushButton*>("Command1")->click();  // OK
@@ -458,7 +431,7 @@ private slots:
         QVERIFY(!sendMenu->isEnabled());
         f.find<QComboBox>("Combo4")->setEditText(QStringLiteral("portable"));
         f.dialogs.expectMessage(QStringLiteral("APRS Setup complete"), MsgAnswer::Yes);
-        whenOpen(QStringLiteral("Form2"), [](QDialog* form) {
+        whenModal(QStringLiteral("Form2"), [](QDialog* form) {
             form->findChild<QLineEdit*>("Text6")->setText(QStringLiteral("52"));
             form->findChild<QComboBox*>("Combo2")->setEditText(QStringLiteral("w"));
             form->findChild<QPushButton*>("Command1")->click();

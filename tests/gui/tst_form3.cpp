@@ -12,7 +12,6 @@
 #include "ui/form1menus.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -21,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -32,16 +30,7 @@ namespace {
 
 // Opens "Setup..." and acts on the dialog while it runs; closes it if the test left it open.
 void inSetup(ZenoFixture& f, const std::function<void(QDialog*)>& act) {
-    QTimer::singleShot(0, qApp, [=] {
-        auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!form || form->objectName() != QStringLiteral("Form3")) {
-            QTest::qFail("Form3 did not open", __FILE__, __LINE__);
-            return;
-        }
-        act(form);
-        if (form->isVisible())
-            form->reject();
-    });
+    whenModal(QStringLiteral("Form3"), act);
     menuItem(f.form1().controls().menus.menusetups, SetupItem::Setup)->trigger();
 }
 
