@@ -7,7 +7,6 @@
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>

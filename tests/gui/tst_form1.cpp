@@ -7,7 +7,6 @@
 #include "config/settingsview.h"
 #include "link/agwlink.h"
 #include "monitor/monitorfilter.h"
-#include "platform/apppath.h"
 #include "platform/colors.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
@@ -85,7 +84,6 @@ private slots:
         row("no settings file", QByteArray(), false);
         row("MYCALL stored", QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n"),
             false);
-        row("binary callsign", ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(226, '\x01'), true);
         row("runaway callsign line",
             ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(100000, 'A') + "\r\n", true);
     }
@@ -104,7 +102,6 @@ private slots:
         QVERIFY(f.start());
         QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3XYZ"));
         QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
-        QCOMPARE(f.find<QComboBox>("Combo3")->currentText(), QStringLiteral("RS0ISS"));
         QCOMPARE(QFile::exists(f.file(QStringLiteral("zeno.ini.bad"))), keepsABadCopy);
         QVERIFY(f.dialogs.problems().isEmpty());
     }
@@ -173,18 +170,17 @@ private slots:
         // The window's size round-trips: it does not grow by its frame at every start.
         QVERIFY2(fileWhenLinkCloses.contains("[h-size]\r\n 10580\r\n[v-size]\r\n 8330\r\n"),
                  fileWhenLinkCloses.constData());
-        QVERIFY(fileWhenLinkCloses.contains(";agwinit AGWPE engine"));
         QVERIFY(f.server.waitForClients(0));
     }
 
-    void unwritableSettingsFileIsReportedAndTheProgramStillEnds() {
+    void exitWithAnUnwritableSettingsFileReportsAndStillEnds() {
         ZenoFixture f;
         QVERIFY(f.startStation());
         // A directory in the file's place cannot be replaced by a file, even by root.
         QVERIFY(QFile::remove(f.file(QStringLiteral("zeno.ini"))));
         QVERIFY(QDir(f.appPath()).mkdir(QStringLiteral("zeno.ini")));
         f.dialogs.expectMessage(kProgramTitle);
-        f.close();
+        item(f, &Form1Menus::menufiles, int(FileItem::Exit))->trigger();
         QVERIFY(f.hasEnded());
         f.program().shutdown();  // ending twice writes nothing more
         QVERIFY(f.dialogs.problems().isEmpty());
@@ -198,8 +194,6 @@ private slots:
         s.screenColor = paletteColor(1);
         QVERIFY(f.startStation(s));
         QCOMPARE(f.find<QTimer>("Timer1")->interval(), 250);
-        QVERIFY2(QFile::exists(appFile(f.appPath(), QStringLiteral("alarm.wav"))),
-                 "the program ships its alarm sound");
         const QString init = f.state().link.EngineInitText;
         QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:Hello"}));
         QCOMPARE(
@@ -300,7 +294,6 @@ private slots:
         QVERIFY(!button->styleSheet().isEmpty());
         QCOMPARE(f.form1().findChild<Meld*>()->Label1->text(),
                  QStringLiteral("Message from N2BBB: hello"));
-        QCOMPARE(f.sentUiFrames(), (QList<Sent>{{'V', "CQ RS0ISS", ":N2BBB    :ack42"}}));
         f.form1().Command18_Click();
         QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages"));
         QVERIFY(button->styleSheet().isEmpty());
@@ -427,8 +420,7 @@ private slots:
         ZenoFixture f;
         QVERIFY(f.startStation());
         auto* sendMenu = item(f, &Form1Menus::menusends, int(SendItem::AprsPosition));
-        QVERIFY(!f.find<QPushButton>("Command9")->isEnabled());
-        QVERIFY(!sendMenu->isEnabled());
+        QVERIFY(!f.find<QPushButton>("Command9")->isEnabled() && !sendMenu->isEnabled());
         f.find<QComboBox>("Combo4")->setEditText(QStringLiteral("portable"));
         f.dialogs.expectMessage(QStringLiteral("APRS Setup complete"), MsgAnswer::Yes);
         whenModal(QStringLiteral("Form2"), [](QDialog* form) {
@@ -438,8 +430,7 @@ private slots:
         });
         item(f, &Form1Menus::menusetups, int(SetupItem::AprsPosition))->trigger();
         QVERIFY(f.state().settings.aprs.endsWith(QStringLiteral("portable {ZENO30}")));
-        QVERIFY(f.find<QPushButton>("Command9")->isEnabled());
-        QVERIFY(sendMenu->isEnabled());
+        QVERIFY(f.find<QPushButton>("Command9")->isEnabled() && sendMenu->isEnabled());
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 
@@ -549,13 +540,6 @@ private slots:
         QVERIFY(f.readFile(QStringLiteral("ZENO Monitor.pdf")).startsWith("%PDF"));
         QVERIFY(f.form1().statusBar()->currentMessage().contains(QStringLiteral("Monitor.pdf")));
         QVERIFY(f.dialogs.problems().isEmpty());
-    }
-
-    void exitMenuEndsTheProgram() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        item(f, &Form1Menus::menufiles, int(FileItem::Exit))->trigger();
-        QVERIFY(f.hasEnded());
     }
 };
 
