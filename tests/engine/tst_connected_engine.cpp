@@ -1,5 +1,5 @@
 // Connected mode with real direwolf stations, B being a raw AGWPE client: B connects, gives the
-// password and the commands and is sent off by //Q; ZENO connects to B and a line goes each way.
+// password and some commands and is sent off by //Q; ZENO connects to B and a line goes each way.
 #include "config/appstate.h"
 #include "link/agwlink.h"
 #include "support/direwolfchannel.h"
@@ -37,8 +37,7 @@ private slots:
         QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
         QVERIFY(b_.connectToEngine(b->agwPort()) && b_.startSession(kB));
         f_.writeStationSettings(kA);
-        f_.writeFile(QStringLiteral("engine.ini"),
-                     "host=127.0.0.1\r\nport=" + QByteArray::number(engine->agwPort()) + "\r\n");
+        f_.useEngine(engine->agwPort());
         f_.platform.setRealPauses(true);
         QVERIFY(f_.start() && f_.link().isUp());
         f_.writeFile(QStringLiteral("public/notes.txt"), "public notes\r\n");
@@ -52,14 +51,11 @@ private slots:
         b_.send('C', kB, kA);
         QVERIFY(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs));
         QVERIFY(heard("\rWelcome to the ZENO station."));
+        // The replies to every command are the unit tests' business; these cross the air.
         const char* const exchange[][2] = {
-            {"//PASSWORD guess", "Wrong password! Please enter correct password"},
             {"//PASSWORD secret", "You have access... BBS Commands Enabled!\r"},
             {"//H", "//R <name>"},
-            {"//VER", " ZENO v. 3. 0. 1\r"},
             {"//R notes.txt", "\rpublic notes\r"},
-            {"//R ../zeno.ini", "Error: Could not find file '../ZENO.INI'!"},
-            {"//DIR", "\r\nnotes.txt\r\nreadme.txt\r\n\r\n"},
             {"//Q", "\r73 and thanks"}};
         for (const auto& [typed, reply] : exchange) {
             b_.send('D', kB, kA, QByteArray(typed) + '\r', 0, 0xF0);
@@ -67,7 +63,6 @@ private slots:
         }
         Form4* terminal = f_.form1().findChild<Form4*>();
         QVERIFY(f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }));
-        QVERIFY(!received_.contains(QStringLiteral("[Your Call Sign]")));
         QVERIFY(channelQuiet());
     }
 

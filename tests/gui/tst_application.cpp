@@ -5,8 +5,8 @@
 #include "config/settingsfile.h"
 #include "support/fakeagwserver.h"
 #include "support/qtwarnings.h"
+#include "support/testrows.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -39,16 +39,14 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
 
     void terminationSignalsEndTheProgramInOrder_data() {
-        QTest::addColumn<int>("signal");
-        QTest::addColumn<QString>("situation");
-        QTest::newRow("SIGTERM while running") << int(SIGTERM) << "running";
-        QTest::newRow("SIGINT while running") << int(SIGINT) << "running";
-        QTest::newRow("SIGTERM at the callsign question") << int(SIGTERM) << "first run";
-        QTest::newRow("SIGTERM at the engine question") << int(SIGTERM) << "no engine";
+        columns<int, QString>("signal", "situation");
+        row("SIGTERM while running", int(SIGTERM), "running");
+        row("SIGINT while running", int(SIGINT), "running");
+        row("SIGTERM at the callsign question", int(SIGTERM), "first run");
+        row("SIGTERM at the engine question", int(SIGTERM), "no engine");
     }
 
     void terminationSignalsEndTheProgramInOrder() {
-        QFETCH(int, signal);
         QFETCH(QString, situation);
         FakeAgwServer engine;
         QTemporaryDir dir;
@@ -85,7 +83,7 @@ private slots:
             QTRY_VERIFY2_WITH_TIMEOUT(output.contains("opens:"), output.constData(), 10000);
         }
 
-        ::kill(zeno.processId(), signal);
+        ::kill(zeno.processId(), fetched<int>("signal"));
         QVERIFY2(zeno.waitForFinished(5000), output.constData());
         QCOMPARE(zeno.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zeno.exitCode(), 0);

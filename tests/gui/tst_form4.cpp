@@ -3,6 +3,7 @@
 #include "config/appstate.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
+#include "support/testrows.h"
 #include "ui/editor.h"
 #include "ui/form4.h"
 #include "ui/meld.h"
@@ -41,9 +42,9 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
 
     void secondStation_data() {
-        QTest::addColumn<bool>("takeNew");
-        QTest::newRow("No keeps the current station") << false;
-        QTest::newRow("Yes takes the new one") << true;
+        columns<bool>("takeNew");
+        row("No keeps the current station", false);
+        row("Yes takes the new one", true);
     }
 
     void secondStation() {
@@ -107,9 +108,9 @@ private slots:
     }
 
     void closing_data() {
-        QTest::addColumn<bool>("disconnectFirst");
-        QTest::newRow("after Disconnect nothing is asked") << true;
-        QTest::newRow("during a connection No keeps the link") << false;
+        columns<bool>("disconnectFirst");
+        row("after Disconnect nothing is asked", true);
+        row("during a connection No keeps the link", false);
     }
 
     void closing() {

@@ -18,7 +18,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace zeno;
@@ -91,15 +90,7 @@ QWidget* openWindow(const QString& name) {
 
 // The modal window `name` that `open` starts, looked at while it runs.
 void lookAtModal(const QString& name, const std::function<void()>& open, QStringList& problems) {
-    QTimer::singleShot(0, qApp, [&problems, name] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name) {
-            problems << name + QStringLiteral(" did not open");
-            return;
-        }
-        problems << problemsOf(modal);
-        modal->close();
-    });
+    whenModal(name, [&problems](QDialog* modal) { problems << problemsOf(modal); });
     open();
 }
 

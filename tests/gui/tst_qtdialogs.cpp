@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPrinterInfo>

@@ -5,6 +5,7 @@
 #include "config/weblinks.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
+#include "support/testrows.h"
 #include "ui/editor.h"
 #include "ui/form1.h"
 #include "ui/form1menus.h"
@@ -45,9 +46,9 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
 
     void extraMenuShowsTheAddOnsFound_data() {
-        QTest::addColumn<bool>("slot3");
-        QTest::newRow("no add-on file") << false;
-        QTest::newRow("slot 3 alone") << true;
+        columns<bool>("slot3");
+        row("no add-on file", false);
+        row("slot 3 alone", true);
     }
 
     void extraMenuShowsTheAddOnsFound() {

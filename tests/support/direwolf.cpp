@@ -1,11 +1,15 @@
 #include "direwolf.h"
 
-#include "direwolftools.h"
-
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
+#include <QtEndian>
 #include <algorithm>
 
 namespace zeno::test {
@@ -26,27 +30,57 @@ bool containsAny(const QByteArray& log, const Lines& lines) {
                        [&](const char* line) { return log.contains(line); });
 }
 
+// Ports that are free right now (bound to port 0, then released).
 quint16 freeUdpPort() {
     QUdpSocket socket;
     return socket.bind(QHostAddress::Any, 0) ? socket.localPort() : 0;
 }
-
-}  // namespace
 
 quint16 freeTcpPort() {
     QTcpServer server;
     return server.listen(QHostAddress::Any, 0) ? server.serverPort() : 0;
 }
 
+constexpr int kToolTimeoutMs = 20000;
+
+// Runs a tool to completion (ours finish well within a second); its output, or nullopt with
+// a message when it is missing, hangs or fails.
+std::optional<QString> runTool(const QString& name, const QStringList& arguments,
+                               const QByteArray& input, const QString& workDir, QString* error) {
+    const auto program = findEngineTool(name, error);
+    if (!program)
+        return std::nullopt;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setWorkingDirectory(workDir);
+    process.start(*program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kToolTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        *error = QStringLiteral("%1 did not finish: %2").arg(name, process.errorString());
+        return std::nullopt;
+    }
+    // The direwolf tools print ANSI colours even into a pipe.
+    static const QRegularExpression colour(QStringLiteral("\x1b\\[[0-9;]*[A-Za-z]"));
+    const QString output = QString::fromLatin1(process.readAll()).remove(colour);
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        *error =
+            QStringLiteral("%1 failed on '%2':\n%3").arg(name, QString::fromLatin1(input), output);
+        return std::nullopt;
+    }
+    return output;
+}
+
+}  // namespace
+
 DirewolfStation::DirewolfStation(DirewolfOptions options, const QString& transmitPath)
     : options_(std::move(options)),
-      transmitDevice_(transmitPath.isEmpty() ? QStringLiteral("null")
-                                             : QStringLiteral("file:") + transmitPath),
+      transmitDevice_(QStringLiteral("file:") + transmitPath),
       dir_(QStringLiteral("/tmp/zdw-XXXXXX")) {}
 
-DirewolfStation::~DirewolfStation() {
-    stop();
-}
+DirewolfStation::~DirewolfStation() { stop(); }
 
 bool DirewolfStation::start(int timeoutMs) {
     stop();
@@ -66,26 +100,22 @@ DirewolfStation::Attempt DirewolfStation::startOnce(const QString& program, int 
     agwPort_ = freeTcpPort();
     audioPort_ = freeUdpPort();
     log_.clear();
-    QStringList config{
-        QStringLiteral("ADEVICE udp:%1 %2").arg(audioPort_).arg(transmitDevice_),
-        QStringLiteral("ACHANNELS 1"),
-        QStringLiteral("ARATE %1").arg(kEngineSampleRate),
-        QStringLiteral("CHANNEL 0"),
-        QStringLiteral("MYCALL ") + options_.callsign,
-        QStringLiteral("MODEM 1200"),
-        QStringLiteral("AGWPORT %1").arg(agwPort_),
-        QStringLiteral("KISSPORT 0"),
-        QStringLiteral("TXDELAY 5"),
-        QStringLiteral("TXTAIL 2"),
-        QStringLiteral("PERSIST 255"),
-        QStringLiteral("SLOTTIME 1"),
-    };
-    if (options_.aprsDigipeat)
-        config << QStringLiteral("DIGIPEAT 0 0 ^WIDE[12]-[12]$ ^WIDE[12]-[12]$");
-    config << options_.extraConfig;
+    // Quick timing, without random back-off.
+    const QString config =
+        QStringLiteral(
+            "ADEVICE udp:%1 %2\nACHANNELS 1\nARATE %3\nCHANNEL 0\nMYCALL %4\nMODEM 1200\n"
+            "AGWPORT %5\nKISSPORT 0\nTXDELAY 5\nTXTAIL 2\nPERSIST 255\nSLOTTIME 1\n")
+            .arg(audioPort_)
+            .arg(transmitDevice_)
+            .arg(kEngineSampleRate)
+            .arg(options_.callsign)
+            .arg(agwPort_) +
+        (options_.aprsDigipeat ? QStringLiteral("DIGIPEAT 0 0 ^WIDE[12]-[12]$ ^WIDE[12]-[12]$\n")
+                               : QString()) +
+        options_.extraConfig.join(u'\n') + u'\n';
     QFile conf(dir_.filePath(QStringLiteral("direwolf.conf")));
     if (agwPort_ == 0 || audioPort_ == 0 || !conf.open(QIODevice::WriteOnly) ||
-        conf.write(config.join(u'\n').toLatin1() + '\n') < 0) {
+        conf.write(config.toLatin1()) < 0) {
         error_ = QStringLiteral("cannot set up direwolf in %1: %2")
                      .arg(dir_.path(), dir_.isValid() ? conf.errorString() : dir_.errorString());
         return Attempt::Failed;
@@ -153,6 +183,43 @@ QString DirewolfStation::describe() const {
         .arg(agwPort_)
         .arg(audioPort_)
         .arg(transmitDevice_, state, QString::fromLatin1(log_));
+}
+
+std::optional<QString> findEngineTool(const QString& name, QString* error) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty()) {
+        *error = QStringLiteral(
+                     "'%1' is not installed (it comes with the Debian package direwolf; the "
+                     "project's setup script installs it)")
+                     .arg(name);
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::optional<QByteArray> readWavPcm(const QString& path, QString* error, int sampleRate) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    const QByteArray wav = file.readAll();
+    const auto* h = reinterpret_cast<const uchar*>(wav.constData());
+    const bool expected = wav.size() >= 44 && wav.startsWith("RIFF") &&
+                          wav.mid(8, 8) == "WAVEfmt " && qFromLittleEndian<quint16>(h + 20) == 1 &&
+                          qFromLittleEndian<quint16>(h + 22) == 1 &&
+                          qFromLittleEndian<quint32>(h + 24) == quint32(sampleRate) &&
+                          qFromLittleEndian<quint16>(h + 34) == 16 && wav.mid(36, 4) == "data";
+    if (!expected) {
+        *error = QStringLiteral("%1 is not a 16-bit mono %2 Hz WAV file").arg(path).arg(sampleRate);
+        return std::nullopt;
+    }
+    return wav.mid(44, qFromLittleEndian<quint32>(h + 40) & ~1u);
+}
+
+std::optional<QString> decodeAprs(const QString& tnc2, QString* error) {
+    return runTool(QStringLiteral("decode_aprs"), {}, tnc2.toLatin1() + '\n', QDir::tempPath(),
+                   error);
 }
 
 }  // namespace zeno::test

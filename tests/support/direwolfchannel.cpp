@@ -1,7 +1,5 @@
 #include "direwolfchannel.h"
 
-#include "direwolftools.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,9 +86,7 @@ bool DirewolfChannel::start(int timeoutMsPerStation) {
     return true;
 }
 
-void DirewolfChannel::play(const QByteArray& pcm) {
-    outside_ += pcm;
-}
+void DirewolfChannel::play(const QByteArray& pcm) { outside_ += pcm; }
 
 void DirewolfChannel::catchUp() {
     // Tick n is due n * 20 ms after start.

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTcpSocket>
 #include <functional>
 #include <optional>
@@ -16,12 +15,6 @@ namespace zeno::test {
 // A raw AGWPE client, independent of the program's link: plays "the other station's
 // application" in engine tests and checks what the engine really sent. Every received frame
 // is kept in order.
-//
-//   EngineClient b;
-//   QVERIFY2(b.connectToEngine(station->agwPort()), qPrintable(b.errorString()));
-//   QVERIFY2(b.startSession("N2BBB"), qPrintable(b.errorString()));  // monitor + register
-//   b.send('C', "N2BBB", "N1AAA");
-//   QVERIFY(b.waitForFrame([](const EngineFrame& f) { return f.kind == 'C'; }, 5000));
 class EngineClient : public QObject {
     Q_OBJECT
 public:
@@ -33,8 +26,6 @@ public:
     // Any kind, connected mode ('C', 'v', 'D', 'd') included.
     void send(char kind, const QString& callFrom = {}, const QString& callTo = {},
               const QByteArray& data = {}, int port = 0, int pid = 0);
-    // 'V' and 'v' data: a count byte, then the digipeaters as 10-byte NUL-padded calls.
-    static QByteArray pathBlock(const QStringList& digipeaters);
 
     // Turns monitoring on ('m' is a toggle, so once per connection), registers callsign
     // when given ('X'), then waits for the reply to 'y': the engine reads a new client's

@@ -12,14 +12,6 @@ namespace zeno::test {
 
 namespace {
 
-constexpr int kHeaderSize = 36;
-
-QString readCall(const QByteArray& bytes, int at) {
-    const QByteArray field = bytes.mid(at, 10);
-    const qsizetype nul = field.indexOf('\0');
-    return QString::fromLatin1(nul < 0 ? field : field.left(nul));
-}
-
 QByteArray le32(quint32 value) {
     value = qToLittleEndian(value);
     return QByteArray(reinterpret_cast<const char*>(&value), 4);
@@ -49,8 +41,6 @@ void FakeAgwServer::stop() {
     dropClients();
 }
 
-bool FakeAgwServer::isListening() const { return server_->isListening(); }
-
 void FakeAgwServer::dropClients() {
     // Like an engine closing its sockets: what was sent still arrives, then the end of the
     // stream. The client leaves the list when the socket reports it is disconnected.
@@ -65,9 +55,9 @@ bool FakeAgwServer::waitForClients(int count, int timeoutMs) {
     return QTest::qWaitFor([&] { return clientCount() >= count; }, timeoutMs);
 }
 
-QList<FakeAgwServer::Frame> FakeAgwServer::receivedOfKind(char kind) const {
-    QList<Frame> frames = received_;
-    frames.removeIf([kind](const Frame& frame) { return frame.kind != kind; });
+QList<EngineFrame> FakeAgwServer::receivedOfKind(char kind) const {
+    QList<EngineFrame> frames = received_;
+    frames.removeIf([kind](const EngineFrame& frame) { return frame.kind != kind; });
     return frames;
 }
 
@@ -75,20 +65,6 @@ int FakeAgwServer::countOfKind(char kind) const { return int(receivedOfKind(kind
 
 bool FakeAgwServer::waitForCount(char kind, int count, int timeoutMs) {
     return QTest::qWaitFor([&] { return countOfKind(kind) >= count; }, timeoutMs);
-}
-
-QByteArray FakeAgwServer::encode(int port, char kind, const QString& from, const QString& to,
-                                 const QByteArray& data, int pid) {
-    QByteArray bytes(kHeaderSize, '\0');
-    bytes[0] = char(port);
-    bytes[4] = kind;
-    bytes[6] = char(pid);
-    const QByteArray fromBytes = from.toLatin1().left(9);
-    const QByteArray toBytes = to.toLatin1().left(9);
-    bytes.replace(8, fromBytes.size(), fromBytes);
-    bytes.replace(18, toBytes.size(), toBytes);
-    bytes.replace(28, 4, le32(quint32(data.size())));
-    return bytes + data;
 }
 
 void FakeAgwServer::sendFrame(int port, char kind, const QString& from, const QString& to,
@@ -164,7 +140,6 @@ void FakeAgwServer::onNewConnection() {
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, this,
                 [this, socket] { onDisconnected(socket); });
-        emit clientConnected();
         // Bytes may have arrived before we were told of the connection.
         if (socket->bytesAvailable() > 0)
             onReadyRead(socket);
@@ -184,39 +159,25 @@ void FakeAgwServer::onReadyRead(QTcpSocket* socket) {
     if (!client)
         return;
     client->buffer += socket->readAll();
-    while (client->buffer.size() >= kHeaderSize) {
-        const quint32 length = qFromLittleEndian<quint32>(client->buffer.constData() + 28);
-        if (length > quint32(kMaxClientData)) {
+    while (client->buffer.size() >= kEngineHeaderSize) {
+        if (announcedLength(client->buffer) > quint32(kMaxClientData)) {
             socket->abort();  // the engine gives up on such a client
             return;
         }
-        if (client->buffer.size() < kHeaderSize + qsizetype(length))
+        const auto frame = takeEngineFrame(client->buffer);
+        if (!frame)
             return;
-        Frame frame;
-        frame.port = uchar(client->buffer[0]);
-        frame.kind = client->buffer[4];
-        frame.pid = uchar(client->buffer[6]);
-        frame.callFrom = readCall(client->buffer, 8);
-        frame.callTo = readCall(client->buffer, 18);
-        frame.data = client->buffer.mid(kHeaderSize, length);
-        client->buffer.remove(0, kHeaderSize + length);
-        received_ << frame;
-        handle(*client, frame);
-        emit frameReceived(frame);
-        client = clientOf(socket);  // a receiver of the signal may have dropped it
-        if (!client)
-            return;
+        received_ << *frame;
+        handle(*client, *frame);
     }
 }
 
 void FakeAgwServer::onDisconnected(QTcpSocket* socket) {
-    if (clients_.removeIf([socket](const Client& c) { return c.socket == socket; }) == 0)
-        return;
-    socket->deleteLater();
-    emit clientDisconnected();
+    if (clients_.removeIf([socket](const Client& c) { return c.socket == socket; }) > 0)
+        socket->deleteLater();
 }
 
-void FakeAgwServer::handle(Client& client, const Frame& frame) {
+void FakeAgwServer::handle(Client& client, const EngineFrame& frame) {
     if (frame.kind == 'm' || frame.kind == 'k') {
         (frame.kind == 'm' ? client.monitor : client.raw) ^= true;
         return;
@@ -231,7 +192,7 @@ void FakeAgwServer::handle(Client& client, const Frame& frame) {
         case 'R':
             return reply(0, {}, {}, le32(2005) + le32(127));
         case 'G':
-            return reply(0, {}, {}, portsReply_);
+            return reply(0, {}, {}, QByteArray("1;Port1 Fake soundcard;") + '\0');
         case 'X':
             return reply(frame.port, frame.callFrom, {}, QByteArray(1, '\x01'));
         case 'y':

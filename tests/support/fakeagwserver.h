@@ -25,9 +25,6 @@ namespace zeno::test {
 class FakeAgwServer : public QObject {
     Q_OBJECT
 public:
-    // One frame a client sent.
-    using Frame = EngineFrame;
-
     static constexpr int kMaxClientData = 2122;
 
     // Listens at once on a free port.
@@ -38,7 +35,6 @@ public:
     bool listen(quint16 port = 0);
     // Closes the listener and every client (the engine went away).
     void stop();
-    bool isListening() const;
     // The port last listened on; kept after stop().
     quint16 port() const { return port_; }
 
@@ -49,11 +45,10 @@ public:
 
     // Silent: accepts connections and records frames but never answers anything.
     void setSilent(bool silent) { silent_ = silent; }
-    void setPortsReply(const QByteArray& data) { portsReply_ = data; }
 
     // Frames received since construction or the last clearReceived(), in arrival order.
-    QList<Frame> received() const { return received_; }
-    QList<Frame> receivedOfKind(char kind) const;
+    QList<EngineFrame> received() const { return received_; }
+    QList<EngineFrame> receivedOfKind(char kind) const;
     int countOfKind(char kind) const;
     // True as soon as at least `count` frames of that kind have been recorded (counting the
     // ones already there); false after the deadline.
@@ -80,14 +75,11 @@ public:
 
     // One frame as the engine puts it on the wire.
     static QByteArray encode(int port, char kind, const QString& from, const QString& to,
-                             const QByteArray& data, int pid = 0);
+                             const QByteArray& data, int pid = 0) {
+        return encodeEngineFrame(port, kind, from, to, data, pid);
+    }
     // Dire Wolf 1.6's monitor text of a UI frame given as TNC2 text, at the current time.
     static QByteArray direwolfUiText(const QString& tnc2, int port = 0);
-
-signals:
-    void clientConnected();
-    void clientDisconnected();
-    void frameReceived(const zeno::test::EngineFrame& frame);
 
 private:
     struct Client {
@@ -100,17 +92,16 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
     void onDisconnected(QTcpSocket* socket);
-    void handle(Client& client, const Frame& frame);
+    void handle(Client& client, const EngineFrame& frame);
     // The engine's monitor text of a TNC2 frame to clients with 'm' on.
     void sendText(int port, char kind, const QString& tnc2);
     Client* clientOf(QTcpSocket* socket);
 
     QTcpServer* server_;
     QList<Client> clients_;
-    QList<Frame> received_;
+    QList<EngineFrame> received_;
     quint16 port_ = 0;
     bool silent_ = false;
-    QByteArray portsReply_ = QByteArray("1;Port1 Fake soundcard;") + '\0';
 };
 
 }  // namespace zeno::test

@@ -22,7 +22,7 @@ public:
         QStringList arguments;
     };
 
-    FakePlatform();
+    FakePlatform() : now_(QDate(2026, 12, 6), QTime(12, 0, 0)) {}
 
     // Clock
     void setNow(const QDateTime& now) { now_ = now; }
@@ -50,14 +50,37 @@ public:
     void playWave(const QString& path) override { played << path; }
     void beep() override { ++beeps; }
     QDateTime now() const override { return now_; }
-    void wait(int milliseconds) override;
+    void wait(int milliseconds) override {
+        waits << milliseconds;
+        advance(milliseconds);
+    }
     // Counted with the waits; next runs at once, or when the time has really passed.
-    void after(int milliseconds, QObject* context, std::function<void()> next) override;
+    void after(int milliseconds, QObject* context, std::function<void()> next) override {
+        wait(milliseconds);
+        if (realPauses_)
+            Platform::after(milliseconds, context, std::move(next));
+        else
+            next();
+    }
     void setRealPauses(bool real) { realPauses_ = real; }
-    bool openInTextEditor(const QString& path) override;
-    bool runProgram(const QString& program, const QStringList& arguments) override;
-    bool openWebLink(const QString& url) override;
-    PrintOutcome printText(const QString& documentName, const QString& text) override;
+    bool openInTextEditor(const QString& path) override {
+        editorFiles << path;
+        return programsStart_;
+    }
+    bool runProgram(const QString& program, const QStringList& arguments) override {
+        programs << ProgramRun{program, arguments};
+        return programsStart_;
+    }
+    bool openWebLink(const QString& url) override {
+        webLinks << url;
+        return programsStart_;
+    }
+    PrintOutcome printText(const QString& documentName, const QString& text) override {
+        if (!printerReady_)
+            return PrintOutcome::NotReady;
+        printed << PrintJob{documentName, text};
+        return PrintOutcome::Printed;
+    }
     bool hasPrinter() const override { return hasPrinter_; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() const override { return clipboard; }

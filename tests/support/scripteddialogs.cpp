@@ -14,40 +14,6 @@ QString kindName(ScriptedDialogs::Kind kind) {
 
 }  // namespace
 
-QString describe(const ScriptedDialogs::Box& box) {
-    return QStringLiteral("%1 box \"%2\": \"%3\"").arg(kindName(box.kind), box.title, box.text);
-}
-
-ScriptedDialogs& ScriptedDialogs::expectMessage(const QString& title, MsgAnswer answer,
-                                                const QString& text) {
-    return expect({Kind::Message, title, text, answer, {}, -1});
-}
-
-ScriptedDialogs& ScriptedDialogs::expectInput(const QString& title, const QString& answer) {
-    return expect({Kind::Input, title, {}, MsgAnswer::Ok, answer, -1});
-}
-
-ScriptedDialogs& ScriptedDialogs::expectOpenFile(const QString& answerPath) {
-    return expect({Kind::OpenFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
-}
-
-ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& answerPath) {
-    return expect({Kind::SaveFile, {}, {}, MsgAnswer::Ok, answerPath, -1});
-}
-
-ScriptedDialogs& ScriptedDialogs::expectColor(int answer) {
-    return expect({Kind::Color, {}, {}, MsgAnswer::Ok, {}, answer});
-}
-
-ScriptedDialogs& ScriptedDialogs::expectFont(const QString& answer) {
-    return expect({Kind::Font, {}, {}, MsgAnswer::Ok, answer, -1});
-}
-
-ScriptedDialogs& ScriptedDialogs::expect(const Expectation& expectation) {
-    expected_.append(expectation);
-    return *this;
-}
-
 QStringList ScriptedDialogs::problems() const {
     QStringList all = unexpected_;
     for (const Expectation& e : expected_)
@@ -72,7 +38,8 @@ std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box
         if (matches)
             return expected_.takeFirst();
     }
-    QString problem = QStringLiteral("unexpected ") + describe(box);
+    QString problem = QStringLiteral("unexpected %1 box \"%2\": \"%3\"")
+                          .arg(kindName(box.kind), box.title, box.text);
     if (!expected_.isEmpty())
         problem += QStringLiteral(" (next expected: %1 \"%2\")")
                        .arg(kindName(expected_.first().kind), expected_.first().title);

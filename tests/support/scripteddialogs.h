@@ -28,16 +28,24 @@ public:
 
     // Expect a message box with this title (and this exact text when given).
     ScriptedDialogs& expectMessage(const QString& title, MsgAnswer answer = MsgAnswer::Ok,
-                                   const QString& text = QString());
-    ScriptedDialogs& expectInput(const QString& title, const QString& answer);
-    ScriptedDialogs& expectOpenFile(const QString& answerPath);
-    ScriptedDialogs& expectSaveFile(const QString& answerPath);
-    ScriptedDialogs& expectColor(int answer);
-    ScriptedDialogs& expectFont(const QString& answer);
+                                   const QString& text = QString()) {
+        return add({Kind::Message, title, text, answer, {}, -1});
+    }
+    ScriptedDialogs& expectInput(const QString& title, const QString& answer) {
+        return add({Kind::Input, title, {}, MsgAnswer::Ok, answer, -1});
+    }
+    ScriptedDialogs& expectOpenFile(const QString& path) {
+        return add({Kind::OpenFile, {}, {}, MsgAnswer::Ok, path, -1});
+    }
+    ScriptedDialogs& expectSaveFile(const QString& path) {
+        return add({Kind::SaveFile, {}, {}, MsgAnswer::Ok, path, -1});
+    }
+    ScriptedDialogs& expectColor(int answer) {
+        return add({Kind::Color, {}, {}, MsgAnswer::Ok, {}, answer});
+    }
 
     QList<Box> shown;
 
-    int pending() const { return static_cast<int>(expected_.size()); }
     // Unexpected boxes and unused expectations; empty when the script ran as planned.
     QStringList problems() const;
     // Forget everything (between phases of a test).
@@ -61,14 +69,16 @@ private:
         int colorAnswer = -1;
     };
 
-    ScriptedDialogs& expect(const Expectation& expectation);
+    ScriptedDialogs& add(const Expectation& expectation) {
+        expected_.append(expectation);
+        return *this;
+    }
+
     // The next expectation when it matches the box, else nullopt (and the test fails).
     std::optional<Expectation> take(const Box& box);
 
     QList<Expectation> expected_;
     QStringList unexpected_;
 };
-
-QString describe(const ScriptedDialogs::Box& box);
 
 }  // namespace zeno::test

@@ -17,4 +17,10 @@ void row(const char* name, const T&... values) {
     (QTest::newRow(name) << ... << values);
 }
 
+// The current row's value of a column, for a value used once: fetched<QString>("text").
+template <typename T>
+const T& fetched(const char* name) {
+    return *static_cast<const T*>(QTest::qData(name, qMetaTypeId<T>()));
+}
+
 }  // namespace zeno::test

@@ -6,6 +6,7 @@
 #include "support/fakeplatform.h"
 #include "support/openwatch.h"
 #include "support/scripteddialogs.h"
+#include "support/testrows.h"
 
 #include <QtTest>
 
@@ -106,11 +107,11 @@ private slots:
 
     // Whatever leads out gets the not-found answers, and nothing outside is even opened.
     void outside_data() {
-        QTest::addColumn<QString>("argument");
+        columns<QString>("argument");
         for (const QString& argument : QString(kOutside).split(u'|'))
             QTest::newRow(qPrintable(argument)) << argument;
-        QTest::newRow("absolute") << rig_.dir.filePath(QStringLiteral("zeno.ini"));
-        QTest::newRow("NUL") << QStringLiteral("readme.txt") + QChar(0) + QStringLiteral("/..");
+        row("absolute", rig_.dir.filePath(QStringLiteral("zeno.ini")));
+        row("NUL", QStringLiteral("readme.txt") + QChar(0) + QStringLiteral("/.."));
     }
 
     void outside() {
@@ -128,54 +129,42 @@ private slots:
     // What a text gets back, and what else happens: disconnect requests and popups, the
     // flags, "!" for a beep, "~" for a sound played, then the pauses.
     void PackCommand_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QString>("effects");
-        struct {
-            int mode;
-            const char *name, *text, *reply, *effects;
-        } const rows[] = {
-            {0, "conversation", "hello //H", "", ""},
-            {1, "mode 1, a command", "//H", "Sorry, BBS Commands Disabled!\r", ""},
-            {2, "locked", "//H", kLocked, ""},
-            {2, "password keyword without its blank", "//PASSWORD", kLocked, ""},
-            {2, "wrong password", "//PASSWORD guess", kWrong, ""},
-            {2, "password in any case", "//password secret ", kAccess, "unlocked"},
-            {2, "ten characters count", "//PASSWORD SECRET    X", kAccess, "unlocked"},
-            {0, "help, words after it", "//HELP me", "\rhelp\r", ""},
-            {0, "info", "//info", "\rinfo 1\rinfo 2\r", ""},
-            {0, "public file", "//R  Readme.txt ", "\rpublic\r", ""},
-            {0, "missing file", "//r nothing.txt", "Error: Could not find file 'NOTHING.TXT'!", ""},
-            {0, "file from the folder, any case", "//R \\SUB\\Deep.txt", "\rdeep\r", ""},
-            {0, "listing", "//DIR", "\r\n[sub]\r\nreadme.txt\r\n\r\n", ""},
-            {0, "the folder itself", "//DIR /", "\r\n[sub]\r\nreadme.txt\r\n\r\n", ""},
-            {0, "a folder's own entry", "//DIR SUB", "\r\n[sub]\r\n\r\n", ""},
-            {0, "a folder's contents", "//DIR sub\\", "\r\ndeep.txt\r\n\r\n", ""},
-            {0, "wildcards", "//DIR r??dme.T*", "\r\nreadme.txt\r\n\r\n", ""},
-            {0, "no match", "//dir *.ini", "\rFile not found\r\r\n", ""},
-            {0, "echo", "//ECHO   hi there  ", "hi there\r", ""},
-            {0, "version", "//ver", " ZENO v. 3. 0. 1\r", ""},
-            {0, "version and more", "//VER ", "", ""},
-            {0, "unknown", "//XYZ", "", ""},
-            {0, "quit", "//quit", "\r73\r", "d N2BBB|disconnected|!|1000|500"},
-            {0, "bell", "//BELL", "Ring...ring...ring...\r",
-             "popup Station N2BBB is paging you.|greeted|!|~~~|500|500"}};
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << r.mode << QString(r.text) << QString(r.reply)
-                                  << QString(r.effects);
+        columns<int, QString, QString, QString>("mode", "text", "reply", "effects");
+        row("conversation", 0, "hello //H", "", "");
+        row("mode 1, a command", 1, "//H", "Sorry, BBS Commands Disabled!\r", "");
+        row("locked", 2, "//H", kLocked, "");
+        row("password keyword without its blank", 2, "//PASSWORD", kLocked, "");
+        row("wrong password", 2, "//PASSWORD guess", kWrong, "");
+        row("password in any case", 2, "//password secret ", kAccess, "unlocked");
+        row("ten characters count", 2, "//PASSWORD SECRET    X", kAccess, "unlocked");
+        row("help, words after it", 0, "//HELP me", "\rhelp\r", "");
+        row("info", 0, "//info", "\rinfo 1\rinfo 2\r", "");
+        row("public file", 0, "//R  Readme.txt ", "\rpublic\r", "");
+        row("missing file", 0, "//r nothing.txt", "Error: Could not find file 'NOTHING.TXT'!", "");
+        row("file from the folder, any case", 0, "//R \\SUB\\Deep.txt", "\rdeep\r", "");
+        row("listing", 0, "//DIR", "\r\n[sub]\r\nreadme.txt\r\n\r\n", "");
+        row("the folder itself", 0, "//DIR /", "\r\n[sub]\r\nreadme.txt\r\n\r\n", "");
+        row("a folder's own entry", 0, "//DIR SUB", "\r\n[sub]\r\n\r\n", "");
+        row("a folder's contents", 0, "//DIR sub\\", "\r\ndeep.txt\r\n\r\n", "");
+        row("wildcards", 0, "//DIR r??dme.T*", "\r\nreadme.txt\r\n\r\n", "");
+        row("no match", 0, "//dir *.ini", "\rFile not found\r\r\n", "");
+        row("echo", 0, "//ECHO   hi there  ", "hi there\r", "");
+        row("version", 0, "//ver", " ZENO v. 3. 0. 1\r", "");
+        row("version and more", 0, "//VER ", "", "");
+        row("unknown", 0, "//XYZ", "", "");
+        row("quit", 0, "//quit", "\r73\r", "d N2BBB|disconnected|!|1000|500");
+        row("bell", 0, "//BELL", "Ring...ring...ring...\r",
+            "popup Station N2BBB is paging you.|greeted|!|~~~|500|500");
     }
 
     void PackCommand() {
-        QFETCH(int, mode);
-        QFETCH(QString, text);
         rig_.state.connection = {};
         rig_.state.connection.IsConnected = true;
-        rig_.state.settings.bbsMode = mode;
+        rig_.state.settings.bbsMode = fetched<int>("mode");
         rig_.replies.clear();
         rig_.events.clear();
         rig_.platform = FakePlatform();
-        rig_.connection.PackCommand(text);
+        rig_.connection.PackCommand(fetched<QString>("text"));
         QTEST(rig_.replies, "reply");
 
         const ConnectionState& c = rig_.state.connection;

@@ -1,12 +1,14 @@
 // The file helpers: reading with a limit, and writes that report why they failed and never
 // leave a cut file behind.
 #include "files/textfiles.h"
+#include "support/testrows.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace zeno;
+using namespace zeno::test;
 
 class TestTextFiles : public QObject {
     Q_OBJECT
@@ -14,24 +16,19 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     void readsLinesUpToTheLimit_data() {
-        QTest::addColumn<qsizetype>("limit");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("truncated");
-        QTest::newRow("no limit") << qsizetype(0) << "ab\r\ncd\r\nef\r\n" << false;
-        QTest::newRow("exactly the whole file") << qsizetype(12) << "ab\r\ncd\r\nef\r\n" << false;
-        QTest::newRow("the line that passes it is kept") << qsizetype(5) << "ab\r\ncd\r\n" << true;
+        columns<qsizetype, QString, bool>("limit", "text", "truncated");
+        row("no limit", qsizetype(0), "ab\r\ncd\r\nef\r\n", false);
+        row("exactly the whole file", qsizetype(12), "ab\r\ncd\r\nef\r\n", false);
+        row("the line that passes it is kept", qsizetype(5), "ab\r\ncd\r\n", true);
     }
 
     void readsLinesUpToTheLimit() {
-        QFETCH(qsizetype, limit);
-        QFETCH(QString, text);
-        QFETCH(bool, truncated);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("t.txt"));
         QCOMPARE(writeTextFile(path, QStringLiteral("ab\ncd\r\nef")), QString());
-        const TextFileRead read = readTextLines(path, limit);
-        QCOMPARE(read.text, text);
-        QCOMPARE(read.truncated, truncated);
+        const TextFileRead read = readTextLines(path, fetched<qsizetype>("limit"));
+        QTEST(read.text, "text");
+        QTEST(read.truncated, "truncated");
         QVERIFY(read.error.isEmpty());
         QVERIFY(!readTextLines(dir.filePath(QStringLiteral("missing.txt"))).error.isEmpty());
     }

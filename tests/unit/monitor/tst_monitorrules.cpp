@@ -1,11 +1,17 @@
-// What a frame adds to the monitor, APRS message lines, the alarm test and own frames heard back.
+// The monitor's rules: a fetched frame split into header line, first line and body, what it
+// adds to the monitor, APRS message lines, the alarm, the heard stations list (the 350
+// remembered calls, copy, save and clear), the filter with its menu and own frames heard
+// back.
 #include "config/settings.h"
 #include "monitor/alarm.h"
 #include "monitor/framesplit.h"
+#include "monitor/heardlist.h"
+#include "monitor/monitorfilter.h"
 #include "monitor/monitorrules.h"
 #include "monitor/ownframes.h"
 #include "platform/apppath.h"
 #include "support/fakeplatform.h"
+#include "support/scripteddialogs.h"
 #include "support/testrows.h"
 
 #include <QTest>
@@ -13,11 +19,74 @@
 using namespace zeno;
 using namespace zeno::test;
 
+namespace {
+
+QString header(const QString& call) {
+    return QStringLiteral("Fm %1 To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]").arg(call);
+}
+
+const QString kFilterTitle = QStringLiteral("Filter Callsign/String");
+const QString kIssHeader = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
+const QString kDirectHeader = QStringLiteral("Fm N3DEF To BEACON <UI pid=F0 Len=13 >");
+
+struct Menu {
+    MonitorFilter filter;
+    ScriptedDialogs dialogs;
+    QString to = QStringLiteral("CQ");
+    QString via = QStringLiteral("RS0ISS");
+
+    bool choose(int index) { return menufiltersChoice(filter, index, to, via, dialogs); }
+    ~Menu() { QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n'))); }
+};
+
+}  // namespace
+
 class MonitorRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void split_data() {
+        // length: the frame's dataLength, -1 for all of the data
+        columns<QString, int, QString, QString, QString>("data", "length", "header", "firstLine",
+                                                         "body");
+        const QString nul(QChar(0));
+        row("UI frame", " 1:Fm N0CALL To CQ Via RS0ISS* <UI Len=5 >\rHello\r\r" + nul, -1,
+            "Fm N0CALL To CQ Via RS0ISS* <UI Len=5 >", "", "Hello\r\n\r\n" + nul);
+        row("header without body", " 1:Fm A To B <RR R1 >\r" + nul, -1, "Fm A To B <RR R1 >", "",
+            nul);
+        // Only ":Fm " at characters 3 to 6 makes a monitor header.
+        row(":Fm one character late", "  1:Fm A To B\rx", -1, "", "  1:Fm A To B", "\r\nx");
+        row("lower-case fm", " 1:fm A To B\rx", -1, "", " 1:fm A To B", "\r\nx");
+        row("connected data", "hello from A\rsecond\r", -1, "", "hello from A", "\r\nsecond\r\n");
+        // No CR: the first line is all of it, and the body takes the whole data once more.
+        row("start-up text, no CR", "AGWPE engine" + nul, -1, "", "AGWPE engine",
+            "\r\nAGWPE engine" + nul);
+        // Codes 0 to 12 vanish from the first line before the header test; later lines keep them.
+        row("codes below 13 in the first line",
+            QStringLiteral("\x0a 1:Fm N\x07"
+                           "B\x01"
+                           "D To C\x0bQ\x0c\x09\nX\rb\x07\x01\n"),
+            -1, "Fm NBD To CQX", "", QStringLiteral("b\x07\x01\n"));
+        row("codes 14 to 31 stay", QStringLiteral(" 1:Fm A\x0e\x1b\rx"), -1,
+            QStringLiteral("Fm A\x0e\x1b"), "", "x");
+        row("CRs in the body get LFs, a lone LF stays", " 1:Fm A\r\rline\r\n\ra\nb", -1, "Fm A", "",
+            "\r\nline\r\n\n\r\na\nb");
+        row("only dataLength counts", " 1:Fm A\rHello\rnot part of it", 14, "Fm A", "",
+            "Hello\r\n");
+        row("dataLength past the data", " 1:Fm A\rx", 5000, "Fm A", "", "x");
+        row("negative dataLength", " 1:Fm A\rx", -3, "", "", "\r\n");
+    }
+
+    void split() {
+        QFETCH(QString, data);
+        QFETCH(int, length);
+        const SplitFrame s = splitFrame(data, length == -1 ? int(data.size()) : length);
+        QTEST(s.HeaderLine, "header");
+        QTEST(s.firstLine, "firstLine");
+        QTEST(s.BodyText, "body");
+    }
 
     void addition_data() {
         // last: the monitor's last character before
@@ -44,11 +113,10 @@ private slots:
 
     void addition() {
         QFETCH(QString, data);
-        QFETCH(bool, headersOff);
-        QFETCH(QChar, last);
-        QFETCH(QString, expected);
         const SplitFrame s = splitFrame(data, int(data.size()));
-        QCOMPARE(monitorAddition(s.HeaderLine, s.BodyText, headersOff, last), expected);
+        QTEST(monitorAddition(s.HeaderLine, s.BodyText, fetched<bool>("headersOff"),
+                              fetched<QChar>("last")),
+              "expected");
     }
 
     void aprsMessageLine() {
@@ -89,6 +157,168 @@ private slots:
         PlayAlarm(platform, QStringLiteral("/opt/zeno"));  // again while playing: starts again
         QCOMPARE(platform.played,
                  QStringList(2, appFile(QStringLiteral("/opt/zeno"), "alarm.wav")));
+    }
+
+    void firstHeardOrderWithoutDuplicates() {
+        HeardList list;
+        QStringList added;
+        for (const QString& line :
+             {header("PA3XYZ"), header("N0CALL"), header("PA3XYZ"), header("N0CALL-7"),
+              header("n0call"), QStringLiteral("fM N0CALL To CQ"),
+              // No blank within the 10 characters taken: those 10 characters are the call.
+              header("ABCDEFGHIJKLMNOP"), QStringLiteral("Fm AB"),
+              // Not a sender: connected data, nothing after "Fm".
+              QString(), QStringLiteral("Fm  To CQ"), QStringLiteral("Fm")}) {
+            if (const auto call = list.update(line))
+                added << *call;
+        }
+        // Letter case and SSID make a different station.
+        const QStringList expected{"PA3XYZ", "N0CALL", "N0CALL-7", "n0call", "ABCDEFGHIJ", "AB"};
+        QCOMPARE(added, expected);
+        QCOMPARE(list.entries(), expected);
+        QCOMPARE(list.HeardCount(), 6);
+    }
+
+    void callsBeyond350() {
+        const auto nthCall = [](int n) {
+            return QStringLiteral("N%1AB").arg(n, 4, 10, QChar('0'));
+        };
+        HeardList list;
+        for (int n = 0; n < 350; ++n)
+            QVERIFY(list.update(header(nthCall(n))));
+        QVERIFY(!list.update(header(nthCall(349))));
+        // The 351st call takes slot 350; the count stays and the list grows.
+        QVERIFY(list.update(header("LATE1")));
+        QCOMPARE(list.HeardCount(), 350);
+        QVERIFY(!list.update(header("LATE1")));
+        // The next new call overwrites it, so the one before is forgotten and listed again.
+        QVERIFY(list.update(header("LATE2")));
+        QVERIFY(list.update(header("LATE1")));
+        QVERIFY(!list.update(header(nthCall(200))));  // the first 350 are still remembered
+        QCOMPARE(list.entries().mid(349), (QStringList{nthCall(349), "LATE1", "LATE2", "LATE1"}));
+    }
+
+    void copySaveAndClear() {
+        HeardList list;
+        ScriptedDialogs dialogs;
+        FakePlatform platform;
+        platform.clipboard = QStringLiteral("keep me");
+        dialogs.expectMessage(QStringLiteral("Empty MHeard List"), MsgAnswer::Ok,
+                              QStringLiteral("No heard list to copy to clipboard"));
+        QVERIFY(!copyHeardList(list, dialogs, platform));
+        QCOMPARE(platform.clipboard, QStringLiteral("keep me"));
+        dialogs.expectMessage(QStringLiteral("Clear Heard List"), MsgAnswer::Ok,
+                              QStringLiteral("No stations heard. Nothing to clear"));
+        QVERIFY(!clearHeardList(list, dialogs));
+        QCOMPARE(list.saveText(), QStringLiteral("\r\n"));
+
+        list.update(header("QZ9ZZZ"));
+        list.update(header("N0CALL-7"));
+        QVERIFY(copyHeardList(list, dialogs, platform));
+        QCOMPARE(platform.clipboard, QStringLiteral("QZ9ZZZ,N0CALL-7,"));
+        QCOMPARE(list.saveText(), QStringLiteral("QZ9ZZZ\r\nN0CALL-7\r\n\r\n"));
+
+        const QString question = QStringLiteral("Do you want to erase the Heard Stations List?");
+        dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::No, question);
+        QVERIFY(!clearHeardList(list, dialogs));
+        QCOMPARE(list.entries().size(), 2);
+        dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::Yes, question);
+        QVERIFY(clearHeardList(list, dialogs));
+        QVERIFY(list.entries().isEmpty());
+        QCOMPARE(list.HeardCount(), 0);
+        QVERIFY(list.update(header("QZ9ZZZ")));  // forgotten calls are new again
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n')));
+        QCOMPARE(dialogs.shown.at(0).icon, MsgIcon::Exclamation);
+        QCOMPARE(dialogs.shown.at(1).icon, MsgIcon::Information);
+        QCOMPARE(dialogs.shown.at(2).buttons, MsgButtons::YesNo);
+    }
+
+    void passes_data() {
+        // text: the box text or the typed answer
+        columns<int, QString, QString, bool>("item", "text", "header", "shown");
+        row("no filter: headers", 0, "", kDirectHeader, true);
+        row("no filter: connected data", 0, "", "", true);
+        row("to call in the header", 1, "cq", kIssHeader, true);
+        row("to call elsewhere", 1, "QZ9ZZZ", kIssHeader, false);
+        row("any filter hides connected data", 1, "CQ", "", false);
+        row("digipeated: repeated", 3, "", kIssHeader, true);
+        row("digipeated: direct", 3, "", kDirectHeader, false);
+        // Typed text is upper-cased: it finds calls, never the engine's mixed-case words.
+        row("typed word of the header", 5, "To", kDirectHeader, false);
+        row("typed part of a call", 5, "3de", kDirectHeader, true);
+    }
+
+    void passes() {
+        QFETCH(int, item);
+        QFETCH(QString, text);
+        Menu m;
+        m.to = m.via = text;
+        if (item == MonitorFilter::EnteredText)
+            m.dialogs.expectInput(kFilterTitle, text);
+        QVERIFY(m.choose(item));
+        QTEST(m.filter.passes(fetched<QString>("header")), "shown");
+    }
+
+    void menuItems_data() {
+        columns<int, QString, QString, int>("item", "filterText", "caption", "background");
+        row("No Filters", 0, "", "No Filter", 7);
+        row("Call (To)", 1, "CQ", "CQ", 10);
+        row("Digipeater Call (Via)", 2, "RS0ISS", "RS0ISS", 10);
+        row("Only Digipeated Packets", 3, "*", "Digipeated", 10);
+        row("Enter Call/String...", 5, "PCSAT", "PCSAT", 10);
+    }
+
+    void menuItems() {
+        QFETCH(int, item);
+        Menu m;
+        m.to = QStringLiteral("  cq ");
+        m.via = QStringLiteral("rs0iss");
+        // Start from another filter, which the typed text is proposed from.
+        m.dialogs.expectInput(kFilterTitle, QStringLiteral("QZ9ZZZ"));
+        QVERIFY(m.choose(MonitorFilter::EnteredText));
+        if (item == MonitorFilter::EnteredText)
+            m.dialogs.expectInput(kFilterTitle, QStringLiteral("pcsat"));
+        QVERIFY(m.choose(item));
+        if (item == MonitorFilter::EnteredText)
+            QCOMPARE(m.dialogs.shown.last().defaultText, QStringLiteral("QZ9ZZZ"));
+        QCOMPARE(int(m.filter.checkedItem()), item);
+        QTEST(m.filter.text(), "filterText");
+        QTEST(m.filter.caption(), "caption");
+        QTEST(m.filter.backgroundIndex(), "background");
+    }
+
+    void enteredText_data() {
+        // refused: the "to long" message; CQ is the filter before
+        columns<QString, bool, QString>("answer", "refused", "filterText");
+        row("40 characters", QString(40, 'a'), false, QString(40, 'A'));
+        row("41 characters", QString(41, 'a'), true, "CQ");
+        row("trimmed and upper-cased", "  rs0iss* ", false, "RS0ISS*");
+        row("Cancel", "", false, "CQ");
+        row("blanks only", "    ", false, "CQ");
+    }
+
+    void enteredText() {
+        QFETCH(bool, refused);
+        QFETCH(QString, filterText);
+        Menu m;
+        QVERIFY(m.choose(MonitorFilter::CallTo));
+        m.dialogs.expectInput(kFilterTitle, fetched<QString>("answer"));
+        if (refused) {
+            m.dialogs.expectMessage(QStringLiteral("Filter"), MsgAnswer::Ok,
+                                    QStringLiteral("Search string to long. Maximum 40 characters"));
+        }
+        const bool changed = m.choose(MonitorFilter::EnteredText);
+        QCOMPARE(changed, filterText != QLatin1String("CQ"));
+        QCOMPARE(m.filter.text(), filterText);
+        QCOMPARE(m.filter.checkedItem(),
+                 changed ? MonitorFilter::EnteredText : MonitorFilter::CallTo);
+        if (refused)
+            QCOMPARE(m.dialogs.shown.last().icon, MsgIcon::Exclamation);
+        // A choice that cannot be made leaves the filter as it was.
+        m.to = QStringLiteral("   ");
+        QVERIFY(!m.choose(MonitorFilter::CallTo));
+        QVERIFY(!m.choose(4));  // the separator
+        QCOMPARE(m.filter.text(), filterText);
     }
 
     void repeatedBy_data() {

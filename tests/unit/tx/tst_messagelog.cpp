@@ -63,11 +63,10 @@ private slots:
     }
 
     void entry() {
-        QFETCH(QString, header);
-        QFETCH(QString, data);
         QFETCH(QString, entry);
         MessageLog log(settings_, platform_);
-        QCOMPARE(log.LogAPRSMessages(header, data), !entry.isEmpty());
+        QCOMPARE(log.LogAPRSMessages(fetched<QString>("header"), fetched<QString>("data")),
+                 !entry.isEmpty());
         QCOMPARE(log.entries(), entry.isEmpty() ? QStringList() : QStringList{entry});
     }
 
@@ -94,14 +93,14 @@ private slots:
     }
 
     void sameMessageIsLoggedOnce() {
-        QFETCH(QString, secondHeader);
-        QFETCH(QString, secondInfo);
         QFETCH(int, count);
         MessageLog log(settings_, platform_);
         QVERIFY(log.LogAPRSMessages(header("N1ABC"), body(":N2XYZ    :meet on 145.825{3")));
         // A day later: the date is not part of what makes a message the same.
         platform_.advance(24 * 3600 * 1000);
-        QCOMPARE(log.LogAPRSMessages(secondHeader, body(secondInfo)), count == 2);
+        QCOMPARE(log.LogAPRSMessages(fetched<QString>("secondHeader"),
+                                     body(fetched<QString>("secondInfo"))),
+                 count == 2);
         QCOMPARE(log.count(), count);
     }
 
