@@ -7,6 +7,7 @@
 #include "support/qtwarnings.h"
 #include "ui/form1menus.h"
 #include "ui/form8.h"
+#include "ui/widgets.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -116,6 +117,11 @@ private slots:
         expand->click();
         problems << problemsOf(&main);
         expand->click();
+        // A caption that needs more room at run time moves its neighbours along.
+        main.controls().time.Label6->setText(QStringLiteral("Beacon OFF until the next pass"));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        problems << problemsOf(&main);
 
         main.showPopup(QStringLiteral("PA3XYZ de N0CALL"));
         main.Command18_Click();
