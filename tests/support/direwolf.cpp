@@ -197,6 +197,17 @@ std::optional<QString> findEngineTool(const QString& name, QString* error) {
     return path;
 }
 
+std::optional<QByteArray> modulatePacket(const QString& tnc2, QString* error) {
+    QTemporaryDir dir;
+    const QString wav = dir.filePath(QStringLiteral("packet.wav"));
+    if (!runTool(QStringLiteral("gen_packets"),
+                 {QStringLiteral("-r"), QString::number(kEngineSampleRate), QStringLiteral("-o"),
+                  wav, QStringLiteral("-")},
+                 tnc2.toLatin1(), dir.path(), error))
+        return std::nullopt;
+    return readWavPcm(wav, error);
+}
+
 std::optional<QByteArray> readWavPcm(const QString& path, QString* error, int sampleRate) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -15,12 +15,12 @@ namespace zeno::test {
 
 // Direwolf stations on one simulated radio channel, like FM sets on one frequency: every
 // station hears the sum of the others' transmissions and never itself, plus whatever the test
-// plays in from outside (a recording). Each station transmits through the ALSA file plugin
-// into a FIFO of the channel. Direwolf writes a whole transmission at once, so the channel
-// queues it and plays it out in 20 ms datagrams in real time, at a quarter of full scale. It sends
-// silence continuously: direwolf only drops carrier detect while samples arrive. A connect takes
-// about 0.45 s, a data round trip about 1.3 s; wait about 2 s after a disconnect before connecting
-// the same pair again.
+// plays in from outside (audio from gen_packets or a recording). Each station transmits
+// through the ALSA file plugin into a FIFO of the channel. Direwolf writes a whole
+// transmission at once, so the channel queues it and plays it out in 20 ms datagrams in real
+// time, at a quarter of full scale. It sends silence continuously: direwolf only drops carrier
+// detect while samples arrive. A connect takes about 0.45 s, a data round trip about 1.3 s;
+// wait about 2 s after a disconnect before connecting the same pair again.
 class DirewolfChannel : public QObject {
     Q_OBJECT
 public:
