@@ -3,9 +3,9 @@
 // which run the orderly shut-down so the settings are never lost.
 
 #include "platform/apppath.h"
-#include "ui/desktopplatform.h"
-#include "ui/qtdialogs.h"
-#include "ui/zenoprogram.h"
+#include "ui/common/desktopplatform.h"
+#include "ui/common/qtdialogs.h"
+#include "ui/main/zenoprogram.h"
 #include "zenoversion.h"
 
 #include <QApplication>

@@ -4,13 +4,24 @@ function(zeno_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# zeno_library(<name> [SOURCES ...] LIBS ...)
+# zeno_library(<name> [SOURCES ...] [FOLDERS ...] LIBS ...)
 # One static library per source folder; it is named zeno_<name>. Without SOURCES every
-# .cpp and .h of the calling folder belongs to it.
+# .cpp and .h of the calling folder belongs to it, or of each of its FOLDERS (which must exist).
 function(zeno_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;FOLDERS;LIBS" ${ARGN})
   if(NOT ARG_SOURCES)
-    file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    set(folders ${ARG_FOLDERS})
+    if(NOT folders)
+      set(folders .)
+    endif()
+    foreach(folder ${folders})
+      if(NOT IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+        message(FATAL_ERROR "zeno_${name}: no folder ${folder}")
+      endif()
+      file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+           ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+      list(APPEND ARG_SOURCES ${found})
+    endforeach()
   endif()
   list(FILTER ARG_SOURCES INCLUDE REGEX ".")
   set(compiled ${ARG_SOURCES})

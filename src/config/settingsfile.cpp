@@ -1,5 +1,6 @@
 #include "config/settingsfile.h"
 
+#include "platform/numbertext.h"
 #include "zenoversion.h"
 
 #include <QByteArrayView>
@@ -255,10 +256,7 @@ int historyReadLimit(HistoryBox box) {
     return 0;
 }
 
-QString formatIntegerValue(qint64 value) {
-    const QString digits = QString::number(value);
-    return value < 0 ? digits : QLatin1Char(' ') + digits;
-}
+QString formatIntegerValue(qint64 value) { return signedNumberText(value); }
 
 QString formatRealValue(double value) {
     constexpr double kFloatMax = std::numeric_limits<float>::max();
@@ -269,8 +267,7 @@ QString formatRealValue(double value) {
     // Shortest fixed notation that reads back as the same single-precision number.
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, f == 0.0f ? 0.0f : f,
                                       std::chars_format::fixed);
-    const QString digits = QString::fromLatin1(buffer, result.ptr - buffer);
-    return f < 0 ? digits : QLatin1Char(' ') + digits;
+    return signedNumberText(QString::fromLatin1(buffer, result.ptr - buffer));
 }
 
 std::optional<qint64> parseIntegerValue(const QString& line, qint64 minimum, qint64 maximum) {

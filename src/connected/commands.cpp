@@ -2,6 +2,7 @@
 #include "config/appstate.h"
 #include "connected/connectedview.h"
 #include "connected/connection.h"
+#include "platform/numbertext.h"
 #include "platform/platform.h"
 #include "zenoversion.h"
 
@@ -13,15 +14,10 @@ constexpr int kGoodbyePauseMs = 1000;
 constexpr int kQuitPauseMs = 500;
 constexpr int kRingPauseMs = 500;
 
-// A number with the blank that stands for its sign when it is not negative.
-QString numberText(int n) {
-    return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
-}
-
 QString versionLine() {
-    return QStringLiteral(" ZENO v.") + numberText(ProgramVersion::major) + QLatin1Char('.') +
-           numberText(ProgramVersion::minor) + QLatin1Char('.') +
-           numberText(ProgramVersion::revision);
+    return QStringLiteral(" ZENO v.") + signedNumberText(ProgramVersion::major) + QLatin1Char('.') +
+           signedNumberText(ProgramVersion::minor) + QLatin1Char('.') +
+           signedNumberText(ProgramVersion::revision);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "files/textfiles.h"
 #include "platform/dialogs.h"
+#include "platform/numbertext.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -12,9 +13,6 @@ namespace zeno {
 namespace {
 
 const QString kNotFoundText = QStringLiteral("File not found or device not responding.");
-
-// A number as the error titles show it: a blank before a non-negative number.
-QString numberText(int n) { return n >= 0 ? QStringLiteral(" %1").arg(n) : QString::number(n); }
 
 FileRequest openRequest(const FileDialogState& files) {
     return {QStringLiteral("Open File"), QDir::currentPath(), files.FileName, textFileFilters()};
@@ -42,14 +40,14 @@ void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, 
             return;
         case kOpenIntoMonitor: {
             if (!QFile::exists(path)) {
-                dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + numberText(53));
+                dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + signedNumberText(53));
                 return;
             }
             targets.setBusy(true);
             const TextFileRead read = readTextLines(path, kMonitorFileLimit);
             targets.setBusy(false);
             if (!read.error.isEmpty()) {
-                dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + numberText(57));
+                dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + signedNumberText(57));
                 return;
             }
             if (read.truncated)
@@ -63,7 +61,7 @@ void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, 
         }
         case kOpenInNotebook:
             if (!QFile::exists(path)) {
-                dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + numberText(53));
+                dialogs.message(kNotFoundText, QStringLiteral("Err nr:") + signedNumberText(53));
                 return;
             }
             targets.openInNotebook(path);
@@ -97,6 +95,15 @@ void AskSaveFile(FileDialogState& files, Dialogs& dialogs) {
                         QStringLiteral("File already exists"), MsgIcon::Question,
                         MsgButtons::YesNo) != MsgAnswer::Yes)
         files.SaveConfirmed = false;
+}
+
+bool saveTextAs(FileDialogState& files, Dialogs& dialogs, const SaveSteps& steps,
+                const std::function<QString(bool selectionOnly)>& text) {
+    const bool selectionOnly = steps.selection.size() > kSelectionAskedAbove &&
+                               dialogs.askYesNo(steps.selectionQuestion, QStringLiteral("Save"));
+    files.FileName = steps.proposedName;
+    AskSaveFile(files, dialogs);
+    return files.SaveConfirmed && saveTextFile(files.FilePath, text(selectionOnly), dialogs);
 }
 
 }  // namespace zeno

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace zeno {
 
@@ -43,6 +44,19 @@ void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, 
 // Shows the save dialog proposing files.FileName; sets FilePath and SaveConfirmed.
 // An existing file is only confirmed after "Do you want to overwrite the file?" is answered Yes.
 void AskSaveFile(FileDialogState& files, Dialogs& dialogs);
+
+// Saving a window's text: the selection question (only when more than ten characters are
+// selected), the proposed name, the save dialog with its overwrite question, and the text
+// written through the safe replace, a failure told in a box.
+inline constexpr int kSelectionAskedAbove = 10;
+struct SaveSteps {
+    QString proposedName;       // becomes files.FileName
+    QString selection;          // what is selected; empty when nothing is
+    QString selectionQuestion;  // "Do you want to save the selected text only?"
+};
+// text(selectionOnly) gives what is written. True when the file was written.
+bool saveTextAs(FileDialogState& files, Dialogs& dialogs, const SaveSteps& steps,
+                const std::function<QString(bool selectionOnly)>& text);
 
 // The longest text the monitor takes from a file (30000 characters, line ends counted as two).
 inline constexpr int kMonitorFileLimit = 30000;

@@ -6,8 +6,8 @@
 #include "support/engineclient.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
-#include "ui/form1menus.h"
-#include "ui/form4.h"
+#include "ui/main/form1menus.h"
+#include "ui/windows/form4.h"
 
 #include <QAction>
 #include <QComboBox>

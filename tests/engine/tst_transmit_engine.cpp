@@ -9,7 +9,7 @@
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 
 #include <QComboBox>
 #include <QPushButton>

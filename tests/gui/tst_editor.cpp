@@ -4,7 +4,7 @@
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
 #include "support/testrows.h"
-#include "ui/editor.h"
+#include "ui/windows/editor.h"
 
 #include <QAction>
 #include <QFile>

@@ -11,11 +11,11 @@
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
-#include "ui/editor.h"
-#include "ui/form1menus.h"
-#include "ui/meld.h"
-#include "ui/widgets.h"
-#include "ui/zenoprogram.h"
+#include "ui/common/widgets.h"
+#include "ui/main/form1menus.h"
+#include "ui/main/zenoprogram.h"
+#include "ui/windows/editor.h"
+#include "ui/windows/meld.h"
 
 #include <QAction>
 #include <QCheckBox>

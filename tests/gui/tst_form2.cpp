@@ -5,8 +5,8 @@
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
 #include "support/testrows.h"
-#include "ui/aprsicons.h"
-#include "ui/form2.h"
+#include "ui/common/aprsicons.h"
+#include "ui/windows/form2.h"
 
 #include <QComboBox>
 #include <QImage>

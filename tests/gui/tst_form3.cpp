@@ -9,7 +9,7 @@
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
-#include "ui/form1menus.h"
+#include "ui/main/form1menus.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
-#include "ui/editor.h"
-#include "ui/form4.h"
-#include "ui/meld.h"
+#include "ui/windows/editor.h"
+#include "ui/windows/form4.h"
+#include "ui/windows/meld.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
-#include "ui/form5.h"
+#include "ui/windows/form5.h"
 
 #include <QListWidget>
 #include <QPushButton>

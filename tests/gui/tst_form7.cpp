@@ -3,7 +3,7 @@
 #include "config/appstate.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
-#include "ui/form7.h"
+#include "ui/windows/form7.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,9 +5,9 @@
 #include "config/appstate.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
-#include "ui/form1menus.h"
-#include "ui/form8.h"
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
+#include "ui/main/form1menus.h"
+#include "ui/windows/form8.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "config/appstate.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
-#include "ui/meld.h"
+#include "ui/windows/meld.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 // when the bar looks different: what is on screen after each append must still be exactly what
 // a full paint of the box gives.
 #include "support/qtwarnings.h"
-#include "ui/monitorbox.h"
+#include "ui/common/monitorbox.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>

@@ -2,9 +2,9 @@
 
 #include "support/qtwarnings.h"
 #include "support/scripteddialogs.h"
-#include "ui/desktopplatform.h"
-#include "ui/form8.h"
-#include "ui/qtdialogs.h"
+#include "ui/common/desktopplatform.h"
+#include "ui/common/qtdialogs.h"
+#include "ui/windows/form8.h"
 
 #include <QApplication>
 #include <QCheckBox>

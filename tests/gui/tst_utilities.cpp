@@ -6,12 +6,12 @@
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
-#include "ui/editor.h"
-#include "ui/form1.h"
-#include "ui/form1menus.h"
-#include "ui/frmabout.h"
-#include "ui/helpwindow.h"
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
+#include "ui/main/form1.h"
+#include "ui/main/form1menus.h"
+#include "ui/windows/editor.h"
+#include "ui/windows/frmabout.h"
+#include "ui/windows/helpwindow.h"
 #include "zenoversion.h"
 
 #include <QAction>

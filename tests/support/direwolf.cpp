@@ -36,11 +36,6 @@ quint16 freeUdpPort() {
     return socket.bind(QHostAddress::Any, 0) ? socket.localPort() : 0;
 }
 
-quint16 freeTcpPort() {
-    QTcpServer server;
-    return server.listen(QHostAddress::Any, 0) ? server.serverPort() : 0;
-}
-
 constexpr int kToolTimeoutMs = 20000;
 
 // Runs a tool to completion (ours finish well within a second); its output, or nullopt with
@@ -74,6 +69,11 @@ std::optional<QString> runTool(const QString& name, const QStringList& arguments
 }
 
 }  // namespace
+
+quint16 freeTcpPort() {
+    QTcpServer server;
+    return server.listen(QHostAddress::Any, 0) ? server.serverPort() : 0;
+}
 
 DirewolfStation::DirewolfStation(DirewolfOptions options, const QString& transmitPath)
     : options_(std::move(options)),

@@ -10,6 +10,9 @@
 
 namespace zeno::test {
 
+// A TCP port that is free right now (bound to port 0, then released).
+quint16 freeTcpPort();
+
 // How a test station is set up.
 struct DirewolfOptions {
     QString callsign = QStringLiteral("N0CALL");  // MYCALL

@@ -49,6 +49,8 @@ void FakeAgwServer::dropClients() {
         client.socket->disconnectFromHost();
 }
 
+bool FakeAgwServer::isListening() const { return server_->isListening(); }
+
 int FakeAgwServer::clientCount() const { return int(clients_.size()); }
 
 bool FakeAgwServer::waitForClients(int count, int timeoutMs) {
@@ -137,6 +139,7 @@ void FakeAgwServer::onNewConnection() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
         // Like the engine: monitoring and raw frames start off for every new client.
         clients_ << Client{socket, {}, false, false};
+        emit clientConnected();
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, this,
                 [this, socket] { onDisconnected(socket); });
@@ -169,12 +172,18 @@ void FakeAgwServer::onReadyRead(QTcpSocket* socket) {
             return;
         received_ << *frame;
         handle(*client, *frame);
+        emit frameReceived(*frame);
+        client = clientOf(socket);  // a receiver of the signal may have dropped it
+        if (!client)
+            return;
     }
 }
 
 void FakeAgwServer::onDisconnected(QTcpSocket* socket) {
-    if (clients_.removeIf([socket](const Client& c) { return c.socket == socket; }) > 0)
-        socket->deleteLater();
+    if (clients_.removeIf([socket](const Client& c) { return c.socket == socket; }) == 0)
+        return;
+    socket->deleteLater();
+    emit clientDisconnected();
 }
 
 void FakeAgwServer::handle(Client& client, const EngineFrame& frame) {
@@ -192,7 +201,7 @@ void FakeAgwServer::handle(Client& client, const EngineFrame& frame) {
         case 'R':
             return reply(0, {}, {}, le32(2005) + le32(127));
         case 'G':
-            return reply(0, {}, {}, QByteArray("1;Port1 Fake soundcard;") + '\0');
+            return reply(0, {}, {}, portsReply_);
         case 'X':
             return reply(frame.port, frame.callFrom, {}, QByteArray(1, '\x01'));
         case 'y':

@@ -25,6 +25,9 @@ namespace zeno::test {
 class FakeAgwServer : public QObject {
     Q_OBJECT
 public:
+    // One frame a client sent.
+    using Frame = EngineFrame;
+
     static constexpr int kMaxClientData = 2122;
 
     // Listens at once on a free port.
@@ -35,6 +38,7 @@ public:
     bool listen(quint16 port = 0);
     // Closes the listener and every client (the engine went away).
     void stop();
+    bool isListening() const;
     // The port last listened on; kept after stop().
     quint16 port() const { return port_; }
 
@@ -45,6 +49,8 @@ public:
 
     // Silent: accepts connections and records frames but never answers anything.
     void setSilent(bool silent) { silent_ = silent; }
+    // The data of the 'G' answer (the engine's radio ports).
+    void setPortsReply(const QByteArray& data) { portsReply_ = data; }
 
     // Frames received since construction or the last clearReceived(), in arrival order.
     QList<EngineFrame> received() const { return received_; }
@@ -81,6 +87,11 @@ public:
     // Dire Wolf 1.6's monitor text of a UI frame given as TNC2 text, at the current time.
     static QByteArray direwolfUiText(const QString& tnc2, int port = 0);
 
+signals:
+    void clientConnected();
+    void clientDisconnected();
+    void frameReceived(const zeno::test::EngineFrame& frame);
+
 private:
     struct Client {
         QTcpSocket* socket = nullptr;
@@ -102,6 +113,7 @@ private:
     QList<EngineFrame> received_;
     quint16 port_ = 0;
     bool silent_ = false;
+    QByteArray portsReply_ = QByteArray("1;Port1 Fake soundcard;") + '\0';
 };
 
 }  // namespace zeno::test

@@ -14,6 +14,10 @@ QString kindName(ScriptedDialogs::Kind kind) {
 
 }  // namespace
 
+QString describe(const ScriptedDialogs::Box& box) {
+    return QStringLiteral("%1 box \"%2\": \"%3\"").arg(kindName(box.kind), box.title, box.text);
+}
+
 QStringList ScriptedDialogs::problems() const {
     QStringList all = unexpected_;
     for (const Expectation& e : expected_)
@@ -38,8 +42,7 @@ std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box
         if (matches)
             return expected_.takeFirst();
     }
-    QString problem = QStringLiteral("unexpected %1 box \"%2\": \"%3\"")
-                          .arg(kindName(box.kind), box.title, box.text);
+    QString problem = QStringLiteral("unexpected ") + describe(box);
     if (!expected_.isEmpty())
         problem += QStringLiteral(" (next expected: %1 \"%2\")")
                        .arg(kindName(expected_.first().kind), expected_.first().title);

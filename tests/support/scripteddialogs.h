@@ -43,6 +43,13 @@ public:
     ScriptedDialogs& expectColor(int answer) {
         return add({Kind::Color, {}, {}, MsgAnswer::Ok, {}, answer});
     }
+    // The answer of the next chooseFont (a family name; empty is Cancel).
+    ScriptedDialogs& expectFont(const QString& answer) {
+        return add({Kind::Font, {}, {}, MsgAnswer::Ok, answer, -1});
+    }
+
+    // Expectations not yet used.
+    int pending() const { return static_cast<int>(expected_.size()); }
 
     QList<Box> shown;
 
@@ -69,6 +76,7 @@ private:
         int colorAnswer = -1;
     };
 
+    ScriptedDialogs& expect(const Expectation& expectation) { return add(expectation); }
     ScriptedDialogs& add(const Expectation& expectation) {
         expected_.append(expectation);
         return *this;
@@ -80,5 +88,8 @@ private:
     QList<Expectation> expected_;
     QStringList unexpected_;
 };
+
+// One line for a failure message: kind, title and text of a box.
+QString describe(const ScriptedDialogs::Box& box);
 
 }  // namespace zeno::test

@@ -3,7 +3,7 @@
 // Run on the offscreen platform: zeno_screenshot <frames.txt> <picture.png>
 
 #include "support/fixture/zenofixture.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,0 +1,317 @@
+#include "ui/common/monitorbox.h"
+
+#include <QEvent>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <utility>
+
+namespace zeno {
+
+namespace {
+
+constexpr qsizetype kLineEnd = 2;  // CR LF
+
+// Text added at the end repaints only the lines it touches. The stock layout repaints the
+// whole box for any change of more than one line, several times the cost of the frame itself
+// on every tick; the view's scroll to the end moves the rest without painting it again.
+class EndAppendLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override {
+        const QTextDocument* doc = document();
+        const bool appended = charsRemoved == 0 && from + charsAdded >= doc->characterCount() - 1;
+        if (!appended) {
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+            return;
+        }
+        {
+            const QSignalBlocker quiet(this);
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        }
+        emit documentSizeChanged(documentSize());
+        const QTextBlock first = doc->findBlock(from);
+        if (doc->lastBlock().blockNumber() - first.blockNumber() > kLinesRepaintedAlone) {
+            requestUpdate();  // a whole file: cheaper to paint the box than to place each line
+            return;
+        }
+        for (QTextBlock block = first; block.isValid(); block = block.next())
+            emit updateBlock(block);
+    }
+
+private:
+    static constexpr int kLinesRepaintedAlone = 64;
+};
+
+// Gives the box a document laid out by EndAppendLayout, with the settings of the one it had.
+void useEndAppendLayout(QPlainTextEdit* box) {
+    const QTextDocument* old = box->document();
+    auto* doc = new QTextDocument(box);
+    auto* layout = new EndAppendLayout(doc);
+    layout->setPaintDevice(box->viewport());
+    doc->setDocumentLayout(layout);
+    doc->setDefaultFont(box->font());
+    doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
+    doc->setMaximumBlockCount(old->maximumBlockCount());
+    doc->setPlainText(old->toPlainText());
+    box->setDocument(doc);
+}
+
+// A scroll bar that paints again only when what it shows changes. Over a monitor of hundreds of
+// lines a new line moves the handle less than a pixel, yet the stock bar paints itself, and the
+// box behind it, on every one: more than the new line's text costs. A tick changes the range and
+// then the value, so the bar looks once both are done.
+class QuietScrollBar : public QScrollBar {
+public:
+    explicit QuietScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) {}
+
+protected:
+    void sliderChange(SliderChange change) override {
+        if (change == SliderOrientationChange) {
+            QScrollBar::sliderChange(change);
+            return;
+        }
+        if (lookPending_)
+            return;
+        lookPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                lookPending_ = false;
+                if (look() != painted_)
+                    update();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        painted_ = look();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    struct Look {
+        QRect handle;
+        bool atMinimum = false;
+        bool atMaximum = false;
+        bool operator==(const Look&) const = default;
+    };
+
+    Look look() const {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    bool lookPending_ = false;
+    Look painted_;
+};
+
+}  // namespace
+
+MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
+    useEndAppendLayout(box_);
+    box_->setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
+    preferNoShaping();
+    box_->installEventFilter(this);
+}
+
+void MonitorTextBox::preferNoShaping() {
+    // Monitor text is Latin-1 in a fixed font: shaping adds nothing but the time it takes to
+    // lay out every line received.
+    QFont font = box_->font();
+    if (font.styleStrategy() & QFont::PreferNoShaping)
+        return;
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    box_->setFont(font);
+}
+
+bool MonitorTextBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && event->type() == QEvent::FontChange)
+        preferNoShaping();
+    return QObject::eventFilter(watched, event);
+}
+
+void MonitorTextBox::append(const QString& text) {
+    appendLater(text);
+    flush();
+}
+
+void MonitorTextBox::appendLater(const QString& text) {
+    // Counted as the widget will hold it: a CR LF, a lone CR and a lone LF each become one
+    // line end.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        pendingLength_ += c == QLatin1Char('\r') || c == QLatin1Char('\n') ? kLineEnd : 1;
+    }
+    pending_ += text;
+}
+
+void MonitorTextBox::flush() {
+    if (!pending_.isEmpty()) {
+        // Taken first: inserting signals a change, and whoever listens may count or cut.
+        const QString text = std::exchange(pending_, QString());
+        pendingLength_ = 0;
+        QTextCursor end(box_->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(text);
+    }
+    if (scrollPending_) {
+        scrollPending_ = false;
+        scrollToEnd();
+    }
+}
+
+qsizetype MonitorTextBox::length() const {
+    const QTextDocument* doc = box_->document();
+    // characterCount() holds one separator per block, the last block's included.
+    const qsizetype characters = doc->characterCount() - 1;
+    const qsizetype lineEnds = doc->blockCount() - 1;
+    return characters + lineEnds * (kLineEnd - 1) + pendingLength_;
+}
+
+QChar MonitorTextBox::lastChar() const {
+    if (!pending_.isEmpty()) {
+        const QChar c = pending_.back();
+        return c == QLatin1Char('\r') ? QChar(QLatin1Char('\n')) : c;
+    }
+    const QTextDocument* doc = box_->document();
+    const int count = doc->characterCount();
+    if (count < 2)
+        return {};
+    const QChar c = doc->characterAt(count - 2);
+    return c == QChar::ParagraphSeparator ? QChar(QLatin1Char('\n')) : c;
+}
+
+void MonitorTextBox::cutFront(qsizetype count) {
+    if (count <= 0)
+        return;
+    flush();
+    QTextDocument* doc = box_->document();
+    qsizetype counted = 0;  // characters of the CR LF text before block
+    int position = 0;       // document position of block
+    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next()) {
+        const int lineLength = block.length() - 1;
+        if (count <= counted + lineLength) {
+            position += int(count - counted);
+            break;
+        }
+        counted += lineLength;
+        position += lineLength;
+        if (!block.next().isValid())
+            break;  // the whole text goes
+        // The line end: the cut takes it whole, even when it would fall between CR and LF.
+        position += 1;
+        counted += kLineEnd;
+        if (count <= counted)
+            break;
+    }
+    QTextCursor front(doc);
+    front.setPosition(position, QTextCursor::KeepAnchor);
+    front.removeSelectedText();
+}
+
+void MonitorTextBox::clear() {
+    pending_.clear();
+    pendingLength_ = 0;
+    scrollPending_ = false;
+    box_->clear();
+}
+
+void MonitorTextBox::scrollToEnd() {
+    if (!pending_.isEmpty()) {
+        scrollPending_ = true;
+        return;
+    }
+    QTextCursor caret = box_->textCursor();
+    if (caret.atEnd() && !caret.hasSelection()) {
+        // A caret at the end moves along with text inserted there: only the view is behind.
+        // Scrolling it directly costs half of what placing the caret again would.
+        QScrollBar* bar = box_->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        return;
+    }
+    caret.movePosition(QTextCursor::End);
+    box_->setTextCursor(caret);
+}
+
+QString MonitorTextBox::text() const {
+    QString text;
+    text.reserve(length());
+    for (QTextBlock block = box_->document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (block != box_->document()->firstBlock())
+            text += QStringLiteral("\r\n");
+        text += block.text();
+    }
+    QString pending = pending_;
+    pending.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    pending.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    pending.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text + pending;
+}
+
+void MonitorTextBox::setText(const QString& text) {
+    flush();
+    box_->setPlainText(text);
+}
+
+QString MonitorTextBox::selectedText() const {
+    return box_->textCursor().selectedText().replace(QChar::ParagraphSeparator,
+                                                     QStringLiteral("\r\n"));
+}
+
+int MonitorTextBox::documentPosition(qsizetype counted) const {
+    int position = 0;
+    qsizetype seen = 0;
+    for (QTextBlock block = box_->document()->firstBlock(); block.isValid(); block = block.next()) {
+        const int lineLength = block.length() - 1;
+        if (counted <= seen + lineLength)
+            return position + int(counted - seen);
+        seen += lineLength + kLineEnd;
+        position += lineLength + 1;
+        if (counted < seen)
+            return position;  // between CR and LF: after the line end
+    }
+    return box_->document()->characterCount() - 1;
+}
+
+void MonitorTextBox::select(qsizetype start, qsizetype length) {
+    QTextCursor cursor(box_->document());
+    cursor.setPosition(documentPosition(start));
+    cursor.setPosition(documentPosition(start + length), QTextCursor::KeepAnchor);
+    box_->setTextCursor(cursor);
+}
+
+void MonitorTextBox::selectAll() { box_->selectAll(); }
+
+void MonitorTextBox::clearSelection() {
+    QTextCursor cursor = box_->textCursor();
+    cursor.setPosition(cursor.selectionStart());
+    box_->setTextCursor(cursor);
+}
+
+void MonitorTextBox::replaceSelection(const QString& text) {
+    QTextCursor cursor = box_->textCursor();
+    cursor.insertText(text);
+    box_->setTextCursor(cursor);
+}
+
+bool MonitorTextBox::isReadOnly() const { return box_->isReadOnly(); }
+
+void MonitorTextBox::setReadOnly(bool readOnly) { box_->setReadOnly(readOnly); }
+
+void MonitorTextBox::focus() { box_->setFocus(); }
+
+}  // namespace zeno

@@ -1,0 +1,59 @@
+#include "ui/windows/meld.h"
+
+#include "ui/common/controls.h"
+#include "ui/common/widgets.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zeno {
+
+namespace {
+
+constexpr int kTickMs = 1000;
+constexpr int kLastSecond = 4;  // it closes at the tick after this one
+
+}  // namespace
+
+Meld::Meld(QWidget* parent) : QWidget(parent, Qt::Dialog) {
+    setObjectName(QStringLiteral("Meld"));
+    setWindowTitle(QStringLiteral("ZENO"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Label1 = controls::label(this, "Label1", QString());
+    Label1->setFont(fontForFamily(QStringLiteral("Fixedsys")));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setMinimumWidth(320);
+
+    Command1 = controls::button(this, "Command1", QStringLiteral("OK"));
+    Command1->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1, 1);
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+
+    Timer1 = controls::timer(this, "Timer1", kTickMs);
+    Timer1->start();
+
+    connect(Timer1, &QTimer::timeout, this, &Meld::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &Meld::Command1_Click);
+}
+
+void Meld::Timer1_Timer() {
+    ++PopupSeconds;
+    if (PopupSeconds > kLastSecond)
+        close();
+}
+
+void Meld::Command1_Click() { close(); }
+
+void Meld::closeEvent(QCloseEvent* event) {
+    unloaded_ = true;
+    Timer1->stop();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace zeno
