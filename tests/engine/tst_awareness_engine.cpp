@@ -3,8 +3,7 @@
 // message to us is acknowledged exactly once.
 #include "config/firstrun.h"
 #include "link/agwlink.h"
-#include "support/direwolfchannel.h"
-#include "support/engineclient.h"
+#include "support/direwolf.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 
@@ -24,19 +23,14 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
 
     void repeatedFrameAndAcknowledgedMessage() {
-        DirewolfChannel channel;
-        DirewolfStation* own = channel.addStation({.callsign = "N1AAA"});
-        DirewolfStation* digi = channel.addStation({.callsign = "N2BBB", .aprsDigipeat = true});
+        DirewolfChannel channel(
+            {{.callsign = "N1AAA"}, {.callsign = "N2BBB", .aprsDigipeat = true}});
         QVERIFY2(channel.start(), qPrintable(channel.errorString()));
-        EngineClient other;
-        QVERIFY2(other.connectToEngine(digi->agwPort()), qPrintable(other.errorString()));
-        QVERIFY2(other.startSession("N2BBB"), qPrintable(other.errorString()));
-
+        EngineClient& other = channel.client(1);
         ZenoFixture f;
         f.writeSettings(firstRunSettings("N1AAA"));
-        f.writeFile(QStringLiteral("engine.ini"),
-                    QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(own->agwPort()).toLatin1());
-        QVERIFY2(f.start() && f.link().isUp(), qPrintable(own->describe()));
+        f.useEngine(channel.agwPort(0));
+        QVERIFY2(f.start() && f.link().isUp(), qPrintable(channel.describe()));
 
         f.find<QComboBox>("Combo3")->setEditText(QStringLiteral("WIDE1-1"));
         f.form1().Command2_Click();
@@ -46,13 +40,13 @@ private slots:
                              kOnAirMs),
                  qPrintable(f.monitorText() + channel.describe()));
 
-        other.send('M', "N2BBB", QStringLiteral("APRS"), ":N1AAA    :are you there{42", 0, 0xF0);
+        other.send('M', "N2BBB", QStringLiteral("APRS"), ":N1AAA    :are you there{42", 0xF0);
         const auto isAck = [](const EngineFrame& frame) {
             return frame.kind == 'U' && frame.callFrom == "N1AAA" &&
                    frame.text().contains(":N2BBB    :ack42");
         };
-        QVERIFY2(f.tickUntil([&] { return bool(other.waitForFrame(isAck, 0)); }, kOnAirMs),
-                 qPrintable(other.describeFrames() + channel.describe()));
+        QVERIFY2(f.tickUntil([&] { return bool(other.waitForFrame(isAck)); }, kOnAirMs),
+                 qPrintable(channel.describe()));
         // Our ack comes back through the digipeater too: the channel has carried all of it.
         QVERIFY2(f.tickUntil([&] { return count->text().endsWith(": 2"); }, kOnAirMs),
                  qPrintable(f.monitorText()));

@@ -2,8 +2,7 @@
 // password and some commands and is sent off by //Q; ZENO connects to B and a line goes each way.
 #include "config/appstate.h"
 #include "link/agwlink.h"
-#include "support/direwolfchannel.h"
-#include "support/engineclient.h"
+#include "support/direwolf.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "ui/main/form1menus.h"
@@ -32,12 +31,11 @@ class ConnectedEngineTest : public QObject {
 
 private slots:
     void initTestCase() {
-        const DirewolfStation* engine = channel_.addStation({.callsign = kA});
-        const DirewolfStation* b = channel_.addStation({.callsign = kB});
         QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
-        QVERIFY(b_.connectToEngine(b->agwPort()) && b_.startSession(kB));
+        b().send('X', kB);  // B takes calls for its callsign
+        QVERIFY(b().waitForFrame([](const EngineFrame& frame) { return frame.kind == 'X'; }, 5000));
         f_.writeStationSettings(kA);
-        f_.useEngine(engine->agwPort());
+        f_.useEngine(channel_.agwPort(0));
         f_.platform.setRealPauses(true);
         QVERIFY(f_.start() && f_.link().isUp());
         f_.writeFile(QStringLiteral("public/notes.txt"), "public notes\r\n");
@@ -48,7 +46,7 @@ private slots:
     void init() { failOnUnexpectedWarnings(); }
 
     void stationConnectsAndUsesTheCommands() {
-        b_.send('C', kB, kA);
+        b().send('C', kB, kA);
         QVERIFY(f_.tickUntil([&] { return f_.state().connection.IsConnected; }, kWithinMs));
         QVERIFY(heard("\rWelcome to the ZENO station."));
         // The replies to every command are the unit tests' business; these cross the air.
@@ -58,8 +56,8 @@ private slots:
             {"//R notes.txt", "\rpublic notes\r"},
             {"//Q", "\r73 and thanks"}};
         for (const auto& [typed, reply] : exchange) {
-            b_.send('D', kB, kA, QByteArray(typed) + '\r', 0, 0xF0);
-            QVERIFY2(heard(reply), qPrintable(typed + b_.describeFrames()));
+            b().send('D', kB, kA, QByteArray(typed) + '\r', 0xF0);
+            QVERIFY2(heard(reply), qPrintable(typed + channel_.describe()));
         }
         Form4* terminal = f_.form1().findChild<Form4*>();
         QVERIFY(f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }));
@@ -67,7 +65,7 @@ private slots:
     }
 
     void zenoConnectsToTheStation() {
-        b_.clearFrames();
+        b().clearFrames();
         f_.find<QComboBox>("Combo2")->setEditText(kB);
         f_.find<QComboBox>("Combo3")->setEditText(QString());
         f_.find<QPushButton>("Command10")->click();
@@ -77,22 +75,24 @@ private slots:
         QTest::keyClick(terminal->Text2, Qt::Key_Return);
         QVERIFY(heard("hello B\r"));
         QVERIFY(!received_.contains(u"Welcome"));  // the station we call is not greeted
-        b_.send('D', kB, kA, "hi ZENO\r", 0, 0xF0);
+        b().send('D', kB, kA, "hi ZENO\r", 0xF0);
         QVERIFY(f_.tickUntil([&] { return terminal->conversation().text().contains(u"hi ZENO"); },
                              kWithinMs));
         QVERIFY(channelQuiet());
         menuItem(f_.form1().controls().menus.menusends, SendItem::Disconnect)->trigger();
-        QVERIFY(
-            b_.waitForFrame([](const EngineFrame& frame) { return frame.kind == 'd'; }, kWithinMs));
+        QVERIFY(b().waitForFrame([](const EngineFrame& frame) { return frame.kind == 'd'; },
+                                 kWithinMs));
     }
 
 private:
+    EngineClient& b() { return channel_.client(1); }
+
     // Once everything B got connected to ZENO holds the text (the program polls meanwhile).
     bool heard(const char* text) {
         return f_.tickUntil(
             [&] {
                 received_.clear();
-                for (const EngineFrame& frame : b_.frames())
+                for (const EngineFrame& frame : b().frames())
                     received_ += frame.kind == 'D' ? frame.text() : QString();
                 return received_.contains(QLatin1String(text));
             },
@@ -105,8 +105,8 @@ private:
         QElapsedTimer since;
         return f_.tickUntil(
             [&] {
-                if (b_.frames().size() != seen) {
-                    seen = b_.frames().size();
+                if (b().frames().size() != seen) {
+                    seen = b().frames().size();
                     since.start();
                 }
                 return since.elapsed() > 1500;
@@ -114,8 +114,7 @@ private:
             kWithinMs);
     }
 
-    DirewolfChannel channel_;
-    EngineClient b_;
+    DirewolfChannel channel_{{{.callsign = kA}, {.callsign = kB}}};
     ZenoFixture f_;
     QString received_;
 };

@@ -1,11 +1,11 @@
-// The receive side against a real direwolf: a recording of varied frames goes into the engine as
-// audio, and the poll loop takes what the engine heard into the monitor, the heard list and the
-// alarm.
+// The receive side against a real direwolf: the link's start-up text from the engine's replies
+// comes first, then a recording of varied frames goes into the engine as audio, and the poll
+// loop takes what the engine heard into the monitor, the heard list and the alarm.
 #include "config/appstate.h"
 #include "config/firstrun.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
-#include "support/direwolfchannel.h"
+#include "support/direwolf.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 
@@ -42,79 +42,73 @@ class ReceiveEngineTest : public QObject {
 
 private slots:
     void initTestCase() {
-        engine_ =
-            channel_.addStation({.callsign = QStringLiteral("N0RX"),
-                                 .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}});
         QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
+        Settings settings = firstRunSettings(QStringLiteral("PA3XYZ"));
+        settings.alarmMode = 1;
+        settings.alarmHeaderText = QStringLiteral("pcsat*");
+        f_.writeSettings(settings);
+        f_.useEngine(channel_.agwPort(0));
+        f_.create();
+        f_.link().setTimings({3000, 200, 3000});  // long enough for the engine's replies
+        QVERIFY2(f_.start(), qPrintable(channel_.describe()));
+        f_.state().engine.acknowledgeMessages = false;  // no acks on the air the recordings use
     }
 
     void init() { failOnUnexpectedWarnings(); }
 
-    // Each case starts on a quiet channel.
-    void cleanup() {
-        QVERIFY(QTest::qWaitFor([&] { return channel_.playedOut(); }, kHeardWithinMs));
+    // Once it is there the engine has answered, so it has taken the monitor request too and
+    // every frame heard from then on reaches the program.
+    void startUpTextComesFirst() {
+        QVERIFY(f_.tickUntil([&] { return !f_.monitorText().isEmpty(); }));
+        // Its address, the version from the 'R' reply and the port from the 'G' reply.
+        QCOMPARE(f_.monitorText().trimmed(),
+                 QStringLiteral("AGWPE engine 127.0.0.1:%1 version 2005.127, 1 radio port: "
+                                "Port1 first soundcard mono")
+                     .arg(channel_.agwPort(0)));
     }
 
     void recordingThroughTheEngineAndThePollLoop() {
         QString error;
         const auto audio =
-            readWavPcm(sourcePath("tests/data/receive/frames.wav"), &error, kRecordingRate);
+            readWavPcm(sourcePath("tests/data/receive/frames.wav"), kRecordingRate, &error);
         QVERIFY2(audio, qPrintable(error));
         QFile monitorFile(sourcePath("tests/data/receive/frames-monitor.txt"));
         QVERIFY(monitorFile.open(QIODevice::ReadOnly));
         const QString expectedMonitor = QString::fromUtf8(monitorFile.readAll());
 
-        ZenoFixture f;
-        Settings settings = firstRunSettings(QStringLiteral("PA3XYZ"));
-        settings.alarmMode = 1;
-        settings.alarmHeaderText = QStringLiteral("pcsat*");
-        f.writeSettings(settings);
-        startProgram(f);
-
+        f_.find<QPlainTextEdit>("Text1")->clear();
         channel_.play(*audio);
-        const auto* list = f.find<QListWidget>("List1");
+        const auto* list = f_.find<QListWidget>("List1");
         int alarmsBeforePcsat = -1;
-        const bool heardAll = f.tickUntil(
+        const bool heardAll = f_.tickUntil(
             [&] {
-                if (alarmsBeforePcsat < 0 && f.monitorText().contains("pcsat* mentioned"))
-                    alarmsBeforePcsat = int(f.platform.played.size());
+                if (alarmsBeforePcsat < 0 && f_.monitorText().contains("pcsat* mentioned"))
+                    alarmsBeforePcsat = int(f_.platform.played.size());
                 return channel_.playedOut() && list->count() == kHeardInOrder.size() &&
-                       f.link().pendingFrames() == 0;
+                       f_.link().pendingFrames() == 0;
             },
             kHeardWithinMs);
-        QVERIFY2(heardAll, qPrintable(f.monitorText() + engine_->describe()));
+        QVERIFY2(heardAll, qPrintable(f_.monitorText() + channel_.describe()));
 
-        // What the operator sees, the engine's clock times aside.
+        // What the operator sees, the engine's clock times aside. The "*" marks and the
+        // 8-bit text come from the raw frames, not from the engine's own monitor text.
         static const QRegularExpression time(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\]"));
-        QCOMPARE(f.monitorText().replace(time, QStringLiteral("[hh:mm:ss]")).split('\n'),
+        QCOMPARE(f_.monitorText().replace(time, QStringLiteral("[hh:mm:ss]")).split('\n'),
                  expectedMonitor.split('\n'));
-        QCOMPARE(f.heardCalls(), kHeardInOrder);
-        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QString::number(kHeardInOrder.size()));
+        QCOMPARE(f_.heardCalls(), kHeardInOrder);
+        QCOMPARE(f_.find<QLabel>("StationTeller")->text(), QString::number(kHeardInOrder.size()));
 
         // Once, for the frame repeated by PCSAT; not for the text in an information field.
         QCOMPARE(alarmsBeforePcsat, 0);
-        QCOMPARE(f.platform.played, QStringList{appFile(f.appPath(), QStringLiteral("alarm.wav"))});
-        QVERIFY(f.dialogs.problems().isEmpty());
+        QCOMPARE(f_.platform.played,
+                 QStringList{appFile(f_.appPath(), QStringLiteral("alarm.wav"))});
+        QVERIFY(f_.dialogs.problems().isEmpty());
     }
 
 private:
-    // Starts the program on the engine and waits for its start-up text: once the engine has
-    // answered, it has taken the monitor request too, so every frame heard from then on
-    // reaches the program.
-    void startProgram(ZenoFixture& f) {
-        f.useEngine(engine_->agwPort());
-        f.create();
-        f.link().setTimings({3000, 200, 3000});  // long enough for the engine's replies
-        QVERIFY2(f.start(), qPrintable(engine_->describe()));
-        f.state().engine.acknowledgeMessages = false;  // no acks on the air the recordings use
-        QVERIFY(f.tickUntil([&] { return !f.state().link.EngineInitText.isEmpty(); }));
-        QVERIFY2(f.state().link.EngineInitText.contains(QLatin1String("2005")),
-                 qPrintable(f.state().link.EngineInitText + u'\n' + engine_->describe()));
-        f.find<QPlainTextEdit>("Text1")->clear();
-    }
-
-    DirewolfChannel channel_;
-    DirewolfStation* engine_ = nullptr;
+    DirewolfChannel channel_{{{.callsign = QStringLiteral("N0RX"),
+                               .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}}}};
+    ZenoFixture f_;
 };
 
 QTEST_MAIN(ReceiveEngineTest)

@@ -1,15 +1,12 @@
 // The program's unconnected frames through a real direwolf: a second station on the same
 // simulated channel hears each with the right address and information field, and direwolf's
 // own APRS decoder reads our position and message as we meant them.
-#include "config/appstate.h"
 #include "config/firstrun.h"
 #include "link/agwlink.h"
-#include "support/direwolfchannel.h"
-#include "support/engineclient.h"
+#include "support/direwolf.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "support/testrows.h"
-#include "ui/main/form1.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -46,25 +43,18 @@ class TransmitEngineTest : public QObject {
 
 private slots:
     void initTestCase() {
-        own_ = channel_.addStation({.callsign = kOwnCall});
-        other_ = channel_.addStation({.callsign = kOtherCall});
         QVERIFY2(channel_.start(), qPrintable(channel_.errorString()));
-        QVERIFY2(otherClient_.connectToEngine(other_->agwPort()),
-                 qPrintable(otherClient_.errorString()));
-        QVERIFY2(otherClient_.startSession(kOtherCall), qPrintable(otherClient_.errorString()));
-
         Settings settings = firstRunSettings(kOwnCall);
         settings.aprs = kHeader;
         settings.aprsEnabled = -1;
         program_.writeSettings(settings);
-        program_.useEngine(own_->agwPort());
-        QVERIFY(program_.start());
-        QVERIFY2(program_.link().isUp(), qPrintable(own_->describe()));
+        program_.useEngine(channel_.agwPort(0));
+        QVERIFY2(program_.start() && program_.link().isUp(), qPrintable(channel_.describe()));
     }
 
     void init() {
         failOnUnexpectedWarnings();
-        otherClient_.clearFrames();
+        channel_.client(1).clearFrames();
     }
 
     void heardByAnotherStation_data() {
@@ -90,9 +80,9 @@ private slots:
         for (const QString& box : fetched<QStringList>("boxes"))
             program_.find<QComboBox>(box.section(u'=', 0, 0))->setEditText(box.section(u'=', 1));
         program_.find<QPushButton>(fetched<QString>("button"))->click();
-        const auto frame = otherClient_.waitForFrame(
+        const auto frame = channel_.client(1).waitForFrame(
             [](const EngineFrame& f) { return f.kind == 'U' && f.callFrom == kOwnCall; }, 8000);
-        QVERIFY2(frame, qPrintable(otherClient_.describeFrames() + u'\n' + channel_.describe()));
+        QVERIFY2(frame, qPrintable(channel_.describe()));
         QCOMPARE(asTnc2(*frame), heard);
         if (!decodedAs.isEmpty()) {
             QString error;
@@ -105,10 +95,7 @@ private slots:
     }
 
 private:
-    DirewolfChannel channel_;
-    DirewolfStation* own_ = nullptr;
-    DirewolfStation* other_ = nullptr;
-    EngineClient otherClient_;
+    DirewolfChannel channel_{{{.callsign = kOwnCall}, {.callsign = kOtherCall}}};
     ZenoFixture program_;
 };
 

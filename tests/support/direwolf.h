@@ -1,17 +1,48 @@
 #pragma once
 
+#include "support/engineframe.h"
+
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
-#include <QProcess>
-#include <QString>
 #include <QStringList>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zeno::test {
 
 // A TCP port that is free right now (bound to port 0, then released).
 quint16 freeTcpPort();
+
+// A raw AGWPE client, independent of the program's link: plays "the other station's
+// application" in engine tests and checks what the engine really sent. Every received frame
+// is kept in order.
+class EngineClient : public QObject {
+    Q_OBJECT
+public:
+    using Predicate = std::function<bool(const EngineFrame&)>;
+
+    explicit EngineClient(quint16 port);
+    // Any kind, connected mode ('C', 'D', 'd') included, on the first radio port.
+    void send(char kind, const QString& callFrom = {}, const QString& callTo = {},
+              const QByteArray& data = {}, int pid = 0);
+
+    const QList<EngineFrame>& frames() const { return frames_; }
+    void clearFrames() { frames_.clear(); }
+    // The first frame received so far (or within the deadline) that matches.
+    std::optional<EngineFrame> waitForFrame(const Predicate& matches, int timeoutMs = 0);
+
+private:
+    QTcpSocket socket_;
+    QByteArray buffer_;
+    QList<EngineFrame> frames_;
+};
 
 // How a test station is set up.
 struct DirewolfOptions {
@@ -20,68 +51,61 @@ struct DirewolfOptions {
     QStringList extraConfig = {};  // more configuration lines, e.g. "ARATE 22050"
 };
 
-// One real direwolf on free local ports, with no sound card: audio comes in as UDP
-// datagrams on audioPort(), AGW clients connect to agwPort(). It runs in a short-named
-// temporary directory with a generated configuration and stops (terminate, then kill) when
-// destroyed. A DirewolfChannel makes its stations and gives them their audio.
-class DirewolfStation : public QObject {
+// Real direwolf stations on one simulated radio channel, like FM sets on one frequency: every
+// station hears the sum of the others' transmissions and never itself, plus whatever the test
+// plays in from outside. No sound card: each station hears UDP datagrams and transmits
+// through the ALSA file plugin into a FIFO of the channel. Direwolf writes a whole
+// transmission at once, so the channel queues it and plays it out in 20 ms datagrams in real
+// time, at a quarter of full scale. It sends silence continuously: direwolf only drops carrier
+// detect while samples arrive. A connect takes about 0.45 s, a data round trip about 1.3 s;
+// wait about 2 s after a disconnect before connecting the same pair again.
+class DirewolfChannel : public QObject {
     Q_OBJECT
 public:
-    // Transmitted audio goes to transmitPath (direwolf keeps only 24 characters of it).
-    DirewolfStation(DirewolfOptions options, const QString& transmitPath);
-    ~DirewolfStation() override;
+    explicit DirewolfChannel(const std::vector<DirewolfOptions>& stations);
+    ~DirewolfChannel() override;
 
-    // Starts direwolf and waits until it accepts AGW clients; false with errorString() when
-    // direwolf is missing, reports an error, ends or is not ready in time. Tries fresh ports
-    // when another process took the ones picked.
-    bool start(int timeoutMs = 10000);
-    void stop();
+    // Starts playing, then every station on free local ports until each accepts AGW clients,
+    // then connects an EngineClient to each, monitoring ('m') and answered ('y'): direwolf
+    // reads a new client's commands only after up to a second. False with errorString() when
+    // direwolf is missing, fails or is not ready in time.
+    bool start(int timeoutMsPerStation = 10000);
 
-    quint16 agwPort() const { return agwPort_; }
-    quint16 audioPort() const { return audioPort_; }
+    quint16 agwPort(int station) const;
+    EngineClient& client(int station);
+
+    // Queues raw S16_LE mono samples from a transmitter outside the channel, heard by every
+    // station. The outside transmitter does not listen first: play into a quiet channel.
+    void play(const QByteArray& pcm);
+    // Everything played in from outside has gone out.
+    bool playedOut() const { return outside_.isEmpty(); }
 
     QString errorString() const { return error_; }
-    // One paragraph for failure messages: who it is, its ports, state and output.
+    // Every station: ports, state, direwolf's output and what its client received.
     QString describe() const;
 
 private:
-    enum class Attempt { Ready, PortTaken, Failed };
-    Attempt startOnce(const QString& program, int timeoutMs);
-    void collectOutput();
+    struct Station;
+    bool startStation(Station& station, const QString& program, int timeoutMs);
+    void catchUp();
+    void playOneTick();
 
-    DirewolfOptions options_;
-    QString transmitDevice_;
     QTemporaryDir dir_;
-    std::unique_ptr<QProcess> process_;
-    QByteArray log_;
+    std::vector<std::unique_ptr<Station>> stations_;
+    QByteArray outside_;
+    QUdpSocket socket_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 ticksDone_ = 0;
     QString error_;
-    quint16 agwPort_ = 0;
-    quint16 audioPort_ = 0;
 };
 
-// The command-line tools that come with direwolf, wrapped for tests: gen_packets makes AFSK
-// audio, decode_aprs is an independent reader of what we send. Each fails with a message
-// (never silently) when its tool is missing.
+// The samples of a 16-bit mono WAV file at the given rate (44-byte header, as
+// tools/record-frames writes it).
+std::optional<QByteArray> readWavPcm(const QString& path, int sampleRate, QString* error);
 
-// The audio format shared by the harness and direwolf's "ADEVICE udp:PORT": raw S16_LE,
-// mono, 44100 Hz, sent as 20 ms datagrams (direwolf reads at most 2000 bytes of each).
-inline constexpr int kEngineSampleRate = 44100;
-inline constexpr int kAudioTickMs = 20;
-inline constexpr int kAudioChunkBytes = kEngineSampleRate * kAudioTickMs / 1000 * 2;  // 1764
-
-// Full path of a direwolf tool, or nullopt with a message saying how to get it.
-std::optional<QString> findEngineTool(const QString& name, QString* error);
-
-// One TNC2 packet ("N0CALL>CQ,RS0ISS*:Hello") as AFSK 1200 samples, made by gen_packets.
-// The text goes in without a trailing newline: gen_packets would keep it in the info field.
-std::optional<QByteArray> modulatePacket(const QString& tnc2, QString* error);
-
-// The samples of a 16-bit mono WAV file at the given rate (44-byte header, as gen_packets
-// and tools/record-frames write it).
-std::optional<QByteArray> readWavPcm(const QString& path, QString* error,
-                                     int sampleRate = kEngineSampleRate);
-
-// What decode_aprs prints for one TNC2 packet, without colour codes.
+// What direwolf's decode_aprs, an independent reader of what we send, prints for one TNC2
+// packet, without colour codes.
 std::optional<QString> decodeAprs(const QString& tnc2, QString* error);
 
 }  // namespace zeno::test
