@@ -77,113 +77,55 @@ class TestForm1 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // --- start-up and the end ------------------------------------------------------------
-
-    void firstRunAsksForTheCallsign_data() {
-        columns<QByteArray, bool>("settingsFile", "keepsABadCopy");
-        row("no settings file", QByteArray(), false);
-        row("MYCALL stored", QByteArray(";ZENO v.3.0.1\r\n;\r\n[Your Call Sign]\r\nMYCALL\r\n"),
-            false);
-        row("runaway callsign line",
-            ";\r\n;\r\n[Your Call Sign]\r\n" + QByteArray(100000, 'A') + "\r\n", true);
-    }
+    // --- start-up and the end (their order: tests/unit/config/tst_session.cpp) -----------
 
     void firstRunAsksForTheCallsign() {
-        QFETCH(QByteArray, settingsFile);
-        QFETCH(bool, keepsABadCopy);
         ZenoFixture f;
-        if (!settingsFile.isEmpty())
-            f.writeFile(QStringLiteral("zeno.ini"), settingsFile);
-        // A call the engine cannot register is refused; the question comes again.
-        f.dialogs.expectInput(kCallTitle, QStringLiteral("pa3xyz/mobile"))
-            .expectMessage(QStringLiteral("Your Call"), MsgAnswer::Ok,
-                           QStringLiteral("Invallid callsign!"))
-            .expectInput(kCallTitle, QStringLiteral(" pa3xyz "));
+        f.dialogs.expectInput(kCallTitle, QStringLiteral("pa3xyz"));
         QVERIFY(f.start());
         QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3XYZ"));
+        QCOMPARE(f.form1().windowTitle(), QStringLiteral("ZENO v3.0.1 - PA3XYZ"));
         QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
-        QCOMPARE(QFile::exists(f.file(QStringLiteral("zeno.ini.bad"))), keepsABadCopy);
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 
-    void shortOrCancelledCallsignEndsSilently() {
-        ZenoFixture f;
-        f.dialogs.expectInput(kCallTitle, QStringLiteral("a "));
-        QVERIFY(!f.start());
-        QVERIFY(f.hasEnded());
-        QVERIFY(!QFile::exists(f.file(QStringLiteral("zeno.ini"))));
-        QCOMPARE(f.server.countOfKind('X'), 0);
-    }
-
-    void noEngine_data() {
-        columns<bool>("runAnyway");
-        row("No ends the program", false);
-        row("Yes runs, and the engine is found when it starts", true);
-    }
-
-    void noEngine() {
-        QFETCH(bool, runAnyway);
+    void noEngineRunsAnywayAndFindsItLater() {
         ZenoFixture f;
         f.writeStationSettings();
         const quint16 enginePort = f.server.port();
         f.server.stop();
-        f.dialogs.expectMessage(kNoEngineTitle, runAnyway ? MsgAnswer::Yes : MsgAnswer::No);
-        QCOMPARE(f.start(), runAnyway);
-        QCOMPARE(f.hasEnded(), !runAnyway);
-        QCOMPARE(f.dialogs.shown.first().buttons, MsgButtons::YesNo);
-        if (!runAnyway)
-            return;
+        f.dialogs.expectMessage(kNoEngineTitle, MsgAnswer::Yes);
+        QVERIFY(f.start());
         QCOMPARE(f.monitorText(), QStringLiteral("RUNNING WITHOUT AGW PACKET ENGINE DETECTED!"));
-        QCOMPARE(f.state().link.EngineInitText, QStringLiteral("No AGW Detected"));
-        QCOMPARE(f.sent, (QList<Sent>{{'P', "PA3XYZ", ""}}));
         auto* status = f.find<QLabel>("linkStatus");
         QVERIFY(status->text().contains(QStringLiteral("trying again")));
 
         QVERIFY(f.server.listen(enginePort));
-        QVERIFY(f.server.waitForFrame('X'));
         QTRY_VERIFY(status->text().contains(QStringLiteral("connected to 127.0.0.1")));
         QVERIFY(f.tickUntil([&] { return f.monitorText().contains(QStringLiteral("AGWPE")); }));
-        QVERIFY(f.state().link.EngineInitText.startsWith(QStringLiteral("AGWPE engine")));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 
-    void closingSavesBeforeTheLinkCloses() {
+    void exitSavesTheWindowAndEnds() {
         ZenoFixture f;
         Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
         s.savePosition = -1;
         s.hSize = 10580;
         s.vSize = 8330;
         QVERIFY(f.startStation(s));
-        QTRY_VERIFY(f.find<QLabel>("linkStatus")->text().contains(QStringLiteral("connected")));
         f.form1().show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form1()));
         f.find<QComboBox>("Combo2")->setEditText(QStringLiteral("apRS"));
-        QByteArray fileWhenLinkCloses;
-        QObject::connect(&f.link(), &AgwLink::closing, &f.link(),
-                         [&] { fileWhenLinkCloses = f.readFile(QStringLiteral("zeno.ini")); });
         QTRY_VERIFY(f.form1().size() != QSize());
         QTest::qWait(0);  // the window settles its size once its frame is known
-        f.close();
+        run(f, "menufiles_7");
         QVERIFY(f.hasEnded());
-        QVERIFY(fileWhenLinkCloses.contains("[To call]\r\nAPRS\r\n"));
         QCOMPARE(f.find<QComboBox>("Combo2")->currentText(), QStringLiteral("APRS"));
+        const QByteArray file = f.readFile(QStringLiteral("zeno.ini"));
+        QVERIFY(file.contains("[To call]\r\nAPRS\r\n"));
         // The window's size round-trips: it does not grow by its frame at every start.
-        QVERIFY2(fileWhenLinkCloses.contains("[h-size]\r\n 10580\r\n[v-size]\r\n 8330\r\n"),
-                 fileWhenLinkCloses.constData());
+        QVERIFY2(file.contains("[h-size]\r\n 10580\r\n[v-size]\r\n 8330\r\n"), file.constData());
         QVERIFY(f.server.waitForClients(0));
-    }
-
-    void exitWithAnUnwritableSettingsFileReportsAndStillEnds() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        // A directory in the file's place cannot be replaced by a file, even by root.
-        QVERIFY(QFile::remove(f.file(QStringLiteral("zeno.ini"))));
-        QVERIFY(QDir(f.appPath()).mkdir(QStringLiteral("zeno.ini")));
-        f.dialogs.expectMessage(kProgramTitle);
-        item(f, &Form1Menus::menufiles, int(FileItem::Exit))->trigger();
-        QVERIFY(f.hasEnded());
-        f.program().shutdown();  // ending twice writes nothing more
-        QVERIFY(f.dialogs.problems().isEmpty());
     }
 
     // --- receive side --------------------------------------------------------------------
@@ -195,15 +137,22 @@ private slots:
         QVERIFY(f.startStation(s));
         QCOMPARE(f.find<QTimer>("Timer1")->interval(), 250);
         const QString init = f.state().link.EngineInitText;
-        QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:Hello"}));
-        QCOMPARE(
-            f.monitorText(),
-            "\n" + init + "\nFm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]\nHello\n\n");
+        QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:Hello", "PA3ABC-9>CQ:2"}));
+        QVERIFY(f.monitorText().startsWith(
+            "\n" + init + "\nFm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]\nHello\n\n"));
         QCOMPARE(f.find<QLabel>("Klok")->text(), QStringLiteral("21:04:09"));
-        QCOMPARE(f.heardCalls(), QStringList{"N0CALL"});
-        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("1"));
+        QCOMPARE(f.heardCalls(), (QStringList{"N0CALL", "PA3ABC-9"}));
+        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("2"));
         const auto* text = f.find<QPlainTextEdit>("Text1");
         QCOMPARE(text->palette().color(QPalette::Base), colorFromRgbNumber(paletteColor(1)));
+        auto* list = f.find<QListWidget>("List1");
+        list->setCurrentRow(1);
+        emit list->itemDoubleClicked(list->currentItem());
+        QCOMPARE(f.find<QComboBox>("Combo5")->currentText(), QStringLiteral("PA3ABC-9"));
+        run(f, "menuoptions_2");
+        auto* editor = f.form1().findChild<Editor*>(QStringLiteral("Editor"));
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Current Heard List"));
 
         f.find<QCheckBox>("Check3")->click();  // View Data: bodies only
         QVERIFY(f.hear({"N1ABC>CQ:data only"}));
@@ -213,8 +162,6 @@ private slots:
         QVERIFY(!f.monitorText().contains(QStringLiteral("dropped")));
         f.find<QCheckBox>("Check1")->click();  // AutoScroll off, kept in the settings
         QCOMPARE(f.state().settings.autoScroll, 0);
-        f.find<QToolButton>("Command8")->click();
-        QCOMPARE(f.monitorText(), QString());
 
         // A flood beyond the link's queue: what it had to drop is counted on the status bar.
         f.find<QCheckBox>("Check2")->click();
@@ -232,56 +179,15 @@ private slots:
         ZenoFixture f;
         QVERIFY(f.startStation());
         f.find<QComboBox>("Combo3")->setEditText(QStringLiteral("rs0iss"));
-        const QList<QAction*>& filters = f.form1().controls().menus.filters.menufilters;
-        filters[MonitorFilter::DigipeaterVia]->trigger();
+        run(f, "menufilters_2");
         QCOMPARE(f.find<QLabel>("Label13")->text(), QStringLiteral("RS0ISS"));
-        QVERIFY(filters[MonitorFilter::DigipeaterVia]->isChecked());
-        QVERIFY(!filters[MonitorFilter::NoFilters]->isChecked());
-        f.find<QPlainTextEdit>("Text1")->clear();
         QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:shown", "DL1ABC>CQ,WIDE2-1:hidden"}));
-        QVERIFY(f.monitorText().contains(QStringLiteral("\nshown\n")));
-        QVERIFY(!f.monitorText().contains(QStringLiteral("hidden")));
-        QCOMPARE(f.heardCalls(), (QStringList{"N0CALL", "DL1ABC"}));
+        QVERIFY(f.monitorText().contains("shown") && !f.monitorText().contains("hidden"));
 
         f.form1().show();
         QTest::mouseClick(f.find<QLabel>("Label13"), Qt::LeftButton);
         QTRY_VERIFY(f.form1().controls().menus.filters.menufilter->isVisible());
         f.form1().controls().menus.filters.menufilter->hide();
-    }
-
-    void heardListButtonsAndMenu() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        QVERIFY(f.hear({"N0CALL>CQ:1", "PA3ABC-9>CQ:2"}));
-        f.find<QPushButton>("Command16")->click();
-        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL,PA3ABC-9,"));
-        f.platform.clipboard.clear();
-        item(f, &Form1Menus::menuoptions, int(OptionItem::CopyHeardList))->trigger();
-        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL,PA3ABC-9,"));
-
-        f.dialogs.expectSaveFile(f.file(QStringLiteral("heard.txt")));
-        f.find<QPushButton>("Command5")->click();
-        QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("mheard.txt"));
-        QCOMPARE(f.readFile(QStringLiteral("heard.txt")), QByteArray("N0CALL\r\nPA3ABC-9\r\n\r\n"));
-
-        f.find<QListWidget>("List1")->setCurrentRow(1);
-        f.form1().List1_DblClick();
-        QCOMPARE(f.find<QComboBox>("Combo5")->currentText(), QStringLiteral("PA3ABC-9"));
-
-        item(f, &Form1Menus::menuoptions, int(OptionItem::ViewHeardStations))->trigger();
-        auto* editor = f.form1().findChild<Editor*>(QStringLiteral("Editor"));
-        QVERIFY(editor && editor->isVisible());
-        QCOMPARE(editor->windowTitle(), QStringLiteral("Current Heard List"));
-        QCOMPARE(editor->Text1->toPlainText(), QStringLiteral("N0CALL\nPA3ABC-9\n\n"));
-
-        f.dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::No)
-            .expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::Yes);
-        f.find<QPushButton>("Command6")->click();
-        QCOMPARE(f.heardCalls().size(), 2);
-        item(f, &Form1Menus::menuoptions, int(OptionItem::ClearHeardList))->trigger();
-        QCOMPARE(f.heardCalls(), QStringList());
-        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("0"));
-        QVERIFY(f.dialogs.problems().isEmpty());
     }
 
     void messageForUsStandsOutUntilRead() {
@@ -439,12 +345,11 @@ private slots:
         QVERIFY(f.startStation(aprsStation()));
         auto* label = f.find<ClickableLabel>("Label6");
         QTest::mouseDClick(label, Qt::LeftButton);
-        QCOMPARE(label->text(), QStringLiteral("Beacon ON"));
         QCOMPARE(f.state().settings.beacon, -1);
         f.tick(41);  // ten seconds of ticks and one more
         QCOMPARE(f.sentUiFrames().size(), 1);
         QTest::mouseDClick(label, Qt::LeftButton);
-        QCOMPARE(label->text(), QStringLiteral("Beacon OFF"));
+        QCOMPARE(f.state().settings.beacon, 0);
 
         // The timed beacon switches it on at the start time.
         f.find<QLineEdit>("Text5")->setText(QStringLiteral("22:00:00"));
@@ -452,93 +357,110 @@ private slots:
         f.find<QCheckBox>("Check4")->setChecked(true);
         f.platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(22, 0, 0)));
         f.tick();
-        QCOMPARE(label->text(), QStringLiteral("Beacon ON"));
+        QCOMPARE(f.state().settings.beacon, -1);
     }
 
-    void editAndFindOnTheReadOnlyMonitor() {
+    // --- the monitor's text and the heard list: each path once ----------------------------
+
+    // steps: run on "Fm N0CALL To CQ" with "N0CALL" selected and "X" on the clipboard
+    void editPaths_data() {
+        columns<QStringList, QString, QString>("steps", "monitor", "clipboard");
+        const QString text = QStringLiteral("Fm N0CALL To CQ");
+        row("Command13 cut", QStringList{"Command13"}, "Fm  To CQ", "N0CALL");
+        row("Command14 copy", QStringList{"Command14"}, text, "N0CALL");
+        row("Command15 paste", QStringList{"Command15"}, "Fm X To CQ", "X");
+        row("Cut", QStringList{"menuedits_0"}, "Fm  To CQ", "N0CALL");
+        row("Copy", QStringList{"menuedits_1"}, text, "N0CALL");
+        row("Paste", QStringList{"menuedits_2"}, "Fm X To CQ", "X");
+        row("Delete", QStringList{"menuedits_3"}, "Fm  To CQ", "X");
+        row("Select All", QStringList{"menuedits_5", "Command14"}, text, text);
+        row("Clear All", QStringList{"menuedits_6"}, "", "X");
+        row("Command8 clear", QStringList{"Command8"}, "", "X");
+    }
+    void editPaths() {
         ZenoFixture f;
         QVERIFY(f.startStation());
-        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ\nHello"));
+        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ"));
         select(f, 3, 9);
-        run(f, "Command14");
-        QCOMPARE(f.platform.clipboard, QStringLiteral("N0CALL"));
-        f.platform.clipboard = QStringLiteral("PA3XYZ-1");
-        for (const char* step : {"Command13", "Command15", "menuedits_5", "menuedits_1"})
-            run(f, step);  // cut, paste what was copied, select all, copy
-        QCOMPARE(f.platform.clipboard, QStringLiteral("Fm N0CALL To CQ\r\nHello"));
-        const std::tuple<const char*, int, int> cutPasteDelete[] = {
-            {"menuedits_0", 0, 3}, {"menuedits_2", 0, 0}, {"menuedits_3", 3, 6}};
-        for (const auto& [step, from, to] : cutPasteDelete) {
-            select(f, from, to);
-            run(f, step);
-        }
-        QCOMPARE(f.monitorText(), QStringLiteral("Fm ALL To CQ\nHello"));
-        run(f, "menuedits_6");  // Clear All
-        QCOMPARE(f.monitorText(), QString());
-        for (bool editable : {true, false}) {
-            QCOMPARE(f.find<QPlainTextEdit>("Text1")->isReadOnly(), editable);
-            run(f, "menuedits_8");
-            QCOMPARE(f.find<QAction>("menuedits_8")->isChecked(), editable);
-        }
+        f.platform.clipboard = QStringLiteral("X");
+        for (const QString& step : fetched<QStringList>("steps"))
+            run(f, qPrintable(step));
+        QTEST(f.monitorText(), "monitor");
+        QTEST(f.platform.clipboard, "clipboard");
+    }
 
-        f.form1().replaceMonitorText(QStringLiteral("CQ de N0CALL\ncq again"));
+    // The first box of each path, answered No or Cancel. shown: the box's title, or the file
+    // name a save dialog proposes.
+    void eachPathShowsItsBox_data() {
+        using K = ScriptedDialogs::Kind;
+        columns<QString, int, QString>("how", "kind", "shown");
+        row("Command16", "Command16", int(K::Message), "Empty MHeard List");
+        row("Copy MHeard List", "menuoptions_4", int(K::Message), "Empty MHeard List");
+        row("Command6", "Command6", int(K::Message), "Clear Heard List");
+        row("Clear MHeard List", "menuoptions_3", int(K::Message), "Clear Heard List");
+        row("Command5", "Command5", int(K::SaveFile), "mheard.txt");
+        row("Save", "menufiles_2", int(K::SaveFile), "ZENO001.txt");
+        row("Save Report", "menufiles_3", int(K::SaveFile), "ZENOReport.txt");
+        row("Print", "menufiles_5", int(K::Message), "Print");
+        row("Enter Call/String", "menufilters_5", int(K::Input), "Filter Callsign/String");
+    }
+    void eachPathShowsItsBox() {
+        using K = ScriptedDialogs::Kind;
+        QFETCH(QString, how);
+        QFETCH(int, kind);
+        QFETCH(QString, shown);
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        if (K(kind) == K::Message)
+            f.dialogs.expectMessage(shown, MsgAnswer::No);
+        else if (K(kind) == K::Input)
+            f.dialogs.expectInput(shown, QString());
+        else
+            f.dialogs.expectSaveFile(QString());
+        if (auto* button = f.find<QAbstractButton>(how))
+            button->click();
+        else
+            run(f, qPrintable(how));
+        QCOMPARE(f.dialogs.shown.size(), 1);
+        const ScriptedDialogs::Box& box = f.dialogs.shown.first();
+        QCOMPARE(K(kind) == K::SaveFile ? box.defaultText : box.title, shown);
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    // Open in its three modes, save and print the selection, find, and the edit mode.
+    void monitorFilesFindAndEditMode() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        const QString in = f.file(QStringLiteral("in.txt"));
+        f.writeFile(QStringLiteral("in.txt"), "CQ de N0CALL\r\ncq again\r\n");
+        f.dialogs.expectOpenFile(in).expectOpenFile(in).expectOpenFile(in);
+        run(f, "menufiles_1");
+        QCOMPARE(f.platform.editorFiles, QStringList{in});
+        QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("ZENO001.TXT"));
+        run(f, "menufiles_0");
+        QCOMPARE(f.form1().findChild<Editor*>(QStringLiteral("Editor"))->currentFile(), in);
+        run(f, "Command3");
+        QCOMPARE(f.monitorText(), QStringLiteral("CQ de N0CALL\ncq again\n"));
+
         f.dialogs.expectInput(QStringLiteral("Find"), QStringLiteral("cq"));
         run(f, "findmenu");
         run(f, "findnextmenu");
         QCOMPARE(f.find<QPlainTextEdit>("Text1")->textCursor().selectionStart(), 13);  // line 2
-        f.form1().replaceMonitorText(QStringLiteral("73"));
-        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::Ok, QStringLiteral("Nothing found"));
-        run(f, "findnextmenu");
-        QVERIFY(!f.find<QAction>("findnextmenu")->isEnabled());
-        QVERIFY(f.dialogs.problems().isEmpty());
-    }
+        QVERIFY(f.find<QAction>("findnextmenu")->isEnabled());
 
-    void monitorFilesReportAndPrinting() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        f.form1().replaceMonitorText(QStringLiteral("Fm N0CALL To CQ\nHello there"));
-        const QString out = f.file(QStringLiteral("out.txt"));
-        select(f, 0, 15);
-        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes).expectSaveFile(out);
-        run(f, "menufiles_2");
-        select(f, 0, 10);  // too short to ask about: the whole monitor, but no overwrite
-        f.dialogs.expectSaveFile(out).expectMessage(QStringLiteral("File already exists"));
+        select(f, 0, 12);
+        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes)
+            .expectSaveFile(f.file(QStringLiteral("out.txt")));
         run(f, "Command1");
-        QCOMPARE(f.readFile(QStringLiteral("out.txt")), QByteArray("Fm N0CALL To CQ"));
-
-        select(f, 16, 27);  // the report of the selection
-        f.dialogs.expectMessage(QStringLiteral("Save"), MsgAnswer::Yes).expectSaveFile(f.file("r"));
-        run(f, "menufiles_3");
-        QVERIFY(f.readFile(QStringLiteral("r")).contains("---\r\nHello there\r\n\r\n***"));
-
-        f.state().files.FileName.clear();
-        f.dialogs.expectOpenFile(out).expectOpenFile(out);
-        run(f, "menufiles_1");
-        QCOMPARE(f.platform.editorFiles, QStringList{out});
-        QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("ZENO001.TXT"));
-        run(f, "menufiles_0");
-        QCOMPARE(f.form1().findChild<Editor*>(QStringLiteral("Editor"))->currentFile(), out);
-        for (const QByteArray& tail : {QByteArray(), QByteArray("y")}) {  // 30000, then one more
-            f.writeFile(QStringLiteral("big.txt"),
-                        (QByteArray(28, 'x') + "\r\n").repeated(1000) + tail);
-            f.dialogs.expectOpenFile(f.file(QStringLiteral("big.txt")));
-            if (!tail.isEmpty())
-                f.dialogs.expectMessage(QStringLiteral("File to long"));
-            run(f, "Command3");
-            QCOMPARE(f.state().ReplyText.size(), 30000 + 3 * tail.size());
-            QCOMPARE(f.monitorText(), QString(f.state().ReplyText).replace("\r\n", "\n"));
-        }
-
-        select(f, 3, 9);
-        f.dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes,
-                                QStringLiteral("Do you want to print the selected tekst?"));
-        run(f, "Command4");
-        QCOMPARE(f.platform.printed.last().text, QStringLiteral("xxxxxx"));
-        f.platform.setHasPrinter(false);  // the monitor goes to a PDF file instead
+        QCOMPARE(f.readFile(QStringLiteral("out.txt")), QByteArray("CQ de N0CALL"));
         f.dialogs.expectMessage(QStringLiteral("Print"), MsgAnswer::Yes);
-        run(f, "menufiles_5");
-        QVERIFY(f.readFile(QStringLiteral("ZENO Monitor.pdf")).startsWith("%PDF"));
-        QVERIFY(f.form1().statusBar()->currentMessage().contains(QStringLiteral("Monitor.pdf")));
+        run(f, "Command4");
+        QCOMPARE(f.platform.printed.last().text, QStringLiteral("CQ de N0CALL"));
+        for (bool editable : {true, false}) {
+            run(f, "menuedits_8");
+            QCOMPARE(f.find<QPlainTextEdit>("Text1")->isReadOnly(), !editable);
+            QCOMPARE(f.find<QAction>("menuedits_8")->isChecked(), editable);
+        }
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 };

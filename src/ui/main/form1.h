@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/session.h"
 #include "ui/main/form1controls.h"
 
 #include <QMainWindow>
@@ -27,7 +28,7 @@ class UtilitySide;
 // The main window: monitor, transmit panels, heard list, beacon and clock, menus. It keeps
 // the layout and the wiring; each event handler is a public slot that passes the work to the
 // part that owns it (receive, transmit, beacon, received messages, connected mode).
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public SessionWindow {
     Q_OBJECT
 public:
     Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platform,
@@ -36,23 +37,24 @@ public:
 
     const Form1Controls& controls() const { return c_; }
     // The window as the settings reader and writer see it.
-    SettingsView& settingsView();
+    SettingsView& settingsView() override;
 
     // Replaces the whole monitor text (start-up without an engine, files loaded into it).
-    void replaceMonitorText(const QString& text);
+    void replaceMonitorText(const QString& text) override;
     QString monitorText() const;
     // Shows whether the engine link is up, without a modal box.
     void showLinkState(bool up, const QString& engineAddress);
-    void showNoEngine(const QString& engineAddress);
-    void startPollTimer();
-    // Applies what start-up sets after the poll timer runs (APRS controls, beacon label).
-    void applyStartupState();
-    // Before the orderly end: what the operator typed in other windows is kept.
-    void keepTypedWork();
+    void showNoEngine(const QString& engineAddress) override;
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
-    // Start-up: the add-on files fill the Extra menu.
-    void ZENOAddOns();
+
+    // The rest of what start-up and the end ask of the window.
+    void showCaption(const QString& caption) override { setWindowTitle(caption); }
+    void showWindow() override { show(); }
+    void startPollTimer() override;
+    void applyStartupState() override;
+    void keepTypedWork() override;
+    void ZENOAddOns() override;
 
 public slots:
     void Timer1_Timer();  // poll tick, every 250 ms

@@ -1,9 +1,8 @@
 #include "ui/main/monitorside.h"
 
 #include "config/appstate.h"
-#include "files/textfiles.h"
 #include "monitor/heardlist.h"
-#include "monitor/stationreport.h"
+#include "monitor/monitorfiles.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -19,7 +18,6 @@ namespace zeno {
 
 namespace {
 
-const QString kPrintTitle = QStringLiteral("Print");
 const QString kDocumentName = QStringLiteral("ZENO Monitor");
 // Where the monitor goes when the machine has no printer.
 const QString kPdfFile = QStringLiteral("\\ZENO Monitor.pdf");
@@ -111,42 +109,28 @@ void MonitorSide::setBusy(bool busy) {
         context_.window->unsetCursor();
 }
 
+MonitorContent MonitorSide::content() const { return {monitor_.text(), monitor_.selectedText()}; }
+
 void MonitorSide::saveMonitor() {
-    const QString selected = monitor_.selectedText();
-    saveTextAs(context_.state.files, context_.dialogs,
-               {QStringLiteral("ZENO001.txt"), selected,
-                QStringLiteral("Do you want to save the selected text only?")},
-               [&](bool only) { return only ? selected : monitor_.text(); });
+    saveMonitorText(context_.state.files, context_.dialogs, content());
 }
 
 void MonitorSide::SaveReport() {
-    const QString selected = monitor_.selectedText();
-    saveTextAs(
-        context_.state.files, context_.dialogs,
-        {QStringLiteral("ZENOReport.txt"), selected,
-         QStringLiteral("Do you want to save the selected text in this report only?")},
-        [&](bool only) {
-            const Settings& settings = context_.state.settings;
-            return stationReportText({settings.callsign, settings.swlMode != 0, heard_.entries(),
-                                      only ? selected : monitor_.text(), context_.platform.now()});
-        });
+    saveStationReport(context_.state.files, context_.dialogs, content(), context_.state.settings,
+                      heard_.entries(), context_.platform.now());
 }
 
 void MonitorSide::printMonitor() {
-    const QString selected = monitor_.selectedText();
-    const QString question = selected.isEmpty()
-                                 ? QStringLiteral("Do you want to print the entire monitor window?")
-                                 : QStringLiteral("Do you want to print the selected tekst?");
-    if (!context_.dialogs.askYesNo(question, kPrintTitle))
+    const std::optional<QString> text = monitorPrintText(context_.dialogs, content());
+    if (!text)
         return;
-    const QString text = selected.isEmpty() ? monitor_.text() : selected;
     if (context_.platform.hasPrinter()) {
-        if (context_.platform.printText(kDocumentName, text) == PrintOutcome::NotReady)
+        if (context_.platform.printText(kDocumentName, *text) == PrintOutcome::NotReady)
             tell(QStringLiteral("The printer is not ready."));
         return;
     }
     const QString pdf = QDir::toNativeSeparators(appFile(context_.state.appPath, kPdfFile));
-    tell(printPlainTextToPdf(pdf, kDocumentName, text)
+    tell(printPlainTextToPdf(pdf, kDocumentName, *text)
              ? QStringLiteral("No printer here: the monitor went to %1").arg(pdf)
              : QStringLiteral("No printer here, and %1 could not be written").arg(pdf));
 }

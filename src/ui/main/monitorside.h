@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/filedialogs.h"
+#include "monitor/monitorfiles.h"
 #include "monitor/monitorfind.h"
 #include "ui/main/sidecontext.h"
 
@@ -55,6 +56,7 @@ private:
     void openInNotebook(const QString& path) override;
     void setBusy(bool busy) override;
 
+    MonitorContent content() const;
     void showMatch(const MonitorFind::Match& match);
     void tell(const QString& text);
 

@@ -1,12 +1,12 @@
 #include "ui/main/zenoprogram.h"
 
+#include "config/session.h"
 #include "connected/publicfolder.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
 #include "ui/common/screenfit.h"
 #include "ui/main/form1.h"
-#include "ui/main/session.h"
 
 #include <QTimer>
 

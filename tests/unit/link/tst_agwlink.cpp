@@ -155,7 +155,7 @@ private slots:
         QVERIFY(text);
         QCOMPARE(text->data, rig.engineText("unknown, radio ports unknown"));
         const auto heard = rig.next();
-        QVERIFY(heard && heard->data.startsWith(QLatin1String(" 1:Fm N0CALL To CQ <UI")));
+        QVERIFY(heard && heard->callFrom == QStringLiteral("N0CALL"));
     }
 
     // The engine's connected-mode events become the program's kinds. It knows a link by both
@@ -233,40 +233,24 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.server.clientCount(), 0, kWait);
     }
 
-    // Heard frames are rendered from the engine's raw copy; its own texts stand in only where
-    // there is none.
+    // Heard frames are rendered from the engine's raw copy, once; its own texts stand in only
+    // where there is none. Which frames come out, by kind and sender: the texts are the
+    // renderer's own test's.
     void monitorTextsFromRawFramesOrTheEngine() {
         Rig rig;
         QVERIFY(rig.start());
-        const QByteArray text =
-            QByteArray(" 1:Fm N1AAA To N2BBB <I S1 R0 pid=0xF0 Len=3 P=0 >[00:04:05]\rabc\r") +
-            '\0';
-        rig.server.sendFrame(0, 'I', "N1AAA", "N2BBB", text);
-        QCOMPARE(rig.fetchedBeforeMarker(),
-                 QStringList({"I N1AAA  1:Fm N1AAA To N2BBB <I R0 S1 pid=F0 Len=3 "
-                              ">[00:04:05]\rabc\r\r" +
-                              kNul}));
-
-        rig.server.sendHeard("N0CALL>CQ,RS0ISS*,WIDE2-1:Hello");
-        rig.server.sendHeard("N1ABC-7>APRS:a" + kNul + "b", 1);
-        rig.server.sendFrame(0, 'I', "N1AAA", "N2BBB", text);  // a duplicate now
-        rig.server.sendTransmitted("N0CALL>CQ:y");             // no raw copy of these
-        // The engine's text stands in for a raw frame that would not decode.
-        rig.server.sendFrame(0, 'K', "N9BAD", "CQ", QByteArray("\0\x01\x02", 3));
+        const QByteArray text = FakeAgwServer::direwolfUiText("N1AAA>CQ:abc");
+        rig.server.sendFrame(0, 'U', "N1AAA", "CQ", text);        // no raw copy so far
+        rig.server.sendHeard("N0CALL>CQ,RS0ISS*,WIDE2-1:Hello");  // raw copy and the text
+        rig.server.sendFrame(0, 'U', "N1AAA", "CQ", text);        // a duplicate now
+        rig.server.sendTransmitted("N0CALL>CQ:y");                // no raw copy of these
+        rig.server.sendFrame(0, 'K', "N9BAD", "CQ", QByteArray("\0\x01\x02", 3));  // no frame
         rig.server.sendFrame(0, 'U', "N9BAD", "CQ", FakeAgwServer::direwolfUiText("N9BAD>CQ:odd"));
         rig.server.sendFrame(0, 'K', {}, {}, QByteArray());  // empty: dropped, no crash
-        const QStringList frames = rig.fetchedBeforeMarker();
-        QCOMPARE(
-            frames.mid(0, 2),
-            QStringList(
-                {"U N0CALL  1:Fm N0CALL To CQ Via RS0ISS*,WIDE2-1 <UI pid=F0 Len=5 "
-                 ">[21:04:09]\rHello\r\r" +
-                     kNul,
-                 "U N1ABC-7  2:Fm N1ABC-7 To APRS <UI pid=F0 Len=3 >[21:04:09]\rab\r\r" + kNul}));
-        QCOMPARE(frames.size(), 4);
-        QVERIFY2(frames[2].startsWith("T N0CALL  1:Fm N0CALL To CQ <UI pid=F0 Len=1 >["),
-                 qPrintable(frames[2]));
-        QVERIFY(frames[3].startsWith("U N9BAD  1:Fm N9BAD To CQ <UI pid=F0 Len=3 >["));
+        QStringList frames = rig.fetchedBeforeMarker();
+        for (QString& frame : frames)  // the repeated digipeater's mark comes from the raw copy
+            frame = frame.section(u' ', 0, 1) + (frame.contains("RS0ISS*") ? " *" : "");
+        QCOMPARE(frames, QStringList({"U N1AAA", "U N0CALL *", "T N0CALL", "U N9BAD"}));
         QVERIFY(rig.link.isUp());
     }
 

@@ -1,4 +1,4 @@
-#include "ui/main/session.h"
+#include "config/session.h"
 
 #include "config/appstate.h"
 #include "config/settingsio.h"
@@ -6,7 +6,6 @@
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
-#include "ui/main/form1.h"
 #include "zenoversion.h"
 
 namespace zeno {
@@ -20,12 +19,13 @@ const QString kNoEngineText = QStringLiteral(
 
 }  // namespace
 
-Session::Session(AppState& state, AgwLink& link, Form1& form1, Dialogs& dialogs, Platform& platform)
-    : state_(state), link_(link), form1_(form1), dialogs_(dialogs), platform_(platform) {}
+Session::Session(AppState& state, AgwLink& link, SessionWindow& window, Dialogs& dialogs,
+                 Platform& platform)
+    : state_(state), link_(link), window_(window), dialogs_(dialogs), platform_(platform) {}
 
 bool Session::Form_Load() {
     state_.notebookFile = appFile(state_.appPath, QStringLiteral("\\Notebook.txt"));
-    LoadSettings(state_, form1_.settingsView(), dialogs_);
+    LoadSettings(state_, window_.settingsView(), dialogs_);
 
     if (!isCallsignSet(state_.settings.callsign) && !askFirstRunCallsign()) {
         endProgram();
@@ -33,10 +33,10 @@ bool Session::Form_Load() {
     }
     const QString callsign = state_.settings.callsign;
     state_.MainCaption = QStringLiteral("ZENO v%1 - %2").arg(ProgramVersion::text(), callsign);
-    form1_.setWindowTitle(state_.MainCaption);
+    window_.showCaption(state_.MainCaption);
 
     if (!link_.start(callsign)) {
-        form1_.show();
+        window_.showWindow();
         const MsgAnswer goOn =
             dialogs_.message(kNoEngineText, QStringLiteral("ZENO: AGWPE Not running"),
                              MsgIcon::Exclamation, MsgButtons::YesNo);
@@ -45,18 +45,18 @@ bool Session::Form_Load() {
             endProgram();
             return false;
         }
-        form1_.replaceMonitorText(QStringLiteral("RUNNING WITHOUT AGW PACKET ENGINE DETECTED!"));
+        window_.replaceMonitorText(QStringLiteral("RUNNING WITHOUT AGW PACKET ENGINE DETECTED!"));
         state_.link.EngineInitText = QStringLiteral("No AGW Detected");
         // The link goes on trying in the background: an engine started later is found.
         const EngineAddress engine = link_.address();
-        form1_.showNoEngine(QStringLiteral("%1:%2").arg(engine.host).arg(engine.port));
+        window_.showNoEngine(QStringLiteral("%1:%2").arg(engine.host).arg(engine.port));
     }
 
     state_.link.LinkAddress = callsign;
     link_.send(QLatin1Char('P'), callsign, QString());
-    form1_.startPollTimer();
-    form1_.applyStartupState();
-    form1_.ZENOAddOns();
+    window_.startPollTimer();
+    window_.applyStartupState();
+    window_.ZENOAddOns();
     return true;
 }
 
@@ -82,7 +82,7 @@ bool Session::askFirstRunCallsign() {
     applyFirstRunDefaults(s);
     s.callsign = answer.trimmed();
     state_.link.RadioPort = 0;
-    SettingsView& view = form1_.settingsView();
+    SettingsView& view = window_.settingsView();
     for (int i = 0; i < kHistoryBoxCount; ++i) {
         const auto box = static_cast<HistoryBox>(i);
         view.setHistory(box, s.history(box));
@@ -97,8 +97,8 @@ void Session::Einde() {
     if (ended_ || ending_)
         return;
     ending_ = true;
-    form1_.keepTypedWork();
-    SettingsView& view = form1_.settingsView();
+    window_.keepTypedWork();
+    SettingsView& view = window_.settingsView();
     view.setBoxText(HistoryBox::To, view.boxText(HistoryBox::To).toUpper());
     view.setBoxText(HistoryBox::Via, view.boxText(HistoryBox::Via).toUpper());
     state_.settings.toCall = view.boxText(HistoryBox::To);
