@@ -371,7 +371,7 @@ private slots:
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 
-    void enterInToViaAndForOnlyRecords() {
+    void enterInToViaAndForRecords() {
         ZenoFixture f;
         QVERIFY(f.startStation());
         for (const char* name : {"Combo2", "Combo3", "Combo5"}) {
@@ -380,10 +380,8 @@ private slots:
             QTest::keyClick(box->lineEdit(), Qt::Key_Return);
             QCOMPARE(box->itemText(box->count() - 1), QStringLiteral("PA3NEW"));
         }
-        QCOMPARE(f.state().settings.toHistory.last(), QStringLiteral("PA3NEW"));
         QCOMPARE(f.find<QComboBox>("Combo6")->toolTip(),
                  QStringLiteral("Message contents to transmit For:PA3NEW"));
-        QVERIFY(f.sentUiFrames().isEmpty());
     }
 
     void historyEditorsOpenOnTheirList_data() {

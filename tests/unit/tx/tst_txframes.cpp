@@ -1,7 +1,9 @@
-// The address and text rules every unconnected frame follows, APRS message fields and
-// numbers, the heard list as frames, and the APRS position: header, information field, the
-// setup's checks and texts, the icons.
+// The address and text rules every unconnected frame follows, the listener's silence, APRS
+// message fields and numbers, the heard list as frames, and the APRS position: header,
+// information field, the setup's checks and texts, the icons.
 #include "config/settings.h"
+#include "link/agwlink.h"
+#include "support/fakeplatform.h"
 #include "support/testrows.h"
 #include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
@@ -185,14 +187,42 @@ private slots:
     }
 
     void ownNumbersCountAcrossRuns() {
-        QVERIFY(takesMessageNumber(" n2bbb") && !takesMessageNumber("BLN1") &&
-                !takesMessageNumber("NWS-WARN"));
         QTemporaryDir dir;
         QCOMPARE(MessageNumberStore(dir.path()).next(), 1);
         QCOMPARE(MessageNumberStore(dir.path()).next(), 2);
         QFile file(dir.filePath("msgnumber.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("99999\r\n") && file.flush());
         QCOMPARE(MessageNumberStore(dir.path()).next(), 1);
+    }
+
+    void outgoingMessage_data() {
+        columns<bool, QString, QString>("acking", "addressee", "information");
+        row("numbered", true, "N2BBB", ":N2BBB    :hi{1");
+        row("acknowledging off", false, "N2BBB", ":N2BBB    :hi");
+        row("a bulletin", true, "BLN1", ":BLN1     :hi");
+        row("an announcement", true, "NWS-WARN", ":NWS-WARN :hi");
+    }
+
+    void outgoingMessage() {
+        QTemporaryDir dir;
+        MessageNumberStore numbers(dir.path());
+        const OutgoingMessage message = zeno::outgoingMessage(fetched<QString>("addressee"), "hi",
+                                                              fetched<bool>("acking"), numbers);
+        QTEST(message.information, "information");
+        // A plain message uses up no number.
+        QCOMPARE(message.number, QFile::exists(dir.filePath("msgnumber.txt")) ? 1 : 0);
+    }
+
+    void listenerNeverTransmits() {
+        LinkValues values;
+        FakePlatform platform;
+        AgwLink link(values, platform, EngineAddress());
+        QSignalSpy sent(&link, &AgwLink::sendRequested);
+        UiSender sender(link);
+        QVERIFY(sender.send("CQ RS0ISS", "one"));
+        sender.enterListenerMode();
+        QVERIFY(!sender.send("CQ RS0ISS", "two"));
+        QCOMPARE(sent, (QList<QVariantList>{{QChar('V'), "CQ RS0ISS", "one"}}));
     }
 };
 
