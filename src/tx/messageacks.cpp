@@ -54,6 +54,15 @@ QString numberedText(const QString& text, int number) {
     return text + QLatin1Char('{') + QString::number(number);
 }
 
+OutgoingMessage outgoingMessage(const QString& addressee, const QString& text, bool acknowledging,
+                                MessageNumberStore& numbers) {
+    // Numbered only while we acknowledge in turn: without the switch the frame stays plain.
+    if (!acknowledging || !takesMessageNumber(addressee))
+        return {messageInformation(addressee, text), 0};
+    const int number = numbers.next();
+    return {messageInformation(addressee, numberedText(text, number)), number};
+}
+
 MessageNumberStore::MessageNumberStore(const QString& appPath)
     : path_(appFile(appPath, kNumberFile)) {}
 

@@ -31,6 +31,16 @@ bool takesMessageNumber(const QString& addressee);
 // The message text with its number ("hello" and 7 -> "hello{7").
 QString numberedText(const QString& text, int number);
 
+class MessageNumberStore;
+// A message as it goes out: numbered only while the station acknowledges in turn and the
+// addressee takes numbers; number is 0 for a plain message.
+struct OutgoingMessage {
+    QString information;
+    int number = 0;
+};
+OutgoingMessage outgoingMessage(const QString& addressee, const QString& text, bool acknowledging,
+                                MessageNumberStore& numbers);
+
 // The number of the station's last numbered message, kept in its own small file of the
 // application path across runs. A file that cannot be read starts the count again; one that
 // cannot be written only loses the count of this run.

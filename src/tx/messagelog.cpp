@@ -1,7 +1,10 @@
 #include "tx/messagelog.h"
 
 #include "config/settings.h"
+#include "files/filedialogs.h"
+#include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "zenoversion.h"
 
 #include <QDateTime>
 
@@ -15,6 +18,7 @@ constexpr int kSenderWidth = 9;
 constexpr int kAddresseeWidth = 9;
 // The tick's body ends in CR LF CR LF before the engine's NUL: the line ends of the info.
 constexpr int kLineEndsBeforeNul = 4;
+const QString kCrLf = QStringLiteral("\r\n");
 
 // Blanks only: tabs and line breaks inside a message are part of it.
 QString trimBlanks(const QString& text) {
@@ -158,6 +162,11 @@ void MessageLog::clear() {
     count_ = 0;
 }
 
+QString MessageLog::printText() const {
+    return QStringLiteral("ZENO ") + ProgramVersion::text() + kCrLf + kCrLf +
+           messageLines(ToonMyMes(static_cast<int>(MessageFilter::All)));
+}
+
 MessageParts splitAtMessage(const QString& entry) {
     const qsizetype at = entry.indexOf(kMessageMark);
     if (at < 0)
@@ -172,6 +181,63 @@ QString messageSender(const QString& entry) {
     if (from < 0)
         return {};
     return head.mid(from + mark.size(), kSenderWidth).trimmed();
+}
+
+namespace {
+
+// True when the view lists something; otherwise the operator is told there is nothing to do.
+bool anythingListed(const QStringList& listed, Dialogs& dialogs, const QString& nothingText) {
+    if (!listed.isEmpty())
+        return true;
+    dialogs.message(nothingText, kProgramTitle, MsgIcon::Information);
+    return false;
+}
+
+}  // namespace
+
+QString messageLines(const QStringList& listed) {
+    QString text;
+    for (const QString& line : listed)
+        text += line + kCrLf;
+    return text;
+}
+
+bool clearMessages(MessageLog& log, const QStringList& listed, Dialogs& dialogs) {
+    if (!anythingListed(listed, dialogs, QStringLiteral("Nothing to clear")) ||
+        !dialogs.askYesNo(QStringLiteral("Do you want remove all the received APRS messages?"),
+                          QStringLiteral("Clear All")))
+        return false;
+    log.clear();
+    return true;
+}
+
+void printMessages(const MessageLog& log, const QStringList& listed, Dialogs& dialogs,
+                   Platform& platform) {
+    if (!anythingListed(listed, dialogs, QStringLiteral("Nothing to print")) ||
+        !dialogs.askYesNo(QStringLiteral("Do you want to print the received APRS messages?"),
+                          QStringLiteral("Print")))
+        return;
+    if (platform.printText(kReceivedMessagesTitle, log.printText()) == PrintOutcome::NotReady) {
+        platform.beep();
+        dialogs.message(QStringLiteral("Printer not ready"), QStringLiteral("Print error"),
+                        MsgIcon::Exclamation);
+    }
+}
+
+void saveMessages(const QStringList& listed, FileDialogState& files, Dialogs& dialogs) {
+    if (!anythingListed(listed, dialogs, QStringLiteral("Nothing to save")))
+        return;
+    saveTextAs(files, dialogs, {QStringLiteral("ZENO_APRS_Messages001.txt"), {}, {}},
+               [&listed](bool) { return messageLines(listed); });
+}
+
+void copySelectedMessage(const QString& selected, Dialogs& dialogs, Platform& platform) {
+    if (selected.isEmpty()) {
+        dialogs.message(QStringLiteral("Please select a message first"), kProgramTitle,
+                        MsgIcon::Information);
+        return;
+    }
+    platform.setClipboardText(selected);
 }
 
 }  // namespace zeno

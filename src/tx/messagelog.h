@@ -6,8 +6,13 @@
 
 namespace zeno {
 
+struct FileDialogState;
 struct Settings;
+class Dialogs;
 class Platform;
+
+// The received-messages window's caption, also the name of its print job.
+inline const QString kReceivedMessagesTitle = QStringLiteral("APRS Received Messages");
 
 // The groups the received-messages window can list; the numbers are the view options' order.
 enum class MessageFilter { All = 0, Mine = 1, Bulletins = 2, News = 3, Satellite = 4, Email = 5 };
@@ -34,6 +39,8 @@ public:
 
     // Empties every entry; the count goes back to 0.
     void clear();
+    // "ZENO <version>", a blank line, then every entry on its line, whatever the view lists.
+    QString printText() const;
 
     int count() const { return count_; }
     // The entries the window lists and duplicates are checked against: those counted, plus
@@ -68,5 +75,18 @@ struct MessageParts {
     QString message;
 };
 MessageParts splitAtMessage(const QString& entry);
+
+// The buttons of the received-messages window, on the entries its view lists (listed) or the
+// one selected. Each tells the operator when there is nothing to act on.
+// Every listed entry followed by CR LF: what Copy All and Save give.
+QString messageLines(const QStringList& listed);
+// Clear All asks first; true when the log was emptied.
+bool clearMessages(MessageLog& log, const QStringList& listed, Dialogs& dialogs);
+// Print asks first and prints printText().
+void printMessages(const MessageLog& log, const QStringList& listed, Dialogs& dialogs,
+                   Platform& platform);
+// Save... writes messageLines() to the file the operator chooses.
+void saveMessages(const QStringList& listed, FileDialogState& files, Dialogs& dialogs);
+void copySelectedMessage(const QString& selected, Dialogs& dialogs, Platform& platform);
 
 }  // namespace zeno

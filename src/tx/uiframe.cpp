@@ -1,5 +1,7 @@
 #include "tx/uiframe.h"
 
+#include "link/agwlink.h"
+
 namespace zeno {
 
 QString callString(const QString& to, const QString& via) {
@@ -23,6 +25,13 @@ QStringList monitorTextPieces(const QString& text) {
 
 QString notSentNotice(const QString& host, quint16 port) {
     return QStringLiteral("Not sent: no engine link (%1:%2)").arg(host).arg(port);
+}
+
+bool UiSender::send(const QString& callString, const QString& data) {
+    if (listening_)
+        return false;
+    link_.send(QLatin1Char('V'), callString, data);
+    return true;
 }
 
 }  // namespace zeno

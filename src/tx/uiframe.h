@@ -5,6 +5,8 @@
 
 namespace zeno {
 
+class AgwLink;
+
 // Longest TX text one UI frame carries; the rest of the box is not sent.
 inline constexpr int kMaxTxTextLength = 80;
 // A long text goes out in UI frames of at most this many characters.
@@ -26,5 +28,21 @@ QString notSentNotice(const QString& host, quint16 port);
 
 // The frames of a long text, in order: pieces of 90 characters, the last one shorter.
 QStringList monitorTextPieces(const QString& text);
+
+// Hands every unconnected frame to the link as kind "V". A listener station never transmits:
+// in listener mode every send is refused, whichever path asked for it (button, menu, Enter,
+// beacon, acknowledgement).
+class UiSender {
+public:
+    explicit UiSender(AgwLink& link) : link_(link) {}
+    void enterListenerMode() { listening_ = true; }
+    bool isListening() const { return listening_; }
+    // False when refused.
+    bool send(const QString& callString, const QString& data);
+
+private:
+    AgwLink& link_;
+    bool listening_ = false;
+};
 
 }  // namespace zeno

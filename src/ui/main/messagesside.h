@@ -1,8 +1,7 @@
 #pragma once
 
 #include "monitor/pollhooks.h"
-#include "tx/messageacks.h"
-#include "tx/messagelog.h"
+#include "tx/receivedmessages.h"
 #include "ui/main/sidecontext.h"
 
 #include <QObject>
@@ -13,8 +12,8 @@ namespace zeno {
 
 class Form7;
 
-// The received APRS messages: the program-wide log and its window, the messages for this
-// station still unread, and the acknowledgements both ways.
+// The received APRS messages and their window: the poll tick's message lines go to the
+// station's ReceivedMessages, and what it reports goes on to the window and the main window.
 class MessagesSide : public QObject, public MessageLogHook {
     Q_OBJECT
 public:
@@ -38,13 +37,8 @@ signals:
     void messageForMe(const QString& notice);
 
 private:
-    void takeAck(const QString& sender, const QString& number);
-
     SideContext context_;
-    MessageLog log_;
-    MessageAcks acks_;
-    OwnMessages own_;
-    int unread_ = 0;
+    ReceivedMessages received_;
     QPointer<Form7> form7_;
 };
 

@@ -7,10 +7,12 @@
 #include "platform/units.h"
 #include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
+#include "tx/enterrules.h"
 #include "tx/histories.h"
 #include "tx/historyeditor.h"
 #include "tx/messageacks.h"
 #include "tx/producttag.h"
+#include "tx/receivedmessages.h"
 #include "tx/uiframe.h"
 #include "ui/common/widgets.h"
 #include "ui/windows/form2.h"
@@ -29,14 +31,9 @@ namespace zeno {
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kMaxToLength = 10;
-constexpr int kMaxViaLength = 50;
-
 const QString kAskCallPrompt = QStringLiteral("Enter station Call Sign or the digipeater call");
 const QString kAskCallHeaderPrompt =
     QStringLiteral("Enter Call Sign of the station or de digipeater call.");
-const QString kReceivedMessagesTip = QStringLiteral("View received APRS Messages");
 const QString kNoAprsTooltip =
     QStringLiteral("Enter your coordinates in the Setup menu to use this option");
 
@@ -61,7 +58,8 @@ TransmitSide::TransmitSide(const SideContext& context, const CommunicationPanel&
       communication_(communication),
       txData_(txData),
       aprsPosition_(aprsPosition),
-      aprsMessage_(aprsMessage) {}
+      aprsMessage_(aprsMessage),
+      sender_(context.link) {}
 
 TransmitSide::~TransmitSide() = default;
 
@@ -77,11 +75,11 @@ void TransmitSide::showAprsAvailable(bool available, const QString& unavailableT
     communication_.Command9->setEnabled(available);
     aprsPosition_.Combo4->setEnabled(available);
     aprsPosition_.Label8->setToolTip(available ? QString() : unavailableTip);
-    emit positionAvailabilityChanged(available && !listening_);
+    emit positionAvailabilityChanged(available && !sender_.isListening());
 }
 
 void TransmitSide::enterListenerMode() {
-    listening_ = true;
+    sender_.enterListenerMode();
     for (QWidget* panel :
          {communication_.Frame3, txData_.Frame2, aprsPosition_.Frame7, aprsMessage_.Frame8})
         panel->hide();
@@ -181,18 +179,11 @@ std::optional<QString> TransmitSide::takeCallString(const QString& prompt) {
     return call;
 }
 
-void TransmitSide::sendFrame(const QString& call, const QString& data) {
-    // A listener station never transmits, whatever path asked for it.
-    if (listening_)
-        return;
-    context_.link.send(QLatin1Char('V'), call, data);
-}
-
 bool TransmitSide::SendUiFrame(const QString& data) {
     const std::optional<QString> call = takeCallString(kAskCallPrompt);
     if (!call)
         return false;
-    sendFrame(*call, data);
+    sender_.send(*call, data);
     return true;
 }
 
@@ -201,14 +192,14 @@ void TransmitSide::StuurMonitorTekst(const QString& text) {
     if (!call)
         return;
     for (const QString& piece : monitorTextPieces(text))
-        sendFrame(*call, piece);
+        sender_.send(*call, piece);
 }
 
 void TransmitSide::sendTxText() {
     const std::optional<QString> call = takeCallString(kAskCallPrompt);
     if (!call)
         return;
-    sendFrame(*call, txTextPayload(boxText(HistoryBox::TxData)));
+    sender_.send(*call, txTextPayload(boxText(HistoryBox::TxData)));
     ADDTXData();
     ADDToData();
     ADDViaData();
@@ -218,7 +209,7 @@ void TransmitSide::sendHeaderOnly() {
     const std::optional<QString> call = takeCallString(kAskCallHeaderPrompt);
     if (!call)
         return;
-    sendFrame(*call, QString());
+    sender_.send(*call, QString());
     ADDToData();
     ADDViaData();
 }
@@ -227,14 +218,12 @@ void TransmitSide::sendAck(const QString& information) {
     const QString call = zeno::callString(boxText(HistoryBox::To), boxText(HistoryBox::Via));
     // Nobody to ask while a frame is being taken in: without an address no ack goes out.
     if (!needsCallQuestion(call))
-        sendFrame(call, information);
+        sender_.send(call, information);
 }
 
 void TransmitSide::showUnreadMessages(int count) {
     QToolButton* button = aprsMessage_.Command18;
-    button->setToolTip(count == 0
-                           ? kReceivedMessagesTip
-                           : kReceivedMessagesTip + QStringLiteral(" (%1 unread)").arg(count));
+    button->setToolTip(receivedMessagesTip(count));
     button->setStyleSheet(count == 0 ? QString()
                                      : QStringLiteral("QToolButton { background: #ffd700; }"));
 }
@@ -296,18 +285,14 @@ void TransmitSide::sendMessage() {
     const std::optional<QString> call = takeCallString(kAskCallPrompt);
     if (!call)
         return;
-    const QString addressee = boxText(HistoryBox::MessageFor);
-    QString text = boxText(HistoryBox::MessageText);
-    // Numbered only while we acknowledge in turn: without the switch the frame stays plain.
-    int number = 0;
-    if (context_.state.engine.acknowledgeMessages && takesMessageNumber(addressee)) {
-        number = MessageNumberStore(context_.state.appPath).next();
-        text = numberedText(text, number);
-    }
-    const QString information = messageInformation(addressee, text);
-    sendFrame(*call, information);
-    if (number != 0)
-        emit numberedMessageSent(aprsMessageParts(information).addressee, QString::number(number));
+    MessageNumberStore numbers(context_.state.appPath);
+    const OutgoingMessage message =
+        outgoingMessage(boxText(HistoryBox::MessageFor), boxText(HistoryBox::MessageText),
+                        context_.state.engine.acknowledgeMessages, numbers);
+    sender_.send(*call, message.information);
+    if (message.number != 0)
+        emit numberedMessageSent(aprsMessageParts(message.information).addressee,
+                                 QString::number(message.number));
     AddMessage();
     AddFor();
     ADDToData();
@@ -341,42 +326,30 @@ void TransmitSide::cutBoxText(HistoryBox box, int maxLength) {
 }
 
 void TransmitSide::keyPressInBox(HistoryBox box, int KeyAscii) {
-    if (KeyAscii != kEnter)
+    if (KeyAscii != kEnterKey)
         return;
-    switch (box) {
-        case HistoryBox::TxData:
-            cutBoxText(box, kMaxTxTextLength);
-            ADDTXData();
+    const EnterRule rule = enterRule(box);
+    cutBoxText(box, rule.cutTo);
+    addHistory(rule.history);
+    switch (rule.sends) {
+        case EnterSend::Nothing:
+            break;
+        case EnterSend::TxText:
             sendTxText();
-            selectWholeText(box);
-            return;
-        case HistoryBox::To:
-            cutBoxText(box, kMaxToLength);
-            ADDToData();
-            return;
-        case HistoryBox::Via:
-            cutBoxText(box, kMaxViaLength);
-            ADDViaData();
-            return;
-        case HistoryBox::AprsData:
-            cutBoxText(box, kMaxAprsCommentLength);
-            AddAPRSData();
+            break;
+        case EnterSend::Position:
             sendPosition();
-            selectWholeText(box);
-            return;
-        case HistoryBox::MessageFor:
-            cutBoxText(box, kAddresseeLength);
-            AddFor();
-            aprsMessage_.Combo6->setToolTip(QStringLiteral("Message contents to transmit For:") +
-                                            boxText(HistoryBox::MessageFor));
-            aprsMessage_.Combo6->setFocus();
-            return;
-        case HistoryBox::MessageText:
-            cutBoxText(box, kMaxMessageTextLength);
-            AddMessage();
+            break;
+        case EnterSend::Message:
             sendMessage();
-            selectWholeText(box);
-            return;
+            break;
+    }
+    if (rule.sends != EnterSend::Nothing)
+        selectWholeText(box);
+    if (rule.next) {
+        if (!rule.nextTip.isEmpty())
+            combo(*rule.next)->setToolTip(rule.nextTip + boxText(box));
+        combo(*rule.next)->setFocus();
     }
 }
 

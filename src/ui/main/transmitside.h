@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/settings.h"
+#include "tx/uiframe.h"
 #include "ui/main/form1controls.h"
 #include "ui/main/sidecontext.h"
 
@@ -98,7 +99,6 @@ private:
     // Steps every send shares: the call string (asking when To and Via are blank) and the
     // boxes in upper case, copied to the current To and path. Nothing when no call was given.
     std::optional<QString> takeCallString(const QString& prompt);
-    void sendFrame(const QString& call, const QString& data);
     void addHistory(HistoryBox box);
     void showAprsAvailable(bool available, const QString& unavailableTip);
     void selectWholeText(HistoryBox box);
@@ -113,7 +113,7 @@ private:
     QString callString_;
     QString currentComment_;
     int modalDepth_ = 0;
-    bool listening_ = false;
+    UiSender sender_;
 };
 
 }  // namespace zeno

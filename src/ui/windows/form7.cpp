@@ -1,15 +1,11 @@
 #include "ui/windows/form7.h"
 
 #include "config/appstate.h"
-#include "files/filedialogs.h"
-#include "files/textfiles.h"
-#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "tx/messagelog.h"
 #include "ui/common/controls.h"
 #include "ui/common/screenfit.h"
 #include "ui/common/widgets.h"
-#include "zenoversion.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -31,14 +27,6 @@ constexpr int kRefreshMs = 10000;
 // A whole logged line: date, time, sender, addressee, "| Message: " and the 67 characters an
 // APRS message carries, with a message number.
 constexpr int kLineCharacters = 140;
-const QString kCrLf = QStringLiteral("\r\n");
-
-QString eachOnItsLine(const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines)
-        text += line + kCrLf;
-    return text;
-}
 
 }  // namespace
 
@@ -50,7 +38,7 @@ Form7::Form7(MessageLog& log, AppState& state, Dialogs& dialogs, Platform& platf
       dialogs_(dialogs),
       platform_(platform) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("APRS Received Messages"));
+    setWindowTitle(kReceivedMessagesTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     wireEvents();
@@ -224,55 +212,16 @@ void Form7::Command2_Click() { Timer1_Timer(); }
 void Form7::Timer1_Timer() { ToonMyMes(selectedFilter()); }
 
 void Form7::Command3_Click() {
-    if (List1->count() == 0) {
-        dialogs_.message(QStringLiteral("Nothing to clear"), kProgramTitle, MsgIcon::Information);
-        return;
-    }
-    if (!dialogs_.askYesNo(QStringLiteral("Do you want remove all the received APRS messages?"),
-                           QStringLiteral("Clear All")))
-        return;
-    List1->clear();
-    Label1->clear();
-    log_.clear();
+    if (clearMessages(log_, listedMessages(), dialogs_))
+        Timer1_Timer();
 }
 
-void Form7::Command4_Click() {
-    if (List1->count() == 0) {
-        dialogs_.message(QStringLiteral("Nothing to print"), kProgramTitle, MsgIcon::Information);
-        return;
-    }
-    if (!dialogs_.askYesNo(QStringLiteral("Do you want to print the received APRS messages?"),
-                           QStringLiteral("Print")))
-        return;
-    // The whole log, whatever the view shows.
-    const QString text = QStringLiteral("ZENO ") + ProgramVersion::text() + kCrLf + kCrLf +
-                         eachOnItsLine(log_.ToonMyMes(static_cast<int>(MessageFilter::All)));
-    if (platform_.printText(windowTitle(), text) == PrintOutcome::NotReady) {
-        platform_.beep();
-        dialogs_.message(QStringLiteral("Printer not ready"), QStringLiteral("Print error"),
-                         MsgIcon::Exclamation);
-    }
-}
+void Form7::Command4_Click() { printMessages(log_, listedMessages(), dialogs_, platform_); }
 
-void Form7::Command5_Click() { platform_.setClipboardText(eachOnItsLine(listedMessages())); }
+void Form7::Command5_Click() { platform_.setClipboardText(messageLines(listedMessages())); }
 
-void Form7::Command7_Click() {
-    if (List1->count() == 0) {
-        dialogs_.message(QStringLiteral("Nothing to save"), kProgramTitle, MsgIcon::Information);
-        return;
-    }
-    saveTextAs(state_.files, dialogs_, {QStringLiteral("ZENO_APRS_Messages001.txt"), {}, {}},
-               [this](bool) { return eachOnItsLine(listedMessages()); });
-}
+void Form7::Command7_Click() { saveMessages(listedMessages(), state_.files, dialogs_); }
 
-void Form7::Command8_Click() {
-    const QString selected = selectedMessage();
-    if (selected.isEmpty()) {
-        dialogs_.message(QStringLiteral("Please select a message first"), kProgramTitle,
-                         MsgIcon::Information);
-        return;
-    }
-    platform_.setClipboardText(selected);
-}
+void Form7::Command8_Click() { copySelectedMessage(selectedMessage(), dialogs_, platform_); }
 
 }  // namespace zeno

@@ -1,7 +1,8 @@
-// The six history rules, as lists before and after one entry is added, and the history
-// editor's lines: loading, the four buttons and the 31-line limit.
+// The six history rules, as lists before and after one entry is added, the Enter rules of the
+// six boxes, and the history editor's lines: loading, the four buttons and the 31-line limit.
 
 #include "support/testrows.h"
+#include "tx/enterrules.h"
 #include "tx/histories.h"
 #include "tx/historyeditor.h"
 
@@ -13,6 +14,7 @@ using zeno::test::fetched;
 using zeno::test::row;
 
 Q_DECLARE_METATYPE(zeno::HistoryBox)
+Q_DECLARE_METATYPE(zeno::EnterSend)
 
 namespace {
 
@@ -98,6 +100,29 @@ private slots:
         QStringList list = numbered("T", 12);
         addToHistory(HistoryBox::To, list, QStringLiteral("T11"));
         QCOMPARE(list, numbered("T", 12).mid(1) + QStringList{"T11"});
+    }
+
+    void enterRule_data() {
+        columns<HistoryBox, int, EnterSend, int, QString>("box", "cutTo", "sends", "next", "tip");
+        using B = HistoryBox;
+        row("TX text", B::TxData, 80, EnterSend::TxText, -1, "");
+        row("To", B::To, 10, EnterSend::Nothing, -1, "");
+        row("Via", B::Via, 50, EnterSend::Nothing, -1, "");
+        row("APRS comment", B::AprsData, 60, EnterSend::Position, -1, "");
+        row("addressee", B::MessageFor, 9, EnterSend::Nothing, int(B::MessageText),
+            "Message contents to transmit For:");
+        row("message", B::MessageText, 70, EnterSend::Message, -1, "");
+    }
+
+    // Each box records into its own history; only the addressee moves the keyboard on.
+    void enterRule() {
+        QFETCH(HistoryBox, box);
+        const EnterRule rule = zeno::enterRule(box);
+        QTEST(rule.cutTo, "cutTo");
+        QCOMPARE(rule.history, box);
+        QTEST(rule.sends, "sends");
+        QTEST(rule.next ? int(*rule.next) : -1, "next");
+        QTEST(rule.nextTip, "tip");
     }
 
     void loadsTheFirst25NonBlankEntriesTrimmed() {

@@ -1,10 +1,14 @@
 // The received APRS message log: what an entry looks like, which frames are logged, the
-// duplicate rule, the table limit and the view filters.
-#include "config/settings.h"
+// duplicate rule, the table limit, the view filters and the window's buttons; then which
+// message lines ask for an ack, are unread and bring a notice.
+#include "config/appstate.h"
 #include "support/fakeplatform.h"
+#include "support/scripteddialogs.h"
 #include "support/testrows.h"
-#include "tx/messagelog.h"
+#include "tx/receivedmessages.h"
 
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zeno;
@@ -104,30 +108,23 @@ private slots:
         QCOMPARE(log.count(), count);
     }
 
+    // The newest slot takes each message after the 200th; the first 200 stay as they are.
     void countStopsAtTwoHundredAndTheNewestSlotIsReused() {
         MessageLog log(settings_, platform_);
         const auto logNumber = [&](int n) {
             return log.LogAPRSMessages(header("N1ABC"),
                                        body(QStringLiteral(":N2XYZ    :msg %1").arg(n)));
         };
-        for (int n = 1; n <= 201; ++n)
+        for (int n = 1; n <= 500; ++n)
             QVERIFY(logNumber(n));
         QCOMPARE(log.count(), 200);
-        QCOMPARE(log.entries().size(), 201);
-        // The newest slot takes each later message; the first 200 stay as they are.
-        for (int n = 202; n <= 500; ++n)
-            QVERIFY(logNumber(n));
         const QStringList entries = log.entries();
-        QVERIFY(entries[199].endsWith(QStringLiteral("msg 200")));
-        QVERIFY(entries.at(200).endsWith(QStringLiteral("msg 500")));
-        // Still a duplicate while it is the newest; an older one too.
-        QVERIFY(!logNumber(500));
-        QVERIFY(!logNumber(7));
-        QVERIFY(logNumber(499));
-
+        QCOMPARE(entries.size(), 201);
+        QVERIFY(entries[199].endsWith("msg 200") && entries[200].endsWith("msg 500"));
+        // Still a duplicate while it is the newest, an older one too; cleared ones are not.
+        QVERIFY(!logNumber(500) && !logNumber(7) && logNumber(499));
         log.clear();
-        QVERIFY(log.isEmpty());
-        QVERIFY(logNumber(7));  // what was cleared is no longer a duplicate
+        QVERIFY(log.isEmpty() && logNumber(7));
         QCOMPARE(log.entries().size(), 1);
     }
 
@@ -164,6 +161,132 @@ private slots:
         QCOMPARE(splitAtMessage(head + "| Message: a | b").message, "| Message: a | b");
         QCOMPARE(splitAtMessage("anything").message, "");
         QCOMPARE(messageSender("anything"), "");
+    }
+
+    // The buttons act on what the view lists; printing takes the whole log.
+    void buttons() {
+        MessageLog log(settings_, platform_);
+        ScriptedDialogs dialogs;
+        FileDialogState files;
+        for (const char* nothing : {"Nothing to clear", "Nothing to print", "Nothing to save",
+                                    "Please select a message first"})
+            dialogs.expectMessage(QStringLiteral("ZENO"), MsgAnswer::Ok, nothing);
+        QVERIFY(!clearMessages(log, {}, dialogs));
+        printMessages(log, {}, dialogs, platform_);
+        saveMessages({}, files, dialogs);
+        copySelectedMessage({}, dialogs, platform_);
+        QVERIFY(platform_.printed.isEmpty() && platform_.clipboard.isEmpty());
+
+        log.LogAPRSMessages(header("N1ABC"), body(":PA3XYZ   :one"));
+        log.LogAPRSMessages(header("N2DEF"), body(":BLN2     :two"));
+        const QString one = kStamp + "N1ABC     | To: PA3XYZ    | Message: one";
+        const QString two = kStamp + "N2DEF     | To: BLN2      | Message: two";
+        QTemporaryDir dir;
+        dialogs.expectSaveFile(dir.filePath("m.txt"));
+        saveMessages({two, one}, files, dialogs);
+        QCOMPARE(dialogs.shown.last().defaultText, "ZENO_APRS_Messages001.txt");
+        QFile saved(dir.filePath("m.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), (two + "\r\n" + one + "\r\n").toLatin1());
+
+        dialogs
+            .expectMessage("Print", MsgAnswer::No,
+                           "Do you want to print the received APRS messages?")
+            .expectMessage("Print", MsgAnswer::Yes);
+        printMessages(log, {one}, dialogs, platform_);
+        printMessages(log, {one}, dialogs, platform_);
+        QCOMPARE(platform_.printed.size(), 1);
+        QCOMPARE(platform_.printed.first().text,
+                 "ZENO 3.0.1\r\n\r\n" + one + "\r\n" + two + "\r\n");
+        platform_.setPrinterReady(false);
+        dialogs.expectMessage("Print", MsgAnswer::Yes)
+            .expectMessage("Print error", MsgAnswer::Ok, "Printer not ready");
+        printMessages(log, {one}, dialogs, platform_);
+
+        dialogs
+            .expectMessage("Clear All", MsgAnswer::No,
+                           "Do you want remove all the received APRS messages?")
+            .expectMessage("Clear All", MsgAnswer::Yes);
+        QVERIFY(!clearMessages(log, {one}, dialogs));
+        QVERIFY(clearMessages(log, {one}, dialogs) && log.isEmpty());
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n')));
+    }
+
+    // "line" is heard "after" seconds after "hello" (-1: alone); ack and notice are the
+    // line's own, unread counts both.
+    void receivedLine_data() {
+        columns<int, QString, bool, QString, QString, int>("after", "line", "acking", "ack",
+                                                           "notice", "unread");
+        const QString hello = QStringLiteral("N2BBB>:PA3XYZ   :hello{42");
+        const QString ack42 = QStringLiteral(":N2BBB    :ack42");
+        const QString notice = QStringLiteral("Message from N2BBB: hello");
+        const QString again = QStringLiteral("N2BBB>:PA3XYZ   :hello again{42");
+        row("numbered, for us", -1, hello, true, ack42, notice, 1);
+        row("acknowledging off", -1, hello, false, "", notice, 1);
+        row("a number in braces", -1, "N2BBB>:PA3XYZ   :hi{AB1}", true, ":N2BBB    :ackAB1",
+            "Message from N2BBB: hi", 1);
+        row("our call with an SSID", -1, "N2BBB>:PA3XYZ-7 :hi{3", true, "",
+            "Message from N2BBB: hi", 1);
+        row("a bulletin", -1, "N2BBB>:BLN1     :net", true, "", "", 0);
+        row("for another station", -1, "N2BBB>:N0CALL   :hi{3", true, "", "", 0);
+        row("an ack", -1, "N2BBB>:PA3XYZ   :ack5", true, "", "", 0);
+        row("a numbered ack", -1, "N2BBB>:PA3XYZ   :ack7{3", true, "", "", 0);
+        row("from ourselves", -1, "PA3XYZ>:PA3XYZ   :note{5", true, "", "", 0);
+        row("the digipeated copy", 3, hello, true, "", "", 1);
+        row("the same number a minute later", 60, again, true, ack42, "", 1);
+        row("the same number after half an hour", 31 * 60, "N2BBB>:pa3xyz   :hello again{42", true,
+            ack42, "Message from N2BBB: hello again", 2);
+        row("another station, same number", 3, "N3CCC>:PA3XYZ   :hello{42", true,
+            ":N3CCC    :ack42", "Message from N3CCC: hello", 2);
+    }
+
+    void receivedLine() {
+        AppState state;
+        state.settings = settings_;
+        state.engine.acknowledgeMessages = fetched<bool>("acking");
+        ReceivedMessages received(state, platform_);
+        const auto hear = [&](const QString& line) {
+            received.LogAPRSMessages(header(line.section('>', 0, 0), "RS0ISS*"),
+                                     body(line.section('>', 1)));
+        };
+        if (fetched<int>("after") >= 0) {
+            hear(QStringLiteral("N2BBB>:PA3XYZ   :hello{42"));
+            platform_.advance(fetched<int>("after") * 1000);
+        }
+        QSignalSpy acks(&received, &ReceivedMessages::ackDue);
+        QSignalSpy notices(&received, &ReceivedMessages::messageForMe);
+        hear(fetched<QString>("line"));
+        QTEST(acks.isEmpty() ? QString() : acks.first().first().toString(), "ack");
+        QTEST(notices.isEmpty() ? QString() : notices.first().first().toString(), "notice");
+        QTEST(received.unread(), "unread");
+    }
+
+    // Reading marks everything read and keeps what comes meanwhile read; an ack from its
+    // addressee marks our own message.
+    void readingAndOurAcks() {
+        AppState state;
+        state.settings = settings_;
+        ReceivedMessages received(state, platform_);
+        QSignalSpy unread(&received, &ReceivedMessages::unreadChanged);
+        QSignalSpy acked(&received, &ReceivedMessages::ownMessageAcknowledged);
+        const auto hear = [&](const char* sender, const char* info) {
+            received.LogAPRSMessages(header(sender), body(info));
+        };
+        hear("N2BBB", ":PA3XYZ   :one");
+        received.setReading(true);
+        hear("N2BBB", ":PA3XYZ   :two");
+        received.setReading(false);
+        QCOMPARE(unread, (QList<QVariantList>{{1}, {0}}));
+
+        received.rememberOwnMessage("N2BBB", "7");
+        hear("PA3XYZ", ":N2BBB    :hi{7");
+        const QString ours = received.log().entries().last();
+        hear("N3CCC", ":PA3XYZ   :ack7");  // not its addressee
+        QVERIFY(acked.isEmpty() && !received.isAcknowledged(ours));
+        hear("N2BBB", ":PA3XYZ   :ack7");
+        QCOMPARE(acked.size(), 1);
+        QVERIFY(received.isAcknowledged(ours));
+        QVERIFY(!received.isAcknowledged(received.log().entries().first()));
     }
 
 private:

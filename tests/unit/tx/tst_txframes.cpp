@@ -1,7 +1,9 @@
-// The address and text rules every unconnected frame follows, APRS message fields, numbers and
-// acknowledgements, the heard list as frames, and the APRS position: header, information field,
-// the setup's checks and texts, the icons.
+// The address and text rules every unconnected frame follows, the listener's silence, APRS
+// message fields and numbers, the heard list as frames, and the APRS position: header,
+// information field, the setup's checks and texts, the icons.
 #include "config/settings.h"
+#include "link/agwlink.h"
+#include "support/fakeplatform.h"
 #include "support/testrows.h"
 #include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
@@ -165,13 +167,6 @@ private slots:
         QCOMPARE(icon({17, 18}), "Node /n");
     }
 
-    void everyIconIsFoundByItsSymbol() {
-        QCOMPARE(aprsIcons().size(), 18);
-        for (const AprsIcon& icon : aprsIcons())
-            QCOMPARE(picturesFor(icon.table, icon.code), QList<int>{icon.picture});
-        QVERIFY(picturesFor(u'/', u'x').isEmpty());
-    }
-
     void sendingNeedsHeaderAndSwitch() {
         Settings s;
         s.aprs = kHeader;
@@ -184,53 +179,7 @@ private slots:
         QVERIFY(!aprsSendingAvailable(s));
     }
 
-    void parts_data() {
-        columns<QString, QStringList>("data", "parts");  // addressee, text, number, acked
-        const QString tick = QStringLiteral("\r\n\r\n") + QChar(0);  // as the poll tick has it
-        row("numbered", ":N1AAA    :see you{42" + tick, QStringList{"N1AAA", "see you", "42", ""});
-        row("reply-ack style", QStringLiteral(":N1AAA-7  :hi{AB1}"),
-            QStringList{"N1AAA-7", "hi", "AB1", ""});
-        row("an ack", QStringLiteral(":N1AAA    :ack42"), QStringList{"N1AAA", "ack42", "", "42"});
-    }
-
-    void parts() {
-        QFETCH(QString, data);
-        QFETCH(QStringList, parts);
-        const AprsMessageParts p = aprsMessageParts(data);
-        QCOMPARE((QStringList{p.addressee, p.text, p.number, acknowledgedNumber(p.text)}), parts);
-    }
-
-    // Every copy is answered except one heard again within seconds; within 30 minutes the
-    // same number is a repeat.
-    void acksForUs() {
-        const struct {
-            const char *sender, *info;
-            int second;
-            const char* ack;
-            bool repeat;
-        } heard[] = {
-            {"N2BBB", ":N1AAA    :hi{42", 0, ":N2BBB    :ack42", false},
-            {"N2BBB", ":N1AAA    :hi{42", 3, "", true},  // the digipeated copy
-            {"N2BBB", ":N1AAA    :hi{42", 60, ":N2BBB    :ack42", true},
-            {"N2BBB", ":n1aaa    :hi{42", 31 * 60, ":N2BBB    :ack42", false},
-            {"N3CCC", ":N1AAA    :hi{42", 31 * 60, ":N3CCC    :ack42", false},
-            {"N3CCC", ":N1AAA-7  :hi{1", 0, "", false},  // another SSID is another station
-            {"N3CCC", ":N1AAA    :ack7{3", 0, "", false},
-            {"N1AAA", ":N1AAA    :to myself{5", 0, "", false},
-        };
-        MessageAcks acks;
-        const QDateTime start(QDate(2024, 5, 1), QTime(12, 0));
-        for (const auto& h : heard) {
-            const auto answer =
-                acks.take(h.sender, aprsMessageParts(h.info), "N1AAA", start.addSecs(h.second));
-            QCOMPARE(answer.ack, QString::fromLatin1(h.ack));
-            QCOMPARE(answer.repeat, h.repeat);
-        }
-    }
-
     void ownNumbersCountAcrossRuns() {
-        QVERIFY(takesMessageNumber(" n2bbb") && !takesMessageNumber("BLN1") &&
-                !takesMessageNumber("NWS-WARN"));
         QTemporaryDir dir;
         QCOMPARE(MessageNumberStore(dir.path()).next(), 1);
         QCOMPARE(MessageNumberStore(dir.path()).next(), 2);
@@ -239,16 +188,34 @@ private slots:
         QCOMPARE(MessageNumberStore(dir.path()).next(), 1);
     }
 
-    void ackMarksOurMessage() {
-        OwnMessages own;
-        own.sent("N2BBB", "7");
-        QVERIFY(!own.acknowledge("N3CCC", "7"));
-        const QString entry =
-            "05-01-2024 - 12:00:00 | From: N1AAA     | To: N2BBB     | Message: hi{7";
-        QVERIFY(!isAcknowledgedEntry(entry, "N1AAA", own));
-        QVERIFY(own.acknowledge("n2bbb", "7"));
-        QVERIFY(isAcknowledgedEntry(entry, "N1AAA", own));
-        QVERIFY(!isAcknowledgedEntry(QString(entry).replace("{7", "{8"), "N1AAA", own));
+    void outgoingMessage_data() {
+        columns<bool, QString, QString>("acking", "addressee", "information");
+        row("numbered", true, "N2BBB", ":N2BBB    :hi{1");
+        row("acknowledging off", false, "N2BBB", ":N2BBB    :hi");
+        row("a bulletin", true, "BLN1", ":BLN1     :hi");
+        row("an announcement", true, "NWS-WARN", ":NWS-WARN :hi");
+    }
+
+    void outgoingMessage() {
+        QTemporaryDir dir;
+        MessageNumberStore numbers(dir.path());
+        const OutgoingMessage message = zeno::outgoingMessage(fetched<QString>("addressee"), "hi",
+                                                              fetched<bool>("acking"), numbers);
+        QTEST(message.information, "information");
+        // A plain message uses up no number.
+        QCOMPARE(message.number, QFile::exists(dir.filePath("msgnumber.txt")) ? 1 : 0);
+    }
+
+    void listenerNeverTransmits() {
+        LinkValues values;
+        FakePlatform platform;
+        AgwLink link(values, platform, EngineAddress());
+        QSignalSpy sent(&link, &AgwLink::sendRequested);
+        UiSender sender(link);
+        QVERIFY(sender.send("CQ RS0ISS", "one"));
+        sender.enterListenerMode();
+        QVERIFY(!sender.send("CQ RS0ISS", "two") && sender.isListening());
+        QCOMPARE(sent, (QList<QVariantList>{{QChar('V'), "CQ RS0ISS", "one"}}));
     }
 };
 

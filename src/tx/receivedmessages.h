@@ -1,0 +1,58 @@
+#pragma once
+
+#include "tx/messageacks.h"
+#include "tx/messagelog.h"
+
+#include <QObject>
+#include <QString>
+
+namespace zeno {
+
+struct AppState;
+class Platform;
+
+// The APRS messages that reach the station: the log the received-messages window lists, the
+// acknowledgements both ways, and the messages for this station the operator has not read.
+class ReceivedMessages : public QObject {
+    Q_OBJECT
+public:
+    // The station's callsign and the acknowledging switch are read at every message.
+    ReceivedMessages(const AppState& state, const Platform& platform, QObject* parent = nullptr);
+
+    MessageLog& log() { return log_; }
+
+    // One message line as the poll tick hands it over (header and body).
+    void LogAPRSMessages(const QString& header, const QString& data);
+    // One of our numbered messages went out: its ack will mark it.
+    void rememberOwnMessage(const QString& addressee, const QString& number);
+    // A log entry of one of our messages that its addressee acknowledged.
+    bool isAcknowledged(const QString& entry) const;
+    // While the operator reads the log (its window open) nothing new is unread; starting to
+    // read marks everything read.
+    void setReading(bool reading);
+    int unread() const { return unread_; }
+
+signals:
+    // A numbered message for us asks for this acknowledgement (an information field).
+    void ackDue(const QString& information);
+    // One of our messages was acknowledged: the log view shows the mark at once.
+    void ownMessageAcknowledged();
+    // Messages for this station logged while nobody was reading.
+    void unreadChanged(int count);
+    // A new message for this station ("Message from N2BBB: text").
+    void messageForMe(const QString& notice);
+
+private:
+    const AppState& state_;
+    const Platform& platform_;
+    MessageLog log_;
+    MessageAcks acks_;
+    OwnMessages own_;
+    int unread_ = 0;
+    bool reading_ = false;
+};
+
+// The received-messages button's tooltip, with the count of unread messages when there are any.
+QString receivedMessagesTip(int unread);
+
+}  // namespace zeno
