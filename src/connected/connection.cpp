@@ -32,8 +32,6 @@ Connection::Connection(AppState& state, FrameSink& link, ConnectedView& view, Di
       senders_(state, link, view),
       commands_(state, senders_, steps_, view, platform, [this] { DisConnecting(); }) {}
 
-PublicFolder Connection::publicFolder() const { return PublicFolder(state_.appPath); }
-
 QString Connection::appFilePath(const QString& name) const { return appFile(state_.appPath, name); }
 
 void Connection::sendDisconnect(const QString& callField) {

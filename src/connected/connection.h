@@ -1,6 +1,5 @@
 #pragma once
 
-#include "connected/publicfolder.h"
 #include "connected/remotecommands.h"
 #include "connected/steps.h"
 #include "connected/transfer.h"
@@ -30,7 +29,6 @@ public:
     bool isPausing() const { return steps_.busy(); }
     Senders& senders() { return senders_; }
     RemoteCommands& commands() { return commands_; }
-    PublicFolder publicFolder() const;
 
     // The operator's connect request to the To and Via boxes' station; false when no
     // station was given (nothing sent).
