@@ -197,8 +197,8 @@ private slots:
     }
 
     // Flags before ("connected", "greeted", "unlocked", "ignore", "refuse", "disabled"), one
-    // event ("caller N3CCC" a connect event, "gone" a disconnect event, "data pending|line",
-    // the operator's "connect to|via" and "disconnect"), the answer to a second caller; then
+    // event ("caller|N3CCC" a connect event, "gone" a disconnect event, "data|pending|line",
+    // the operator's "connect|to|via" and "disconnect"), the answer to a second caller; then
     // what happened ("tick ends": the poll tick stops after the event), the data sent and the
     // flags after.
     void connection_data() {
@@ -206,32 +206,32 @@ private slots:
                                                                       "log", "replies", "after");
         const QString greeted = kCaptions + QStringLiteral("|~|1000|~");
         const QString both = QStringLiteral("N3CCC/N3CCC connected greeted");
-        row("a caller", "", QStringLiteral("caller N3CCC") + QChar(0) + "xyz", "", greeted,
+        row("a caller", "", QStringLiteral("caller|N3CCC") + QChar(0) + "xyz", "", greeted,
             "\rHello\r", both);
-        row("a caller, commands disabled", "disabled", "caller N3CCC", "", greeted,
+        row("a caller, commands disabled", "disabled", "caller|N3CCC", "", greeted,
             "\rHello\rSorry, BBS Commands Disabled!\r", both);
-        row("the station ZENO called", "greeted", "caller N3CCC", "", kCaptions, "", both);
-        row("refused caller", "connected greeted unlocked refuse", "caller N4DDD", "",
+        row("the station ZENO called", "greeted", "caller|N3CCC", "", kCaptions, "", both);
+        row("refused caller", "connected greeted unlocked refuse", "caller|N4DDD", "",
             "popup Station N4DDD has tried to connect you.\rAuto Disconnected executed.|"
             "d N4DDD|tick ends",
             "", "N2BBB/N2BBB");
-        row("second caller, No", "connected greeted", "caller N3CCC", "No", "!|!|d N3CCC|tick ends",
+        row("second caller, No", "connected greeted", "caller|N3CCC", "No", "!|!|d N3CCC|tick ends",
             "", "N2BBB/N2BBB connected greeted ignore");
-        row("second caller, Yes", "connected greeted", "caller N3CCC", "Yes",
+        row("second caller, Yes", "connected greeted", "caller|N3CCC", "Yes",
             "!|!|d N2BBB|300|caption Connected to N3CCC on Channel 1|300", "\rHello\r",
             both + " ignore");
-        row("the station leaves", "connected greeted unlocked", "gone n2bbb", "",
+        row("the station leaves", "connected greeted unlocked", "gone|n2bbb", "",
             "!|main caption ZENO|popup Disconnected from station N2BBB|caption Disconnected", "",
             "N2BBB/N2BBB unlocked");
-        row("a station ZENO dropped leaves", "connected greeted ignore", "gone N3CCC", "",
+        row("a station ZENO dropped leaves", "connected greeted ignore", "gone|N3CCC", "",
             "!|main caption ZENO", "", "N2BBB/N2BBB connected greeted");
-        row("data, equal texts taken once", "", "data //ECHO a|//ECHO a", "", "received //ECHO a",
+        row("data, equal texts taken once", "", "data|//ECHO a|//ECHO a", "", "received //ECHO a",
             "a\r", "N2BBB/N2BBB connected");
-        row("data, both texts", "", "data //ECHO a|//ECHO b", "",
+        row("data, both texts", "", "data|//ECHO a|//ECHO b", "",
             "received //ECHO a|received //ECHO b\r\n", "a\rb\r", "N2BBB/N2BBB connected");
-        row("data, no pending text", "", "data |//ECHO b", "", "received //ECHO b\r\n", "b\r",
+        row("data, no pending text", "", "data||//ECHO b", "", "received //ECHO b\r\n", "b\r",
             "N2BBB/N2BBB connected");
-        row("calling", "", "connect n3ccc|rs0iss", "", "v N3CCC RS0ISS", "",
+        row("calling", "", "connect|n3ccc|rs0iss", "", "v N3CCC RS0ISS", "",
             "N3CCC RS0ISS/N2BBB greeted");
         row("disconnect", "connected greeted unlocked", "disconnect", "", "d N2BBB", "",
             "N2BBB/N2BBB");
@@ -240,7 +240,6 @@ private slots:
     void connection() {
         Rig rig(dir_.path());
         QFETCH(QString, before);
-        QFETCH(QString, answer);
         ConnectionState& c = rig.state.connection;
         c.IsConnected = before.contains("connected");
         c.GreetingSent = before.contains("greeted");
@@ -248,21 +247,19 @@ private slots:
         c.IgnoreNextDisconnect = before.contains("ignore");
         c.RefuseIncoming = before.contains("refuse");
         rig.state.settings.bbsMode = before.contains("disabled") ? 1 : 0;
-        if (!answer.isEmpty())
+        if (const QString answer = fetched<QString>("answer"); !answer.isEmpty())
             rig.dialogs.expectMessage(kNewCaller, answer == "Yes" ? MsgAnswer::Yes : MsgAnswer::No);
-        const QString event = fetched<QString>("event");
-        const QString kind = event.section(u' ', 0, 0);
-        const QString first = event.section(u' ', 1).section(u'|', 0, 0);
-        const QString second = event.section(u'|', 1);
-        if (kind == "caller" && !rig.connection.connectEvent(event.section(u' ', 1)))
+        const QStringList event = fetched<QString>("event").split(u'|');  // what, then texts
+        const QString what = event[0];
+        if (what == "caller" && !rig.connection.connectEvent(event.value(1)))
             rig.log << "tick ends";
-        if (kind == "gone")
-            rig.connection.disconnectEvent(first);
-        if (kind == "data")
-            rig.connection.dataEvent(first, second);
-        if (kind == "connect")
-            rig.connection.ConnectStation(first, second);
-        if (kind == "disconnect")
+        if (what == "gone")
+            rig.connection.disconnectEvent(event.value(1));
+        if (what == "data")
+            rig.connection.dataEvent(event.value(1), event.value(2));
+        if (what == "connect")
+            rig.connection.ConnectStation(event.value(1), event.value(2));
+        if (what == "disconnect")
             rig.connection.DisConnecting();
         QTEST(rig.log.join(u'|'), "log");
         QTEST(rig.replies, "replies");
