@@ -5,8 +5,10 @@
 // hand out a path that is not inside.
 #include "config/appstate.h"
 #include "connected/connectedview.h"
-#include "connected/connection.h"
-#include "platform/dialogs.h"
+#include "connected/publicfolder.h"
+#include "connected/remotecommands.h"
+#include "connected/steps.h"
+#include "connected/transfer.h"
 #include "support/fakeplatform.h"
 #include "support/openwatch.h"
 
@@ -31,17 +33,6 @@ void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
-
-struct NoDialogs : Dialogs {
-    MsgAnswer message(const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::No;
-    }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const FileRequest&) override { return {}; }
-    QString saveFileName(const FileRequest&) override { return {}; }
-    int chooseColor(int) override { return -1; }
-    QString chooseFont(const QString&) override { return {}; }
-};
 
 struct Recorder : FrameSink, ConnectedView {
     QString sent;
@@ -103,13 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.connection.BbsUnlocked = data[0] & 4;
     state.link.LinkAddress = QStringLiteral("N2BBB");
     test::FakePlatform platform;
-    NoDialogs dialogs;
     Recorder recorder;
-    Connection connection(state, recorder, recorder, dialogs, platform);
+    StepQueue steps(platform);
+    Senders senders(state, recorder, recorder);
+    RemoteCommands commands(state, senders, steps, recorder, platform, [] {});
 
-    connection.PackCommand(text);
+    commands.PackCommand(text);
     // The path rules themselves, on the whole text.
-    const PublicFolder folder = connection.publicFolder();
+    const PublicFolder folder(world.app);
     if (const auto file = folder.findFile(text))
         check(world.inside(*file) && QFileInfo(*file).isFile());
     const QStringList listed = folder.list(text);

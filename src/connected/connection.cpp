@@ -29,9 +29,8 @@ Connection::Connection(AppState& state, FrameSink& link, ConnectedView& view, Di
       dialogs_(dialogs),
       platform_(platform),
       steps_(platform),
-      senders_(state, link, view) {}
-
-PublicFolder Connection::publicFolder() const { return PublicFolder(state_.appPath); }
+      senders_(state, link, view),
+      commands_(state, senders_, steps_, view, platform, [this] { DisConnecting(); }) {}
 
 QString Connection::appFilePath(const QString& name) const { return appFile(state_.appPath, name); }
 
@@ -43,7 +42,7 @@ void Connection::clearLinkFlags() {
     ConnectionState& c = state_.connection;
     c.IsConnected = false;
     c.GreetingSent = false;
-    c.BbsUnlocked = false;
+    commands_.lock();
 }
 
 bool Connection::ConnectStation(const QString& toBox, const QString& viaBox) {
@@ -187,8 +186,7 @@ void Connection::greet() {
         state_.connection.GreetingSent = true;
         state_.connection.IsConnected = true;
         view_.enableTerminalDisconnect();
-        if (state_.settings.bbsMode == 1)
-            senders_.reply(QStringLiteral("Sorry, BBS Commands Disabled!"));
+        commands_.tellIfDisabled();
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connected/publicfolder.h"
+#include "connected/remotecommands.h"
 #include "connected/steps.h"
 #include "connected/transfer.h"
 
@@ -15,10 +15,10 @@ class FrameSink;
 class Platform;
 
 // ZENO's one connected-mode (AX.25) conversation: the operator's connect and disconnect, the
-// engine's connect, data and disconnect events, the terminal's actions and the remote
-// commands. The flags live in AppState (connection, LinkAddress, ReplyText). Frames go to
-// the link, everything shown goes to the view; pauses go through the step queue, so what
-// comes after a pause runs when it is over.
+// engine's connect, data and disconnect events and the terminal's actions; what the station
+// sends goes on to the remote commands. The flags live in AppState (connection, LinkAddress,
+// ReplyText). Frames go to the link, everything shown goes to the view; pauses go through the
+// step queue, so what comes after a pause runs when it is over.
 class Connection {
 public:
     Connection(AppState& state, FrameSink& link, ConnectedView& view, Dialogs& dialogs,
@@ -28,7 +28,7 @@ public:
     // Steps wait for a pause to end.
     bool isPausing() const { return steps_.busy(); }
     Senders& senders() { return senders_; }
-    PublicFolder publicFolder() const;
+    RemoteCommands& commands() { return commands_; }
 
     // The operator's connect request to the To and Via boxes' station; false when no
     // station was given (nothing sent).
@@ -41,7 +41,7 @@ public:
     void disconnectEvent(const QString& callFrom);
 
     // Examines a received text for a remote command and answers it.
-    void PackCommand(const QString& CommandText);
+    void PackCommand(const QString& CommandText) { commands_.PackCommand(CommandText); }
 
     // The terminal window was loaded.
     void terminalLoaded();
@@ -62,8 +62,6 @@ private:
     QString appFilePath(const QString& name) const;
     void sendDisconnect(const QString& callField);
     void clearLinkFlags();
-    void quit();
-    void page();
 
     AppState& state_;
     FrameSink& link_;
@@ -72,6 +70,7 @@ private:
     Platform& platform_;
     StepQueue steps_;
     Senders senders_;
+    RemoteCommands commands_;
 };
 
 }  // namespace zeno

@@ -1,7 +1,10 @@
-// The remote commands ("//H", "//R name" ...) a connected station may give.
+#include "connected/remotecommands.h"
+
 #include "config/appstate.h"
 #include "connected/connectedview.h"
-#include "connected/connection.h"
+#include "connected/steps.h"
+#include "connected/transfer.h"
+#include "platform/apppath.h"
 #include "platform/numbertext.h"
 #include "platform/platform.h"
 #include "zenoversion.h"
@@ -10,9 +13,15 @@ namespace zeno {
 
 namespace {
 
+// The BBS modes of the settings besides 0, open to everybody.
+constexpr int kDisabled = 1;
+constexpr int kPassword = 2;
+
 constexpr int kGoodbyePauseMs = 1000;
 constexpr int kQuitPauseMs = 500;
 constexpr int kRingPauseMs = 500;
+
+const QString kDisabledReply = QStringLiteral("Sorry, BBS Commands Disabled!");
 
 QString versionLine() {
     return QStringLiteral(" ZENO v.") + signedNumberText(ProgramVersion::major) + QLatin1Char('.') +
@@ -22,31 +31,41 @@ QString versionLine() {
 
 }  // namespace
 
-void Connection::PackCommand(const QString& CommandText) {
+RemoteCommands::RemoteCommands(AppState& state, Senders& senders, StepQueue& steps,
+                               ConnectedView& view, Platform& platform,
+                               std::function<void()> hangUp)
+    : state_(state),
+      senders_(senders),
+      steps_(steps),
+      view_(view),
+      platform_(platform),
+      hangUp_(std::move(hangUp)) {}
+
+QString RemoteCommands::appFilePath(const QString& name) const {
+    return appFile(state_.appPath, name);
+}
+
+void RemoteCommands::lock() { state_.connection.BbsUnlocked = false; }
+
+void RemoteCommands::tellIfDisabled() {
+    if (state_.settings.bbsMode == kDisabled)
+        senders_.reply(kDisabledReply);
+}
+
+void RemoteCommands::PackCommand(const QString& CommandText) {
     if (!CommandText.startsWith(QLatin1String("//")))
         return;  // conversation
     const QString upper = CommandText.toUpper();
     const auto is = [&upper](const char* keyword) {
         return upper.startsWith(QLatin1String(keyword));
     };
-    ConnectionState& c = state_.connection;
-    const Settings& s = state_.settings;
-
-    if (s.bbsMode == 1) {
-        senders_.reply(QStringLiteral("Sorry, BBS Commands Disabled!"));
+    const int mode = state_.settings.bbsMode;
+    if (mode == kDisabled) {
+        senders_.reply(kDisabledReply);
         return;
     }
-    if (s.bbsMode == 2 && !c.BbsUnlocked) {
-        if (!is("//PASSWORD ")) {
-            senders_.reply(QStringLiteral(
-                "BBS Commands disabled. Please enter correct password: //PASSWORD xxxx"));
-        } else if (upper.mid(11, 10).trimmed() == s.bbsPassword.toUpper()) {
-            senders_.reply(QStringLiteral("You have access... BBS Commands Enabled!"));
-            c.BbsUnlocked = true;
-        } else {
-            senders_.reply(
-                QStringLiteral("Wrong password! Please enter correct password: //PASSWORD xxxxxx"));
-        }
+    if (mode == kPassword && !state_.connection.BbsUnlocked) {
+        askPassword(upper);
         return;
     }
 
@@ -72,18 +91,31 @@ void Connection::PackCommand(const QString& CommandText) {
         senders_.reply(versionLine());
 }
 
-void Connection::quit() {
+void RemoteCommands::askPassword(const QString& upper) {
+    if (!upper.startsWith(QLatin1String("//PASSWORD "))) {
+        senders_.reply(QStringLiteral(
+            "BBS Commands disabled. Please enter correct password: //PASSWORD xxxx"));
+    } else if (upper.mid(11, 10).trimmed() == state_.settings.bbsPassword.toUpper()) {
+        senders_.reply(QStringLiteral("You have access... BBS Commands Enabled!"));
+        state_.connection.BbsUnlocked = true;
+    } else {
+        senders_.reply(
+            QStringLiteral("Wrong password! Please enter correct password: //PASSWORD xxxxxx"));
+    }
+}
+
+void RemoteCommands::quit() {
     senders_.StuurFile(appFilePath(QStringLiteral("\\bye.txt")));
     steps_.pause(kGoodbyePauseMs);
     steps_.add([this] {
         platform_.beep();
-        DisConnecting();
+        hangUp_();
     });
     steps_.pause(kQuitPauseMs);
     steps_.add([this] { state_.connection.IsConnected = false; });
 }
 
-void Connection::page() {
+void RemoteCommands::page() {
     const QString bell = appFilePath(QStringLiteral("\\bell.wav"));
     platform_.playWave(bell);
     steps_.pause(kRingPauseMs);
