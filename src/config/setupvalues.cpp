@@ -52,6 +52,10 @@ SetupMessage refusalMessage(SetupRefusal refusal) {
     return {};
 }
 
+bool bbsPasswordUsable(const QString& password) {
+    return password.trimmed().size() >= kMinimumBbsPassword;
+}
+
 int beaconIntervalFrom(const QString& typed) {
     const QString text = typed.trimmed();
     qint64 value = 0;
@@ -107,7 +111,7 @@ SetupValues SetupValues::from(const AppState& state) {
 }
 
 SetupRefusal SetupValues::validate() const {
-    if (bbsMode == 2 && bbsPassword.trimmed().size() < kMinimumBbsPassword)
+    if (bbsMode == 2 && !bbsPasswordUsable(bbsPassword))
         return SetupRefusal::BbsPassword;
     // Beyond a length of 2, only a call the engine can register: letters, digits, one "-".
     if (!isValidCallsign(callsign))

@@ -80,6 +80,10 @@ struct SetupValues {
     void useScheme(MonitorScheme scheme);
 };
 
+// The remote commands lock only behind a password of at least 3 characters (blanks around it do
+// not count): the setup's OK and the terminal's "BBS Password Protected" both ask this.
+bool bbsPasswordUsable(const QString& password);
+
 // The beacon interval OK stores from the typed text: its leading number, at least 10 s.
 int beaconIntervalFrom(const QString& typed);
 

@@ -99,7 +99,7 @@ private slots:
         QVERIFY(notebook && notebook->isVisible());
         QCOMPARE(notebook->windowTitle(), QStringLiteral("Notebook: PMS(1) Info, commands etc..."));
         QCOMPARE(notebook->currentFile(), f.file(QStringLiteral("pmsinfo1.txt")));
-        f.form1().controls().menus.menuoptionsopens.last()->trigger();
+        t->editsend[2]->trigger();
         QCOMPARE(f.platform.editorFiles, QStringList{f.file(QStringLiteral("sendtxt3.txt"))});
         t->conversation().append(QString(31001, u'x'));
         QCOMPARE(t->conversation().length(), 26000);

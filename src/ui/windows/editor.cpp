@@ -7,55 +7,23 @@
 #include "ui/common/controls.h"
 #include "ui/common/desktopplatform.h"
 #include "ui/common/widgets.h"
+#include "ui/windows/editorlayout.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTextCursor>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace zeno {
 
 namespace {
 
-// A notebook file larger than this is not read whole: only its start can be shown anyway.
-constexpr qint64 kReadLimit = 4 * 1024 * 1024;
-
-const QString kCutLine = QStringLiteral(
-    "!!!File loaded only for the first 60000 characters!!! Do not save the file or you will "
-    "loose all info over the 60000 bytes loaded!!!");
 const QString kChangesQuestion = QStringLiteral("You made changes. Do you want to save it?");
 const QString kNotebookTitle = QStringLiteral("NoteBook");
-
-QStringList fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};  // errors are ignored: a missing file is an empty notebook
-    QString text = QString::fromLatin1(file.read(kReadLimit));
-    if (text.isEmpty())
-        return {};
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineEnd);
-    if (lines.last().isEmpty())
-        lines.removeLast();  // the last line end closes the last line
-    return lines;
-}
-
-// The edit box keeps one "\n" per line end; files and the clipboard may bring CR LF or CR.
-QString boxText(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
 
 // The font items: sizes 1 to 3, families 5 to 8 (8 is the notebook's own font).
 constexpr qreal kSizes[] = {8.25, 10, 12};
@@ -85,143 +53,63 @@ Editor::Editor(Dialogs& dialogs, Platform* platform, FileDialogState* files, QWi
     setWindowTitle(QStringLiteral("Your Notebook"));
     Text1 = controls::textArea(this, "Text1");
     Text1->setFont(fontForFamily(fontName_));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    buildMenus();
-    buildToolbar();
-    layout->addWidget(Text1);
+    buildEditorLayout(this, Text1, ui_);
+    showFontChecks();
+    wireEvents();
     resize(640, 480);
-    connect(Text1, &QPlainTextEdit::textChanged, this, &Editor::edited);
 }
 
 Editor::~Editor() = default;
 
-void Editor::buildToolbar() {
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("toolbar"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(4, 2, 4, 2);
-    const struct {
-        const char* name;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-        const char* tip;
-        void (Editor::*slot)();
-    } buttons[] = {
-        {"Command8", "document-open", QStyle::SP_DialogOpenButton, "Open File...",
-         &Editor::menunoteopen_Click},
-        {"Command1", "document-save", QStyle::SP_DialogSaveButton, "Save",
-         &Editor::menuopslaan_Click},
-        {"Command2", "document-print", QStyle::SP_ComputerIcon, "Print...",
-         &Editor::mnuafdrukalles_Click},
-        {"Command3", "edit-cut", QStyle::SP_DialogDiscardButton, "", &Editor::Cutmenu_Click},
-        {"Command4", "edit-copy", QStyle::SP_FileLinkIcon, "Copy", &Editor::copymenu_Click},
-        {"Command5", "edit-paste", QStyle::SP_DialogApplyButton, "Paste", &Editor::pastemenu_Click},
-        {"Command6", "edit-find", QStyle::SP_FileDialogContentsView, "Find...",
-         &Editor::NedHelpZoeken_Click},
-        {"Command7", "x-office-calendar", QStyle::SP_FileDialogInfoView, "Insert Time/Date",
-         &Editor::menutimedate_Click},
-        {"Command10", "format-text-uppercase", QStyle::SP_ArrowUp,
-         "Make selected text in upper Caps", &Editor::menucapsU_Click},
-        {"Command9", "format-text-lowercase", QStyle::SP_ArrowDown,
-         "Make selected text in lower Caps", &Editor::menucapsL_Click},
-    };
-    for (const auto& b : buttons) {
-        QToolButton* button = controls::pictureButton(bar, b.name, themedIcon(b.theme, b.fallback),
-                                                      QLatin1String(b.tip));
-        row->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, slot = b.slot] {
+void Editor::wireEvents() {
+    connect(Text1, &QPlainTextEdit::textChanged, this, &Editor::edited);
+    const EditorToolbar& t = ui_.toolbar;
+    const std::pair<QToolButton*, void (Editor::*)()> buttons[] = {
+        {t.Command8, &Editor::menunoteopen_Click},   {t.Command1, &Editor::menuopslaan_Click},
+        {t.Command2, &Editor::mnuafdrukalles_Click}, {t.Command3, &Editor::Cutmenu_Click},
+        {t.Command4, &Editor::copymenu_Click},       {t.Command5, &Editor::pastemenu_Click},
+        {t.Command6, &Editor::NedHelpZoeken_Click},  {t.Command7, &Editor::menutimedate_Click},
+        {t.Command10, &Editor::menucapsU_Click},     {t.Command9, &Editor::menucapsL_Click}};
+    for (const auto& [button, slot] : buttons) {
+        // The toolbar gives the text its focus back.
+        connect(button, &QToolButton::clicked, this, [this, slot = slot] {
             (this->*slot)();
             Text1->setFocus();
         });
     }
-    row->addStretch();
-    static_cast<QVBoxLayout*>(layout())->addWidget(bar);
-}
-
-void Editor::buildMenus() {
-    auto* bar = new QMenuBar(this);
-    static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                            void (Editor::*slot)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
+    const EditorFileMenu& f = ui_.file;
+    const EditorEditMenu& e = ui_.edit;
+    const EditorInsertMenu& i = ui_.insert;
+    const std::pair<QAction*, void (Editor::*)()> items[] = {
+        {f.menunoteopen, &Editor::menunoteopen_Click},
+        {f.menuopslaan, &Editor::menuopslaan_Click},
+        {f.mnuafdrukalles, &Editor::mnuafdrukalles_Click},
+        {f.mnuafdrukselect, &Editor::mnuafdrukselect_Click},
+        {f.menuexit, &Editor::menuexit_Click},
+        {e.Cutmenu, &Editor::Cutmenu_Click},
+        {e.copymenu, &Editor::copymenu_Click},
+        {e.pastemenu, &Editor::pastemenu_Click},
+        {e.verwijdermenu, &Editor::verwijdermenu_Click},
+        {e.menuselectall, &Editor::menuselectall_Click},
+        {e.menuclear, &Editor::menuclear_Click},
+        {e.menucapsU, &Editor::menucapsU_Click},
+        {e.menucapsL, &Editor::menucapsL_Click},
+        {i.menuline1, &Editor::menuline1_Click},
+        {i.menuline2, &Editor::menuline2_Click},
+        {i.menudatum, &Editor::menudatum_Click},
+        {i.menutijd, &Editor::menutijd_Click},
+        {i.menutimedate, &Editor::menutimedate_Click},
+        {ui_.find.NedHelpZoeken, &Editor::NedHelpZoeken_Click},
+        {ui_.find.NedHelpZoekVerder, &Editor::NedHelpZoekVerder_Click},
+        {ui_.options.menuhelpedit, &Editor::menuhelpedit_Click}};
+    for (const auto& [action, slot] : items)
         connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
-    add(file, "menunoteopen", QStringLiteral("Open..."), &Editor::menunoteopen_Click);
-    add(file, "menuopslaan", QStringLiteral("Save"), &Editor::menuopslaan_Click);
-    file->addSeparator();
-    QMenu* print = file->addMenu(QStringLiteral("&Print"));
-    add(print, "mnuafdrukalles", QStringLiteral("All"), &Editor::mnuafdrukalles_Click);
-    add(print, "mnuafdrukselect", QStringLiteral("Only selected text"),
-        &Editor::mnuafdrukselect_Click);
-    file->addSeparator();
-    add(file, "menuexit", QStringLiteral("Exit"), &Editor::menuexit_Click);
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    add(edit, "Cutmenu", QStringLiteral("Cut"), &Editor::Cutmenu_Click);
-    add(edit, "copymenu", QStringLiteral("Copy"), &Editor::copymenu_Click);
-    add(edit, "pastemenu", QStringLiteral("Paste"), &Editor::pastemenu_Click);
-    add(edit, "verwijdermenu", QStringLiteral("Delete"), &Editor::verwijdermenu_Click);
-    edit->addSeparator();
-    add(edit, "menuselectall", QStringLiteral("Select All"), &Editor::menuselectall_Click);
-    add(edit, "menuclear", QStringLiteral("Clear All"), &Editor::menuclear_Click);
-    edit->addSeparator();
-    add(edit, "menucapsU", QStringLiteral("To Upper Caps"), &Editor::menucapsU_Click);
-    add(edit, "menucapsL", QStringLiteral("To Lower Caps"), &Editor::menucapsL_Click);
-
-    QMenu* insert = bar->addMenu(QStringLiteral("&Insert"));
-    add(insert, "menuline1", QStringLiteral("Horizontal Line Style 1"), &Editor::menuline1_Click);
-    add(insert, "menuline2", QStringLiteral("Horizontal Line Style 2"), &Editor::menuline2_Click);
-    insert->addSeparator();
-    add(insert, "menudatum", QStringLiteral("Date"), &Editor::menudatum_Click);
-    add(insert, "menutijd", QStringLiteral("Time"), &Editor::menutijd_Click);
-    add(insert, "menutimedate", QStringLiteral("Time/Date"), &Editor::menutimedate_Click);
-
-    QMenu* find = bar->addMenu(QStringLiteral("&Find"));
-    add(find, "NedHelpZoeken", QStringLiteral("Find..."), &Editor::NedHelpZoeken_Click);
-    findNext_ = add(find, "NedHelpZoekVerder", QStringLiteral("Find Next"),
-                    &Editor::NedHelpZoekVerder_Click);
-    findNext_->setEnabled(false);
-
-    QMenu* options = bar->addMenu(QStringLiteral("Opties"));
-    QMenu* font = options->addMenu(QStringLiteral("&Font"));
-    const QStringList fontItems = {QString(),
-                                   QStringLiteral("Karakters &8.25"),
-                                   QStringLiteral("Karakters &10"),
-                                   QStringLiteral("Karakter 12"),
-                                   QString(),
-                                   QStringLiteral("MS &Sans Serif"),
-                                   QStringLiteral("&Times New Roman"),
-                                   QStringLiteral("&Courier"),
-                                   QStringLiteral("Standaard")};
-    karaktermenu_ << nullptr;
-    for (int i = 1; i < fontItems.size(); ++i) {
-        QAction* action =
-            fontItems[i].isEmpty() ? font->addSeparator() : font->addAction(fontItems[i]);
-        action->setObjectName(QStringLiteral("karaktermenu_%1").arg(i));
-        action->setCheckable(!action->isSeparator());
-        connect(action, &QAction::triggered, this, [this, i] { karaktermenu_Click(i); });
-        karaktermenu_ << action;
-    }
-    QMenu* background = options->addMenu(QStringLiteral("&Achtergrondkleur"));
-    const QStringList backgroundItems = {QStringLiteral("&Wit"), QStringLiteral("&Geel"),
-                                         QStringLiteral("&Grijs")};
-    for (int i = 0; i < backgroundItems.size(); ++i) {
-        QAction* action = background->addAction(backgroundItems[i]);
-        action->setObjectName(QStringLiteral("editorbkkleur_%1").arg(i));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, i] { editorbkkleur_Click(i); });
-        editorbkkleur_ << action;
-    }
-    showFontChecks();
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    add(help, "menuhelpedit", QStringLiteral("Help"), &Editor::menuhelpedit_Click);
+    for (int n = 1; n < ui_.options.karaktermenu.size(); ++n)
+        connect(ui_.options.karaktermenu[n], &QAction::triggered, this,
+                [this, n] { karaktermenu_Click(n); });
+    for (int n = 0; n < ui_.options.editorbkkleur.size(); ++n)
+        connect(ui_.options.editorbkkleur[n], &QAction::triggered, this,
+                [this, n] { editorbkkleur_Click(n); });
 }
 
 // Loading
@@ -240,18 +128,13 @@ void Editor::Form_Activate() {
 
 void Editor::readFile() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString text;
-    for (const QString& line : fileLines(file_)) {
-        if (text.size() > kLoadLimit) {
-            dialogs_.message(
-                QStringLiteral("Size of the file is to large. Opened only the first 60000 bytes."),
-                QStringLiteral("File to large"), MsgIcon::Exclamation, MsgButtons::Ok);
-            text += kCutLine + QStringLiteral("\r\n");
-            break;
-        }
-        text += line + QStringLiteral("\r\n");
+    const NotebookRead read = readNotebookFile(file_);
+    if (read.cut) {
+        dialogs_.message(
+            QStringLiteral("Size of the file is to large. Opened only the first 60000 bytes."),
+            QStringLiteral("File to large"), MsgIcon::Exclamation, MsgButtons::Ok);
     }
-    Text1->setPlainText(text);
+    Text1->setPlainText(read.text);
     QApplication::restoreOverrideCursor();
     changed_ = false;
     stale_ = false;
@@ -284,9 +167,7 @@ void Editor::changeEvent(QEvent* event) {
 // File
 
 void Editor::menuopslaan_Click() {
-    QString text = Text1->toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    if (saveTextFile(file_, text, dialogs_))
+    if (saveTextFile(file_, notebookFileText(Text1->toPlainText()), dialogs_))
         changed_ = false;
 }
 
@@ -309,11 +190,8 @@ void Editor::keepChanges() {
         return;
     if (dialogs_.askYesNo(kChangesQuestion, kNotebookTitle, MsgIcon::Information))
         menuopslaan_Click();
-    if (changed_) {
-        QString text = Text1->toPlainText();
-        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-        writeTextFile(file_ + QStringLiteral(".unsaved"), text);
-    }
+    if (changed_)
+        writeTextFile(file_ + QStringLiteral(".unsaved"), notebookFileText(Text1->toPlainText()));
     changed_ = false;
 }
 
@@ -359,12 +237,12 @@ void Editor::print(const QString& text) {
 // Edit
 
 QString Editor::selection() const {
-    return boxText(
+    return notebookBoxText(
         Text1->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
 }
 
 void Editor::replaceSelection(const QString& text) {
-    Text1->textCursor().insertText(boxText(text));
+    Text1->textCursor().insertText(notebookBoxText(text));
     edited();
 }
 
@@ -446,13 +324,13 @@ void Editor::NedHelpZoeken_Click() {
         cursor.setPosition(int(at));
         cursor.setPosition(int(at + searchText_.size()), QTextCursor::KeepAnchor);
         Text1->setTextCursor(cursor);
-        findNext_->setEnabled(true);
+        ui_.find.NedHelpZoekVerder->setEnabled(true);
         return;
     }
     dialogs_.message(QStringLiteral("Nothing found"));
     cursor.clearSelection();
     Text1->setTextCursor(cursor);
-    findNext_->setEnabled(false);
+    ui_.find.NedHelpZoekVerder->setEnabled(false);
     searchText_.clear();
 }
 
@@ -472,21 +350,21 @@ void Editor::karaktermenu_Click(int Index) {
 }
 
 void Editor::showFontChecks() {
-    for (int i = 1; i < karaktermenu_.size(); ++i) {
+    for (int i = 1; i < ui_.options.karaktermenu.size(); ++i) {
         const bool size = i <= 3 && qFuzzyCompare(kSizes[i - 1], fontSize_);
         const bool family = i >= kFirstFamilyItem && kFamilies[i - kFirstFamilyItem] == fontName_;
-        karaktermenu_[i]->setChecked(size || family);
+        ui_.options.karaktermenu[i]->setChecked(size || family);
     }
 }
 
 void Editor::editorbkkleur_Click(int Index) {
-    if (Index < 0 || Index >= editorbkkleur_.size())
+    if (Index < 0 || Index >= ui_.options.editorbkkleur.size())
         return;
     QPalette palette = Text1->palette();
     palette.setColor(QPalette::Base, colorFromRgbNumber(paletteColor(kBackgrounds[Index])));
     Text1->setPalette(palette);
-    for (int i = 0; i < editorbkkleur_.size(); ++i)
-        editorbkkleur_[i]->setChecked(i == Index);
+    for (int i = 0; i < ui_.options.editorbkkleur.size(); ++i)
+        ui_.options.editorbkkleur[i]->setChecked(i == Index);
 }
 
 void Editor::menuhelpedit_Click() {

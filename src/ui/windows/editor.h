@@ -1,13 +1,13 @@
 #pragma once
 
 #include "files/filedialogs.h"
+#include "files/notebooktext.h"
+#include "ui/windows/editorcontrols.h"
 
-#include <QList>
 #include <QString>
 #include <QWidget>
 #include <memory>
 
-class QAction;
 class QPlainTextEdit;
 
 namespace zeno {
@@ -23,7 +23,7 @@ class Editor : public QWidget, private OpenTextTargets {
     Q_OBJECT
 public:
     // The longest text it loads; a longer file is cut with a warning line.
-    static constexpr int kLoadLimit = 60000;
+    static constexpr int kLoadLimit = kNotebookLoadLimit;
 
     // A notebook on the desktop's own services (clipboard, printer, clock) with file dialogs
     // of its own.
@@ -87,8 +87,7 @@ protected:
 
 private:
     Editor(Dialogs& dialogs, Platform* platform, FileDialogState* files, QWidget* parent);
-    void buildToolbar();
-    void buildMenus();
+    void wireEvents();
     void readFile();
     void applyMonitorColors();
     void edited() { changed_ = true; }
@@ -118,9 +117,7 @@ private:
     int screenRgb_ = 0;
     QString fontName_ = QStringLiteral("Fixedsys");
     qreal fontSize_ = 0;  // the font's own size until a size is chosen
-    QAction* findNext_ = nullptr;
-    QList<QAction*> karaktermenu_;  // index 0 unused, 4 the separator
-    QList<QAction*> editorbkkleur_;
+    EditorControls ui_;
 };
 
 }  // namespace zeno

@@ -2,18 +2,10 @@
 
 #include "config/settings.h"
 #include "config/setupvalues.h"
+#include "ui/windows/form3controls.h"
 
 #include <QDialog>
-#include <QList>
 #include <QStringList>
-
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
 
 namespace zeno {
 
@@ -89,15 +81,12 @@ public slots:
     void Command3_Click();   // reset the For box
 
 private:
-    void buildLayout();
-    void buildLeftColumn();
-    void buildMiddleColumn();
-    void buildRightColumn();
     void wireEvents();
     void showValues(const SetupValues& values);
     void showColors();
     void showRadioPorts();
     void showListenerLimits();
+    void showAlarmBoxes(int mode);
     void setAlarmMode(int mode);
     void showPasswordBox(bool usable);
     // True when the chosen colour was taken.
@@ -113,75 +102,7 @@ private:
     SetupValues edit_;        // the colours being edited live here until OK
     int dataSampleText_ = 0;  // text colour of the sample data line
 
-    QGroupBox* Frame3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QGroupBox* Frame7 = nullptr;
-    QRadioButton* Option10 = nullptr;
-    QRadioButton* Option8 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QRadioButton* Option9 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QGroupBox* Frame8 = nullptr;
-    QRadioButton* Option11 = nullptr;
-    QRadioButton* Option12 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLabel* Label11 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QList<QRadioButton*> ports_;  // Option1, Option2, Option13, Option14
-    QList<QLabel*> portNames_;    // PortName1 ... PortName4: the engine's names
-    QGroupBox* EngineFrame = nullptr;
-    QLineEdit* EngineHost = nullptr;
-    QLineEdit* EnginePort = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QCheckBox* Check3 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QRadioButton* Option15 = nullptr;
-    QRadioButton* Option17 = nullptr;
-    QRadioButton* Option16 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLineEdit* Text6 = nullptr;
-    QGroupBox* Frame11 = nullptr;
-    QRadioButton* Option19 = nullptr;
-    QRadioButton* Option18 = nullptr;
-    QCheckBox* CheckAck = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QCheckBox* Check4 = nullptr;
-    QGroupBox* Frame12 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;
-    QRadioButton* Option3 = nullptr;
-    QRadioButton* Option4 = nullptr;
-    QToolButton* Command13 = nullptr;
-    QPushButton* Command14 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QPushButton* Command15 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QRadioButton* Option5 = nullptr;
-    QRadioButton* Option6 = nullptr;
-    QRadioButton* Option7 = nullptr;
-    QToolButton* Command5 = nullptr;
-    QToolButton* Command6 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QGroupBox* Frame13 = nullptr;
-    QCheckBox* Check6 = nullptr;
-    QToolButton* Command4 = nullptr;
-    QGroupBox* Frame10 = nullptr;
-    QToolButton* Command11 = nullptr;
-    QToolButton* Command12 = nullptr;
-    QToolButton* Command3 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QCheckBox* Check5 = nullptr;
-    QToolButton* Command9 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    Form3Controls ui_;
 };
 
 }  // namespace zeno

@@ -1,16 +1,15 @@
 #include "ui/windows/form4.h"
 
 #include "config/appstate.h"
+#include "config/setupvalues.h"
 #include "connected/connection.h"
 #include "files/filedialogs.h"
-#include "files/textfiles.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/units.h"
-#include "ui/common/controls.h"
-#include "ui/common/hintfit.h"
 #include "ui/common/widgets.h"
+#include "ui/windows/form4layout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,7 +18,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 namespace zeno {
@@ -71,91 +69,15 @@ Form4::Form4(AppState& state, Connection& connection, Dialogs& dialogs, Platform
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Channel 1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    buildControls();
-    buildMenus();
+    buildForm4Layout(this, *this);
+    text1Box_ = std::make_unique<MonitorTextBox>(Text1);
+    text3Box_ = std::make_unique<MonitorTextBox>(Text3);
     wireEvents();
     resize(twipsToPixels(kDesignWidth), twipsToPixels(kDesignHeight));
     Form_Load();
 }
 
 Form4::~Form4() = default;
-
-void Form4::buildControls() {
-    using namespace controls;
-    const QFont fixed = fontForFamily(QStringLiteral("Fixedsys"));
-    Frame1 = frame(this, "Frame1", QString());
-    Text1 = textArea(Frame1, "Text1");
-    Text1->setReadOnly(true);
-    Command1 = pictureButton(Frame1, "Command1", style()->standardIcon(QStyle::SP_BrowserStop),
-                             QStringLiteral("Disconnect"));
-    Command2 = pictureButton(Frame1, "Command2", style()->standardIcon(QStyle::SP_FileIcon),
-                             QStringLiteral("Copy selected text to Clipboard"));
-    Command3 = button(Frame1, "Command3", QStringLiteral("Save..."),
-                      QStringLiteral("Save all or selected text to disk"));
-    Command4 = button(Frame1, "Command4", QStringLiteral("Print..."),
-                      QStringLiteral("Print all or the selected text"));
-    Command12 = button(Frame1, "Command12", QStringLiteral("Options"));
-    Frame2 = frame(this, "Frame2", QStringLiteral("Prompt"));
-    Text2 = textBox(Frame2, "Text2", QString());
-    Frame3 = frame(this, "Frame3", QStringLiteral("Options"));
-    const QIcon info = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    const QString infoTip = QStringLiteral("Info about PMS, BBS, commands...");
-    Command9 = pictureButton(Frame3, "Command9", info, infoTip);
-    Command10 = pictureButton(Frame3, "Command10", info, infoTip);
-    Command5 = button(this, "Command5", QStringLiteral("Send Text 1"));
-    Command7 = button(this, "Command7", QStringLiteral("Send Text 2"));
-    Command11 = button(this, "Command11", QStringLiteral("Send Text 3"));
-    Command6 = button(this, "Command6", QStringLiteral("Send Text File..."),
-                      QStringLiteral("Send any ASCII File"));
-    Command8 = button(this, "Command8", QStringLiteral("NoteBook"));
-    Text3 = textArea(this, "Text3");
-    Text3->setToolTip(QStringLiteral("History of sended strings"));
-    for (QWidget* box : std::initializer_list<QWidget*>{Text1, Text2, Text3})
-        box->setFont(fixed);
-    text1Box_ = std::make_unique<MonitorTextBox>(Text1);
-    text3Box_ = std::make_unique<MonitorTextBox>(Text3);
-}
-
-void Form4::buildMenus() {
-    const auto item = [](QMenu* menu, const char* name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    menueditfile = new QMenu(QStringLiteral("Options"), this);
-    menueditfile->setObjectName(QStringLiteral("menueditfile"));
-    const char* editNames[] = {"editsendop1", "editsendop2", "editsendop3"};
-    const char* menuNames[] = {"editsends1", "editsends2", "editsends3"};
-    const char* sendNames[] = {"editsend1", "editsend2", "editsend3"};
-    const char* exitNames[] = {"menuexitpopup1", "menuexitpopup2", "menuexitpopup3"};
-    for (int i = 0; i < 3; ++i) {
-        const QString caption = QStringLiteral("Edit Send Text %1").arg(i + 1);
-        connect(item(menueditfile, editNames[i], caption), &QAction::triggered, this,
-                [this, i] { editsend_Click(i); });
-        editsends[i] = new QMenu(QStringLiteral("Edit%1").arg(i + 1), this);
-        editsends[i]->setObjectName(QLatin1String(menuNames[i]));
-        connect(item(editsends[i], sendNames[i], caption), &QAction::triggered, this,
-                [this, i] { editsend_Click(i); });
-        connect(item(editsends[i], exitNames[i], QStringLiteral("Exit menu")), &QAction::triggered,
-                this, &Form4::menuexitpopup_Click);
-    }
-    menueditfile->addSeparator();
-    const char* bbsNames[] = {"bbs0", "bbs1", "bbs2"};
-    const QString bbsCaptions[] = {QStringLiteral("BBS Enabled"), QStringLiteral("BBS Disabled"),
-                                   QStringLiteral("BBS Password Protected")};
-    for (int i = 0; i < 3; ++i) {
-        bbs[i] = item(menueditfile, bbsNames[i], bbsCaptions[i]);
-        bbs[i]->setCheckable(true);
-        connect(bbs[i], &QAction::triggered, this, [this, i] { bbs_Click(i); });
-    }
-    menueditfile->addSeparator();
-    editconnectscreen =
-        item(menueditfile, "editconnectscreen", QStringLiteral("Enable Screen to Edit"));
-    editconnectscreen->setCheckable(true);
-    menueditfile->addSeparator();
-    connect(item(menueditfile, "menuexitpopup", QStringLiteral("Exit menu")), &QAction::triggered,
-            this, &Form4::menuexitpopup_Click);
-}
 
 void Form4::wireEvents() {
     connect(Command1, &QToolButton::clicked, this, &Form4::Command1_Click);
@@ -170,6 +92,14 @@ void Form4::wireEvents() {
     connect(Command10, &QToolButton::clicked, this, &Form4::Command10_Click);
     connect(Command11, &QPushButton::clicked, this, &Form4::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form4::Command12_Click);
+    for (int i = 0; i < 3; ++i) {
+        const auto edit = [this, i] { editsend_Click(i); };
+        connect(editsendops[i], &QAction::triggered, this, edit);
+        connect(editsend[i], &QAction::triggered, this, edit);
+        connect(menuexitpopups[i], &QAction::triggered, this, &Form4::menuexitpopup_Click);
+        connect(bbs[i], &QAction::triggered, this, [this, i] { bbs_Click(i); });
+    }
+    connect(menuexitpopup, &QAction::triggered, this, &Form4::menuexitpopup_Click);
     connect(editconnectscreen, &QAction::triggered, this, &Form4::editconnectscreen_Click);
     connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(13); });
     connect(Text1, &QPlainTextEdit::textChanged, this,
@@ -227,43 +157,7 @@ void Form4::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-void Form4::Form_Resize() {
-    const QRect outer = frameGeometry();
-    const double width = pixelsToTwips(outer.width());
-    const double height = pixelsToTwips(outer.height());
-    if (width <= 2000 || height <= 2000)
-        return;
-    const double frame1Width = width - 120;
-    const double frame1Height = height - 1900;
-    placeTwips(Frame1, {0, 0, frame1Width, frame1Height});
-    placeTwips(Text1, {115, 780, frame1Width - 230, frame1Height - 920});
-    placeTwips(Command1, {120, 260, 420, 420});
-    placeTwips(Command2, {580, 260, 420, 420});
-    placeTwips(Command3, {1060, 260, 1000, 420});
-    placeTwips(Command4, {2100, 260, 1000, 420});
-    // Right-aligned: as wide as its caption needs, at least the design's 1000.
-    const double optionsWidth = qMax(1000, pixelsToTwips(Command12->sizeHint().width()));
-    placeTwips(Command12, {frame1Width - 120 - optionsWidth, 260, optionsWidth, 420});
-
-    // The typing line and the mailbox notes below the conversation, the prepared texts and
-    // the history under them.
-    const double promptTop = frame1Height + 20;
-    const double notesWidth = 1440;
-    placeTwips(Frame2, {0, promptTop, frame1Width - notesWidth - 40, 620});
-    placeTwips(Text2, {120, 240, frame1Width - notesWidth - 280, 320});
-    placeTwips(Frame3, {frame1Width - notesWidth, promptTop, notesWidth, 620});
-    placeTwips(Command9, {150, 220, 540, 360});
-    placeTwips(Command10, {750, 220, 540, 360});
-    const double rowTop = promptTop + 660;
-    double left = 0;
-    for (QPushButton* b : {Command5, Command7, Command11, Command6, Command8}) {
-        const double buttonWidth = b == Command6 ? 1600 : 1200;
-        placeTwips(b, {left, rowTop, buttonWidth, 420});
-        left += buttonWidth + 40;
-    }
-    placeTwips(Text3, {left, rowTop, qMax(600.0, frame1Width - left), 560});
-    fitToHints(this);
-}
+void Form4::Form_Resize() { placeForm4Controls(this, *this); }
 
 void Form4::Text2_KeyPress(int KeyAscii) {
     if (KeyAscii != 13)
@@ -354,7 +248,7 @@ void Form4::showBbsMode() {
 }
 
 void Form4::bbs_Click(int Index) {
-    if (Index == 2 && state_.settings.bbsPassword.size() < 3) {
+    if (Index == 2 && !bbsPasswordUsable(state_.settings.bbsPassword)) {
         dialogs_.message(QStringLiteral("You need to enter a BBS password in the Setup Menu to "
                                         "enable this option."),
                          QStringLiteral("No BBS Password entered"), MsgIcon::Information);

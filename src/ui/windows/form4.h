@@ -1,20 +1,11 @@
 #pragma once
 
 #include "ui/common/monitorbox.h"
+#include "ui/windows/form4controls.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <memory>
-
-class QAction;
-class QGroupBox;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QToolButton;
 
 namespace zeno {
 
@@ -26,35 +17,14 @@ class Platform;
 // The connected-mode terminal: the conversation, the typing line, what was sent, the prepared
 // texts, the mailbox notes and the switch for the remote commands. Connected mode feeds it;
 // everything it sends goes through the connection. Closing it unloads it (it deletes itself).
-class Form4 : public QWidget {
+// Its controls are its public members, by their names.
+class Form4 : public QWidget, public Form4Controls {
     Q_OBJECT
 public:
     Form4(AppState& state, Connection& connection, Dialogs& dialogs, Platform& platform,
           QWidget* parent = nullptr);
     ~Form4() override;
 
-    QGroupBox* Frame1 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;   // the conversation
-    QGroupBox* Frame2 = nullptr;       // "Prompt"
-    QLineEdit* Text2 = nullptr;        // the typing line
-    QPlainTextEdit* Text3 = nullptr;   // what was sent
-    QGroupBox* Frame3 = nullptr;       // "Options"
-    QToolButton* Command1 = nullptr;   // Disconnect
-    QToolButton* Command2 = nullptr;   // Copy
-    QPushButton* Command3 = nullptr;   // Save...
-    QPushButton* Command4 = nullptr;   // Print...
-    QPushButton* Command5 = nullptr;   // Send Text 1
-    QPushButton* Command6 = nullptr;   // Send Text File...
-    QPushButton* Command7 = nullptr;   // Send Text 2
-    QPushButton* Command8 = nullptr;   // NoteBook
-    QToolButton* Command9 = nullptr;   // mailbox notes 1
-    QToolButton* Command10 = nullptr;  // mailbox notes 2
-    QPushButton* Command11 = nullptr;  // Send Text 3
-    QPushButton* Command12 = nullptr;  // Options menu
-    QMenu* menueditfile = nullptr;
-    std::array<QMenu*, 3> editsends = {};  // "Edit1" .. "Edit3" on the send-text buttons
-    std::array<QAction*, 3> bbs = {};      // bbs0 .. bbs2
-    QAction* editconnectscreen = nullptr;  // "Enable Screen to Edit"
     bool DisconnectPressed = false;
 
     // The conversation and the history as the program counts them (CR LF line ends).
@@ -97,8 +67,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenus();
     void wireEvents();
     void showBbsMode();
     void sendTextFile(int number);

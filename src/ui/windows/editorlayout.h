@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/windows/editorcontrols.h"
+
+class QPlainTextEdit;
+
+namespace zeno {
+
+// Makes the notebook's menu bar and toolbar over its edit box, which fills the rest of the
+// window.
+void buildEditorLayout(QWidget* window, QPlainTextEdit* text, EditorControls& c);
+
+}  // namespace zeno
