@@ -30,8 +30,8 @@ struct AprsReport {
     QChar symbolCode;
     QString objectName;  // objects and items, trailing blanks removed
     bool objectAlive = false;
-    // Free text: the position comment, the status text, the message text, or for Other the
-    // whole information field as received.
+    // Free text: what follows a position (its extensions taken out), the status text, a
+    // weather station's software and type, or for Other the whole field as received.
     QString comment;
     std::optional<int> courseDeg;     // 1 ... 360 (north is 360), compressed: 0 ... 356
     std::optional<double> speedKmh;   // over ground
