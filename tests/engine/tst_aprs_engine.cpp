@@ -183,14 +183,12 @@ private slots:
         // reference's DIR/SPD extension says; its weather chapter, and the stations, use mph
         // there as everywhere else in weather reports, and so does ZENO.
         const QString weather = header.contains(u"Weather") ? dw.lines.join(u'\n') : QString();
-        const auto direction =
-            r.windDirectionDeg ? std::optional<double>(*r.windDirectionDeg) : std::nullopt;
-        const bool plainWind = direction && line.contains(QStringLiteral("_%1/").arg(
-                                                int(*direction), 3, 10, QChar(u'0')));
+        const bool plainWind = r.windDirectionDeg && line.contains(QStringLiteral("_%1/").arg(
+                                                         *r.windDirectionDeg, 3, 10, QChar(u'0')));
         QVERIFY2(same(r.windSpeedKmh, number(weather, "wind ([\\d.]+) mph"),
                       plainWind ? kMph / 1.15078 : kMph, 0.051),
                  says);
-        QVERIFY2(same(direction, number(weather, "direction (\\d+)"), 1, 0), says);
+        QVERIFY2(same(r.windDirectionDeg, number(weather, "direction (\\d+)"), 1, 0), says);
     }
 
 private:
