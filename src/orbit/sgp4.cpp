@@ -23,6 +23,9 @@ const double kXke = 60.0 / std::sqrt(kEarthRadius * kEarthRadius * kEarthRadius 
 const double kKmPerSecond = kEarthRadius * kXke / 60.0;
 
 constexpr double kMinutesPerDay = 1440.0;
+// From this period up the Sun's and Moon's pull needs the deep-space model. The improved
+// operation mode differs from the AFSPC one only in the sidereal time at epoch and in the
+// deep-space periodics, so the near-Earth path below is the same in both.
 constexpr double kDeepSpacePeriodMinutes = 225.0;
 
 double pow4(double x) { return x * x * x * x; }
@@ -184,8 +187,7 @@ StateVector Sgp4::at(double minutesSinceEpoch) const {
 }
 
 StateVector Sgp4::atUtc(const QDateTime& utc) const {
-    const double unixDays = double(utc.toMSecsSinceEpoch()) / 86400000.0;
-    return at((unixDays - (epochJulian_ - 2440587.5)) * kMinutesPerDay);
+    return at((julianDate(utc) - epochJulian_) * kMinutesPerDay);
 }
 
 StateVector Sgp4::propagate(double t) const {

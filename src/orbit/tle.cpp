@@ -192,9 +192,13 @@ std::optional<Tle> parseTle(const QString& name, const QString& line1, const QSt
     return tle;
 }
 
+double julianDate(const QDateTime& utc) {
+    constexpr double unixEpoch = 2440587.5;  // 1970-01-01 0:00
+    return double(utc.toMSecsSinceEpoch()) / 86400000.0 + unixEpoch;
+}
+
 double minutesSinceEpoch(const Tle& tle, const QDateTime& utc) {
-    const double unixDays = double(utc.toMSecsSinceEpoch()) / 86400000.0;
-    return (unixDays - (tle.epochJulian - 2440587.5)) * 1440.0;
+    return (julianDate(utc) - tle.epochJulian) * 1440.0;
 }
 
 TleFile parseTleText(const QString& text) {

@@ -41,6 +41,9 @@ struct Tle {
 std::optional<Tle> parseTle(const QString& name, const QString& line1, const QString& line2,
                             QString* whyNot = nullptr);
 
+// The Julian date of a moment (UTC; ZENO takes it for UT1, well within a pass's second).
+double julianDate(const QDateTime& utc);
+
 // Minutes from the set's epoch to a UTC time, the argument SGP4 takes.
 double minutesSinceEpoch(const Tle& tle, const QDateTime& utc);
 
