@@ -53,19 +53,6 @@ quint16 freeUdpPort() {
     return socket.bind(QHostAddress::Any, 0) ? socket.localPort() : 0;
 }
 
-// Full path of a direwolf tool, or nullopt with a message saying how to get it.
-std::optional<QString> findEngineTool(const QString& name, QString* error) {
-    const QString path = QStandardPaths::findExecutable(name);
-    if (path.isEmpty()) {
-        *error = QStringLiteral(
-                     "'%1' is not installed (it comes with the Debian package direwolf; the "
-                     "project's setup script installs it)")
-                     .arg(name);
-        return std::nullopt;
-    }
-    return path;
-}
-
 // The next 20 ms of queued audio, padded with silence.
 QByteArray takeChunk(QByteArray& queued) {
     QByteArray chunk = queued.left(kChunkBytes);
@@ -80,6 +67,19 @@ void mixInto(std::vector<int>& mix, const QByteArray& chunk, int divisor) {
 }
 
 }  // namespace
+
+// Full path of a direwolf tool, or nullopt with a message saying how to get it.
+std::optional<QString> findEngineTool(const QString& name, QString* error) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty()) {
+        *error = QStringLiteral(
+                     "'%1' is not installed (it comes with the Debian package direwolf; the "
+                     "project's setup script installs it)")
+                     .arg(name);
+        return std::nullopt;
+    }
+    return path;
+}
 
 quint16 freeTcpPort() {
     QTcpServer server;

@@ -104,6 +104,10 @@ private:
 // tools/record-frames writes it).
 std::optional<QByteArray> readWavPcm(const QString& path, int sampleRate, QString* error);
 
+// Full path of a tool that comes with direwolf (decode_aprs, gen_packets ...), or nullopt with a
+// message saying how to get it.
+std::optional<QString> findEngineTool(const QString& name, QString* error);
+
 // What direwolf's decode_aprs, an independent reader of what we send, prints for one TNC2
 // packet, without colour codes.
 std::optional<QString> decodeAprs(const QString& tnc2, QString* error);
