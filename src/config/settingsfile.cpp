@@ -4,10 +4,12 @@
 #include "zenoversion.h"
 
 #include <QByteArrayView>
+#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace zeno {
 
@@ -39,9 +41,6 @@ constexpr SettingsField integer(const char* key, int Settings::*member) {
 }
 constexpr SettingsField longValue(const char* key, int Settings::*member) {
     return {QLatin1String(key), FieldKind::Long, member, kLongMin, kLongMax};
-}
-constexpr SettingsField real(const char* key, double Settings::*member) {
-    return {QLatin1String(key), FieldKind::Real, member};
 }
 constexpr SettingsField list(const char* key, HistoryBox box, int writeLimit, int readLimit) {
     return {QLatin1String(key), FieldKind::List, box, 0, 0, writeLimit, readLimit};
@@ -75,10 +74,10 @@ constexpr std::array kFields{
     list("[Via text]", HistoryBox::Via, 11, 14),
     list("[APRS-Data]", HistoryBox::AprsData, 25, 31),
     integer("[SavePosition]", &Settings::savePosition),
-    real("[h-size]", &Settings::hSize),
-    real("[v-size]", &Settings::vSize),
-    real("[left-pos]", &Settings::leftPos),
-    real("[top-pos]", &Settings::topPos),
+    SettingsField{QLatin1String("[h-size]"), FieldKind::Real, &Settings::hSize},
+    SettingsField{QLatin1String("[v-size]"), FieldKind::Real, &Settings::vSize},
+    SettingsField{QLatin1String("[left-pos]"), FieldKind::Real, &Settings::leftPos},
+    SettingsField{QLatin1String("[top-pos]"), FieldKind::Real, &Settings::topPos},
     longValue("[DataBox Forecolor]", &Settings::dataBoxForeColor),
     longValue("[DataBox Backcolor]", &Settings::dataBoxBackColor),
     text("[TXDataDefault]", &Settings::txDataDefault),
@@ -103,12 +102,18 @@ bool sameKey(QLatin1String line, QLatin1String key) {
     return line.trimmed().compare(key, Qt::CaseInsensitive) == 0;
 }
 
-// Trimmed and in any case, one of the keys, "[reserved]" or "[Debugset]".
-bool isKeyLine(QLatin1String line) {
-    return sameKey(line, kReserved) || sameKey(line, kDebugset) ||
-           std::any_of(kFields.cbegin(), kFields.cend(),
-                       [line](const SettingsField& f) { return sameKey(line, f.key); });
+// Whose key line this is, trimmed and in any case: a field's, kFields.size() for "[reserved]"
+// and "[Debugset]", -1 for no key line.
+int keyLineOf(QLatin1String line) {
+    if (!line.trimmed().startsWith(QLatin1Char('[')))
+        return -1;
+    const auto f = std::find_if(kFields.cbegin(), kFields.cend(),
+                                [line](const SettingsField& f) { return sameKey(line, f.key); });
+    return f != kFields.cend() || sameKey(line, kReserved) || sameKey(line, kDebugset)
+               ? int(f - kFields.cbegin())
+               : -1;
 }
+bool isKeyLine(QLatin1String line) { return keyLineOf(line) >= 0; }
 bool isKeyLine(const QString& text) { return isKeyLine(QLatin1String(toLatin1Bytes(text))); }
 
 // A value never spans lines: a line break inside it would shift every later value.
@@ -118,65 +123,56 @@ QString oneLine(QString text) {
     return text;
 }
 
+void writeLine(QByteArray& out, const QString& text) {
+    out += toLatin1Bytes(oneLine(text));
+    out += "\r\n";
+}
+
+// Within the field's range, so that what we write reads back.
+QString numberText(const SettingsField& f, qint64 value) {
+    return formatIntegerValue(std::clamp(value, f.minimum, f.maximum));
+}
+
 // Writes nothing the reader would take for a key line where a value belongs.
-class LineWriter {
-public:
-    void line(const QString& text) {
-        bytes_ += toLatin1Bytes(oneLine(text));
-        bytes_ += "\r\n";
-    }
-    void field(const SettingsField& f, const Settings& s) {
-        line(f.key);
-        switch (f.kind) {
-            case FieldKind::Callsign:
-            case FieldKind::Text:
-            case FieldKind::DefaultText: {
-                const QString& value = member<QString>(s, f);
-                line(isKeyLine(oneLine(value)) ? QString() : value);
-                break;
-            }
-            case FieldKind::Integer:
-            case FieldKind::Long:
-                line(number(f, member<int>(s, f)));
-                break;
-            case FieldKind::AlarmMode: {
-                const std::optional<int>& mode = member<std::optional<int>>(s, f);
-                line(mode ? number(f, *mode) : QString());  // never chosen yet: reads back as 0
-                break;
-            }
-            case FieldKind::Real:
-                line(formatRealValue(member<double>(s, f)));
-                break;
-            case FieldKind::List:
-                list(s.history(std::get<HistoryBox>(f.member)), f.writeLimit);
-                break;
-            case FieldKind::Bbs:
-                line(number(f, member<int>(s, f)) + QStringLiteral(" /") + s.bbsPassword);
-                break;
+void writeField(QByteArray& out, const SettingsField& f, const Settings& s) {
+    writeLine(out, f.key);
+    switch (f.kind) {
+        case FieldKind::Callsign:
+        case FieldKind::Text:
+        case FieldKind::DefaultText: {
+            const QString& value = member<QString>(s, f);
+            writeLine(out, isKeyLine(oneLine(value)) ? QString() : value);
+            break;
         }
-    }
-    QByteArray bytes() const { return bytes_; }
-
-private:
-    // Within the field's range, so that what we write reads back.
-    static QString number(const SettingsField& f, qint64 value) {
-        return formatIntegerValue(std::clamp(value, f.minimum, f.maximum));
-    }
-    void list(const QStringList& entries, int limit) {
-        const qsizetype n = std::min<qsizetype>(entries.size(), limit);
-        for (qsizetype i = 0; i < n; ++i) {
-            const QString trimmed = oneLine(entries.at(i)).trimmed();
-            // A blank entry is no entry, and one that looks like the terminator would end the
-            // list early and shift the rest of the file.
-            if (trimmed.isEmpty() || trimmed == kListEnd || isKeyLine(trimmed))
-                continue;
-            line(entries.at(i));
+        case FieldKind::Integer:
+        case FieldKind::Long:
+            writeLine(out, numberText(f, member<int>(s, f)));
+            break;
+        case FieldKind::AlarmMode: {
+            const std::optional<int>& mode = member<std::optional<int>>(s, f);
+            writeLine(out, mode ? numberText(f, *mode) : QString());  // never chosen: reads as 0
+            break;
         }
-        line(kListEnd);
+        case FieldKind::Real:
+            writeLine(out, formatRealValue(member<double>(s, f)));
+            break;
+        case FieldKind::List: {
+            const QStringList& entries = s.history(std::get<HistoryBox>(f.member));
+            for (const QString& entry : entries.mid(0, f.writeLimit)) {
+                const QString trimmed = oneLine(entry).trimmed();
+                // A blank entry is no entry, and one that looks like the terminator would end
+                // the list early and shift the rest of the file.
+                if (!trimmed.isEmpty() && trimmed != kListEnd && !isKeyLine(trimmed))
+                    writeLine(out, entry);
+            }
+            writeLine(out, kListEnd);
+            break;
+        }
+        case FieldKind::Bbs:
+            writeLine(out, numberText(f, member<int>(s, f)) + QStringLiteral(" /") + s.bbsPassword);
+            break;
     }
-
-    QByteArray bytes_;
-};
+}
 
 // Lines end in CR LF; a lone CR or LF (a file edited elsewhere) ends a line as well. A line is
 // a view into the file's bytes.
@@ -213,7 +209,16 @@ private:
 // line, and the failure is reported once at the end.
 class FieldReader {
 public:
-    FieldReader(const QByteArray& bytes, SettingsFileContent& out) : lines_(bytes), out_(out) {}
+    FieldReader(const QByteArray& bytes, SettingsFileContent& out) : lines_(bytes), out_(out) {
+        // Where the key lines stand and whose they are, found once: searching the whole file
+        // for every field would take seconds on a large damaged one.
+        for (qsizetype at = 0; std::optional<QLatin1String> l = lines_.next();
+             at = lines_.position()) {
+            if (const int key = keyLineOf(*l); key >= 0)
+                keyLines_.emplace_back(at, key);
+        }
+        lines_.seek(0);
+    }
 
     bool failed() const { return failed_; }
 
@@ -247,13 +252,15 @@ public:
             lines_.next();
         }
         const qsizetype from = lines_.position();
-        while (std::optional<QLatin1String> l = lines_.next()) {
-            const qsizetype valueAt = lines_.position();
-            if (sameKey(*l, f.key) && value(f)) {
+        for (const auto& [at, key] : keyLines_) {
+            if (at < from || key != &f - kFields.data())
+                continue;
+            lines_.seek(at);
+            lines_.next();
+            if (value(f)) {
                 lost_ = false;
                 return;
             }
-            lines_.seek(valueAt);
         }
         lines_.seek(from);
         lost_ = failed_ = true;
@@ -341,15 +348,12 @@ private:
             return;
         const qsizetype slash = line.indexOf(QLatin1Char('/'));
         // The mode is the sign and digits in front of the "/"; anything else there is 0.
-        const QString field = line.left(slash).trimmed();
-        const qsizetype sign = field.startsWith(u'-') || field.startsWith(u'+') ? 1 : 0;
-        qsizetype end = sign;
-        while (end < field.size() && field.at(end) >= u'0' && field.at(end) <= u'9')
-            ++end;
-        const std::optional<qint64> mode = converted(
-            slash < 0
-                ? std::nullopt
-                : (end == sign ? 0 : parseIntegerValue(field.left(end), f.minimum, f.maximum)));
+        static const QRegularExpression kLeadingNumber(QStringLiteral("^[-+]?[0-9]+"));
+        const QString number = kLeadingNumber.match(line.left(slash).trimmed()).captured();
+        const std::optional<qint64> mode =
+            converted(slash < 0          ? std::nullopt
+                      : number.isEmpty() ? 0
+                                         : parseIntegerValue(number, f.minimum, f.maximum));
         if (mode) {
             member<int>(out_.settings, f) = static_cast<int>(*mode);
             out_.settings.bbsPassword = line.mid(slash + 1);
@@ -358,6 +362,7 @@ private:
 
     LineReader lines_;
     SettingsFileContent& out_;
+    std::vector<std::pair<qsizetype, qsizetype>> keyLines_;
     bool failed_ = false;
     bool lost_ = false;
 };
@@ -449,28 +454,27 @@ QByteArray toLatin1Bytes(const QString& text) {
 }
 
 QByteArray writeSettingsFile(const Settings& s, const SettingsDiagnostics& d) {
-    LineWriter out;
-    out.line(QStringLiteral(";ZENO v.") + ProgramVersion::text() + kCredit);
-    out.line(kCommentLine);
+    QByteArray out;
+    writeLine(out, QStringLiteral(";ZENO v.") + ProgramVersion::text() + kCredit);
+    writeLine(out, kCommentLine);
     for (const SettingsField& f : kFields)
-        out.field(f, s);
+        writeField(out, f, s);
     for (int i = 0; i < kReservedPairs; ++i) {
-        out.line(kReserved);
-        out.line(QStringLiteral(" "));
+        writeLine(out, kReserved);
+        writeLine(out, QStringLiteral(" "));
     }
 
-    out.line(kDebugset);
-    out.line(QStringLiteral(";winddir ") + d.systemDirectory);
-    out.line(QStringLiteral(";apppath ") + d.appPath);
-    out.line(QStringLiteral(";timeset ") + d.writtenAt.toString(QStringLiteral("HH:mm:ss")));
-    out.line(QStringLiteral(";dateset ") + d.writtenAt.toString(QStringLiteral("MM-dd-yyyy")));
-    out.line(QStringLiteral(";windver ") + d.osText);
-    const qsizetype nul = d.engineInitText.indexOf(QChar(0));
-    out.line(QStringLiteral(";agwinit ") +
-             (nul < 0 ? d.engineInitText : d.engineInitText.left(nul)));
-    out.line(QStringLiteral(";addon   ") +
-             (d.addOnMenuVisible ? QStringLiteral("True") : QStringLiteral("False")));
-    return out.bytes();
+    writeLine(out, kDebugset);
+    writeLine(out, QStringLiteral(";winddir ") + d.systemDirectory);
+    writeLine(out, QStringLiteral(";apppath ") + d.appPath);
+    writeLine(out, QStringLiteral(";timeset ") + d.writtenAt.toString(QStringLiteral("HH:mm:ss")));
+    writeLine(out,
+              QStringLiteral(";dateset ") + d.writtenAt.toString(QStringLiteral("MM-dd-yyyy")));
+    writeLine(out, QStringLiteral(";windver ") + d.osText);
+    writeLine(out, QStringLiteral(";agwinit ") + d.engineInitText.section(QChar(0), 0, 0));
+    writeLine(out, QStringLiteral(";addon   ") +
+                       (d.addOnMenuVisible ? QStringLiteral("True") : QStringLiteral("False")));
+    return out;
 }
 
 SettingsFileContent readSettingsFile(const QByteArray& bytes, const Settings& current) {
