@@ -222,18 +222,16 @@ public:
 
     bool failed() const { return failed_; }
 
-    std::optional<QLatin1String> line() {
-        std::optional<QLatin1String> l = lines_.next();
-        if (!l)
-            failed_ = true;
-        return l;
-    }
-
-    // Line 2 is a comment. When it was deleted, the callsign's key line stands there instead.
-    void skipComment() {
+    // The header and the comment line come before the fields. Where they were deleted, the
+    // callsign's key line stands in their place and is left for the callsign.
+    std::optional<QLatin1String> skipLine() {
         const qsizetype at = lines_.position();
-        if (std::optional<QLatin1String> l = line(); l && sameKey(*l, kFields.front().key))
-            lines_.seek(at);
+        const std::optional<QLatin1String> l = lines_.next();
+        failed_ = failed_ || !l;
+        if (!l || !sameKey(*l, kFields.front().key))
+            return l;
+        lines_.seek(at);
+        return std::nullopt;
     }
 
     // A damaged file must never put a key line into a value: one read as the callsign was
@@ -483,9 +481,10 @@ SettingsFileContent readSettingsFile(const QByteArray& bytes, const Settings& cu
     Settings& s = out.settings;
     FieldReader in(bytes, out);
 
-    if (std::optional<QLatin1String> first = in.line())
+    if (std::optional<QLatin1String> first = in.skipLine()) {
         out.oldFormat = first->left(9) == kOldFormatMark;
-    in.skipComment();
+        in.skipLine();
+    }
     in.field(kFields.front());
     if (s.callsign.trimmed().toUpper() == kPlaceholderCall) {
         out.callsignPlaceholder = true;

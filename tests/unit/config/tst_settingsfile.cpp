@@ -179,17 +179,19 @@ private slots:
     }
 
     // A removed pair shifts the later values; a key line the reader has passed is not read
-    // again when it has lost its place.
+    // again when it has lost its place; missing first lines lose nothing.
     void readsByPositionAndOnward() {
         QByteArrayList lines = fileLines(sampleFile(100));
         lines.remove(lines.indexOf("[Default For:]"), 2);
         lines[lines.indexOf("[To call]")] = "[Digistation]";
         lines.removeAt(lines.lastIndexOf("[Digistation]"));
-        const SettingsFileContent r = read(joinLines(lines));
-        const Settings& s = r.settings;
+        const Settings s = read(joinLines(lines)).settings;
         QCOMPARE(QStringList(
                      {s.toCall, s.digistation, s.defaultFor, s.defaultMessage, s.defaultAprsText}),
                  QStringList({"V101", "V502", "V136", "V137", " "}));
+        // Without its header and comment line the file begins with the callsign's key line.
+        const SettingsFileContent headless = read(joinLines(fileLines(sampleFile(100)).mid(2)));
+        QVERIFY(!headless.readError && headless.settings.callsign == "V100");
     }
 
     // What would not read back as it stands is brought into range, onto one line, or left out.
