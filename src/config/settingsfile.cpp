@@ -4,16 +4,20 @@
 #include "zenoversion.h"
 
 #include <QByteArrayView>
+#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace zeno {
 
 namespace {
 
-const QString kListEnd = QStringLiteral("[**end**]");
+constexpr QLatin1String kListEnd("[**end**]");
+constexpr QLatin1String kReserved("[reserved]");
+constexpr QLatin1String kDebugset("[Debugset]");
 const QString kCredit = QStringLiteral(" - packet monitor and terminal");
 const QString kCommentLine =
     QStringLiteral("; One value per line, found by its position: keep every line in its place.");
@@ -28,7 +32,89 @@ constexpr qint64 kLongMax = std::numeric_limits<qint32>::max();
 constexpr int kReservedPairs = 6;
 constexpr int kDefaultForLength = 9;
 
-bool isBlankChar(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+constexpr SettingsField text(const char* key, QString Settings::*member,
+                             FieldKind kind = FieldKind::Text, int cut = 0) {
+    return {QLatin1String(key), kind, member, 0, 0, 0, 0, cut};
+}
+constexpr SettingsField integer(const char* key, int Settings::*member) {
+    return {QLatin1String(key), FieldKind::Integer, member, kIntegerMin, kIntegerMax};
+}
+constexpr SettingsField longValue(const char* key, int Settings::*member) {
+    return {QLatin1String(key), FieldKind::Long, member, kLongMin, kLongMax};
+}
+constexpr SettingsField list(const char* key, HistoryBox box, int writeLimit, int readLimit) {
+    return {QLatin1String(key), FieldKind::List, box, 0, 0, writeLimit, readLimit};
+}
+constexpr SettingsField newer(SettingsField field) {
+    field.newFormat = true;
+    return field;
+}
+
+constexpr std::array kFields{
+    text("[Your Call Sign]", &Settings::callsign, FieldKind::Callsign),
+    text("[To call]", &Settings::toCall),
+    text("[Digistation]", &Settings::digistation),
+    integer("[AGWPE Radio Port]", &Settings::radioPort),
+    SettingsField{QLatin1String("[AlarmSet]"), FieldKind::AlarmMode, &Settings::alarmMode,
+                  kIntegerMin, kIntegerMax},
+    text("[Monitor Fontname]", &Settings::monitorFont),
+    integer("[Beacon Interval]", &Settings::beaconInterval),
+    integer("[Auto Scroll]", &Settings::autoScroll),
+    integer("[Beacon]", &Settings::beacon),
+    longValue("[Header color]", &Settings::headerColor),
+    longValue("[Data color]", &Settings::dataColor),
+    longValue("[Screen color]", &Settings::screenColor),
+    text("[AlarmSet Header Text]", &Settings::alarmHeaderText),
+    text("[AlarmSet Data Text]", &Settings::alarmDataText),
+    text("[APRS]", &Settings::aprs),
+    integer("[APRS Enabled]", &Settings::aprsEnabled),
+    integer("[Selected Beacon]", &Settings::selectedBeacon),
+    list("[TX data text]", HistoryBox::TxData, 25, 31),
+    list("[To text]", HistoryBox::To, 10, 13),
+    list("[Via text]", HistoryBox::Via, 11, 14),
+    list("[APRS-Data]", HistoryBox::AprsData, 25, 31),
+    integer("[SavePosition]", &Settings::savePosition),
+    SettingsField{QLatin1String("[h-size]"), FieldKind::Real, &Settings::hSize},
+    SettingsField{QLatin1String("[v-size]"), FieldKind::Real, &Settings::vSize},
+    SettingsField{QLatin1String("[left-pos]"), FieldKind::Real, &Settings::leftPos},
+    SettingsField{QLatin1String("[top-pos]"), FieldKind::Real, &Settings::topPos},
+    longValue("[DataBox Forecolor]", &Settings::dataBoxForeColor),
+    longValue("[DataBox Backcolor]", &Settings::dataBoxBackColor),
+    text("[TXDataDefault]", &Settings::txDataDefault),
+    integer("[ZENO Tag]", &Settings::zenoTag),
+    newer(list("[APRS Message For]", HistoryBox::MessageFor, 10, 13)),
+    newer(list("[APRS Message Text]", HistoryBox::MessageText, 25, 31)),
+    newer({QLatin1String("[BBS Commands]"), FieldKind::Bbs, &Settings::bbsMode, kIntegerMin,
+           kIntegerMax}),
+    newer(integer("[SWL Mode]", &Settings::swlMode)),
+    newer(integer("[Log Digipeated Messages]", &Settings::logDigipeatedMessages)),
+    newer(text("[Default For:]", &Settings::defaultFor, FieldKind::DefaultText, kDefaultForLength)),
+    newer(text("[Default Message:]", &Settings::defaultMessage, FieldKind::DefaultText)),
+    newer(text("[Default APRS Text]", &Settings::defaultAprsText, FieldKind::DefaultText)),
+};
+
+template <typename T, typename S>
+auto& member(S& s, const SettingsField& f) {
+    return s.*std::get<T Settings::*>(f.member);
+}
+
+bool sameKey(QLatin1String line, QLatin1String key) {
+    return line.trimmed().compare(key, Qt::CaseInsensitive) == 0;
+}
+
+// Whose key line this is, trimmed and in any case: a field's, kFields.size() for "[reserved]"
+// and "[Debugset]", -1 for no key line.
+int keyLineOf(QLatin1String line) {
+    if (!line.trimmed().startsWith(QLatin1Char('[')))
+        return -1;
+    const auto f = std::find_if(kFields.cbegin(), kFields.cend(),
+                                [line](const SettingsField& f) { return sameKey(line, f.key); });
+    return f != kFields.cend() || sameKey(line, kReserved) || sameKey(line, kDebugset)
+               ? int(f - kFields.cbegin())
+               : -1;
+}
+bool isKeyLine(QLatin1String line) { return keyLineOf(line) >= 0; }
+bool isKeyLine(const QString& text) { return isKeyLine(QLatin1String(toLatin1Bytes(text))); }
 
 // A value never spans lines: a line break inside it would shift every later value.
 QString oneLine(QString text) {
@@ -37,58 +123,75 @@ QString oneLine(QString text) {
     return text;
 }
 
-class LineWriter {
-public:
-    void line(const QString& text) {
-        bytes_ += toLatin1Bytes(oneLine(text));
-        bytes_ += "\r\n";
-    }
-    void text(const QString& key, const QString& value) {
-        line(key);
-        line(value);
-    }
-    // Integer-kind values are 16-bit in the file; clamp so that what we write reads back.
-    void integer(const QString& key, int value) {
-        text(key, formatIntegerValue(std::clamp<qint64>(value, kIntegerMin, kIntegerMax)));
-    }
-    void longValue(const QString& key, int value) { text(key, formatIntegerValue(value)); }
-    void real(const QString& key, double value) { text(key, formatRealValue(value)); }
-    void list(const QString& key, const QStringList& entries, int limit) {
-        line(key);
-        const qsizetype n = std::min<qsizetype>(entries.size(), limit);
-        for (qsizetype i = 0; i < n; ++i) {
-            const QString trimmed = oneLine(entries.at(i)).trimmed();
-            // A blank entry is no entry, and one that looks like the terminator would end the
-            // list early and shift the rest of the file.
-            if (trimmed.isEmpty() || trimmed == kListEnd)
-                continue;
-            line(entries.at(i));
+void writeLine(QByteArray& out, const QString& text) {
+    out += toLatin1Bytes(oneLine(text));
+    out += "\r\n";
+}
+
+// Within the field's range, so that what we write reads back.
+QString numberText(const SettingsField& f, qint64 value) {
+    return formatIntegerValue(std::clamp(value, f.minimum, f.maximum));
+}
+
+// Writes nothing the reader would take for a key line where a value belongs.
+void writeField(QByteArray& out, const SettingsField& f, const Settings& s) {
+    writeLine(out, f.key);
+    switch (f.kind) {
+        case FieldKind::Callsign:
+        case FieldKind::Text:
+        case FieldKind::DefaultText: {
+            const QString& value = member<QString>(s, f);
+            writeLine(out, isKeyLine(oneLine(value)) ? QString() : value);
+            break;
         }
-        line(kListEnd);
+        case FieldKind::Integer:
+        case FieldKind::Long:
+            writeLine(out, numberText(f, member<int>(s, f)));
+            break;
+        case FieldKind::AlarmMode: {
+            const std::optional<int>& mode = member<std::optional<int>>(s, f);
+            writeLine(out, mode ? numberText(f, *mode) : QString());  // never chosen: reads as 0
+            break;
+        }
+        case FieldKind::Real:
+            writeLine(out, formatRealValue(member<double>(s, f)));
+            break;
+        case FieldKind::List: {
+            const QStringList& entries = s.history(std::get<HistoryBox>(f.member));
+            for (const QString& entry : entries.mid(0, f.writeLimit)) {
+                const QString trimmed = oneLine(entry).trimmed();
+                // A blank entry is no entry, and one that looks like the terminator would end
+                // the list early and shift the rest of the file.
+                if (!trimmed.isEmpty() && trimmed != kListEnd && !isKeyLine(trimmed))
+                    writeLine(out, entry);
+            }
+            writeLine(out, kListEnd);
+            break;
+        }
+        case FieldKind::Bbs:
+            writeLine(out, numberText(f, member<int>(s, f)) + QStringLiteral(" /") + s.bbsPassword);
+            break;
     }
-    QByteArray bytes() const { return bytes_; }
+}
 
-private:
-    QByteArray bytes_;
-};
-
-// Lines end in CR LF; a lone CR or LF (a file edited elsewhere) ends a line as well.
+// Lines end in CR LF; a lone CR or LF (a file edited elsewhere) ends a line as well. A line is
+// a view into the file's bytes.
 class LineReader {
 public:
     explicit LineReader(const QByteArray& bytes)
         : bytes_(QByteArrayView(bytes).first(std::min(bytes.size(), kSettingsFileReadLimit))) {}
 
-    bool atEnd() const { return pos_ >= bytes_.size(); }
+    qsizetype position() const { return pos_; }
+    void seek(qsizetype pos) { pos_ = pos; }
 
-    std::optional<QString> next() {
-        if (atEnd())
+    std::optional<QLatin1String> next() {
+        if (pos_ >= bytes_.size())
             return std::nullopt;
         qsizetype end = pos_;
         while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
             ++end;
         // No value is anywhere near this long: a longer line is cut, never taken whole.
-        QString line = QString::fromLatin1(
-            bytes_.sliced(pos_, std::min<qsizetype>(end - pos_, kSettingsLineLimit)));
+        const QLatin1String line(bytes_.data() + pos_, std::min(end - pos_, kSettingsLineLimit));
         pos_ = end;
         if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
             ++pos_;
@@ -102,159 +205,169 @@ private:
     qsizetype pos_ = 0;
 };
 
-// The value reader goes on after a failure, like the writer's positional counterpart: every
-// later value is still read from its own line, and the failure is reported once at the end.
+// The reader goes on after a failure: every later value is still read from under its own key
+// line, and the failure is reported once at the end.
 class FieldReader {
 public:
-    explicit FieldReader(const QByteArray& bytes) : lines_(bytes) {}
+    FieldReader(const QByteArray& bytes, SettingsFileContent& out) : lines_(bytes), out_(out) {
+        // Where the key lines stand and whose they are, found once: searching the whole file
+        // for every field would take seconds on a large damaged one.
+        for (qsizetype at = 0; std::optional<QLatin1String> l = lines_.next();
+             at = lines_.position()) {
+            if (const int key = keyLineOf(*l); key >= 0)
+                keyLines_.emplace_back(at, key);
+        }
+        lines_.seek(0);
+    }
 
     bool failed() const { return failed_; }
-    void fail() { failed_ = true; }
 
-    std::optional<QString> line() {
-        std::optional<QString> l = lines_.next();
-        if (!l)
-            failed_ = true;
-        return l;
-    }
-    void skip() { line(); }
-
-    void text(QString& value) {
-        if (std::optional<QString> l = line())
-            value = *l;
-    }
-    std::optional<int> number(qint64 minimum, qint64 maximum) {
-        std::optional<QString> l = line();
-        if (!l)
-            return std::nullopt;
-        std::optional<qint64> v = parseIntegerValue(*l, minimum, maximum);
-        if (!v)
-            failed_ = true;
-        return v ? std::optional<int>(static_cast<int>(*v)) : std::nullopt;
-    }
-    void integer(int& value) {
-        if (std::optional<int> v = number(kIntegerMin, kIntegerMax))
-            value = *v;
-    }
-    void longValue(int& value) {
-        if (std::optional<int> v = number(kLongMin, kLongMax))
-            value = *v;
-    }
-    void real(double& value) {
-        std::optional<QString> l = line();
-        if (!l)
-            return;
-        if (std::optional<double> v = parseRealValue(*l))
-            value = *v;
-        else
-            failed_ = true;
+    // The header and the comment line come before the fields. Where they were deleted, the
+    // callsign's key line stands in their place and is left for the callsign.
+    std::optional<QLatin1String> skipLine() {
+        const qsizetype at = lines_.position();
+        const std::optional<QLatin1String> l = lines_.next();
+        failed_ = failed_ || !l;
+        if (!l || !sameKey(*l, kFields.front().key))
+            return l;
+        lines_.seek(at);
+        return std::nullopt;
     }
 
-    // After the key line, entries up to the terminator; the file's end also ends a list.
-    // Entries beyond the limit are counted but dropped. Returns the count.
-    int list(QStringList& target, int limit) {
-        std::optional<QString> last = line();
-        QStringList kept;
-        int count = 0;
-        while (last && !lines_.atEnd() && last->trimmed() != kListEnd) {
-            last = lines_.next();
-            if (last->trimmed() != kListEnd && !last->isEmpty()) {
-                if (count < limit)
-                    kept << *last;
-                ++count;
+    // A damaged file must never put a key line into a value: one read as the callsign was
+    // registered with the engine and went on the air. So the line at the key position must be
+    // a key line (which one does not matter: the order of the lines is the format) and no
+    // value line may be one. Where either fails we have lost our place: from there on each
+    // value is read from under its own key line, found by its text, until one is found again.
+    // A field whose key line is not found is a read error.
+    void field(const SettingsField& f) {
+        if (!lost_) {
+            const qsizetype keyAt = lines_.position();
+            if (std::optional<QLatin1String> key = lines_.next();
+                key && isKeyLine(*key) && value(f))
+                return;
+            lines_.seek(keyAt);
+            lines_.next();
+        }
+        const qsizetype from = lines_.position();
+        for (const auto& [at, key] : keyLines_) {
+            if (at < from || key != &f - kFields.data())
+                continue;
+            lines_.seek(at);
+            lines_.next();
+            if (value(f)) {
+                lost_ = false;
+                return;
             }
         }
-        if (count > 0)
-            target = kept;
-        return count;
+        lines_.seek(from);
+        lost_ = failed_ = true;
     }
 
 private:
+    // The value lines under a key line; false, with nothing stored, when one is a key line or
+    // missing. A number that does not convert is a read error but leaves us in our place.
+    bool value(const SettingsField& f) {
+        if (f.kind == FieldKind::List)
+            return list(f);
+        const std::optional<QLatin1String> l = lines_.next();
+        // A key line as the callsign is for the callsign check to refuse.
+        if (!l || (f.kind != FieldKind::Callsign && isKeyLine(*l)))
+            return false;
+        const QString line = l->toString();
+        Settings& s = out_.settings;
+        switch (f.kind) {
+            case FieldKind::Callsign:
+            case FieldKind::Text:
+                member<QString>(s, f) = line;
+                break;
+            case FieldKind::DefaultText:
+                if (!line.isEmpty())
+                    member<QString>(s, f) = f.cut > 0 ? line.left(f.cut) : line;
+                break;
+            case FieldKind::Integer:
+            case FieldKind::Long:
+                if (auto v = converted(parseIntegerValue(line, f.minimum, f.maximum)))
+                    member<int>(s, f) = static_cast<int>(*v);
+                break;
+            case FieldKind::AlarmMode:
+                if (auto v = converted(parseIntegerValue(line, f.minimum, f.maximum)))
+                    member<std::optional<int>>(s, f) = static_cast<int>(*v);
+                break;
+            case FieldKind::Real:
+                if (auto v = converted(parseRealValue(line)))
+                    member<double>(s, f) = *v;
+                break;
+            case FieldKind::Bbs:
+                bbs(f, line);
+                break;
+            case FieldKind::List:
+                break;
+        }
+        return true;
+    }
+
+    // A value that does not convert is a read error.
+    template <typename T>
+    std::optional<T> converted(std::optional<T> value) {
+        failed_ = failed_ || !value;
+        return value;
+    }
+
+    // Entries up to the terminator; the file's end also ends a list. Entries beyond the limit
+    // are counted but dropped.
+    bool list(const SettingsField& f) {
+        QStringList kept;
+        int count = 0;
+        while (std::optional<QLatin1String> l = lines_.next()) {
+            if (l->trimmed() == kListEnd)
+                break;
+            if (isKeyLine(*l))
+                return false;
+            if (!l->isEmpty()) {
+                if (count < f.readLimit)
+                    kept << l->toString();
+                ++count;
+            }
+        }
+        const auto box = std::get<HistoryBox>(f.member);
+        out_.listCounts[static_cast<size_t>(box)] = count;
+        if (count > 0)
+            out_.settings.history(box) = kept;
+        return true;
+    }
+
+    // "[BBS Commands]" holds the mode, " /" and the password. A line of more than three
+    // characters is split at its first "/". The short form " 1 /" (a mode with no password) is
+    // split too: otherwise a disabled command set would come back as whatever the mode was.
+    void bbs(const SettingsField& f, const QString& line) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.size() <= 3 && !trimmed.contains(QLatin1Char('/')))
+            return;
+        const qsizetype slash = line.indexOf(QLatin1Char('/'));
+        // The mode is the sign and digits in front of the "/"; anything else there is 0.
+        static const QRegularExpression kLeadingNumber(QStringLiteral("^[-+]?[0-9]+"));
+        const QString number = kLeadingNumber.match(line.left(slash).trimmed()).captured();
+        const std::optional<qint64> mode =
+            converted(slash < 0          ? std::nullopt
+                      : number.isEmpty() ? 0
+                                         : parseIntegerValue(number, f.minimum, f.maximum));
+        if (mode) {
+            member<int>(out_.settings, f) = static_cast<int>(*mode);
+            out_.settings.bbsPassword = line.mid(slash + 1);
+        }
+    }
+
     LineReader lines_;
+    SettingsFileContent& out_;
+    std::vector<std::pair<qsizetype, qsizetype>> keyLines_;
     bool failed_ = false;
+    bool lost_ = false;
 };
-
-// The number in front of the "/" of the BBS line: leading digits count, anything else is 0.
-std::optional<int> leadingInteger(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && isBlankChar(text.at(i)))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128; ++i) {
-        value = value * 10 + (text.at(i).unicode() - '0');
-        if (value > kIntegerMax + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value < kIntegerMin || value > kIntegerMax)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-// "[BBS Commands]" holds the mode, " /" and the password. A line of more than three characters
-// is split at its first "/". The short form " 1 /" (a mode with no password) is split too:
-// otherwise a disabled command set would come back as whatever the mode was before.
-void readBbsLine(const QString& line, Settings& s, FieldReader& in) {
-    const QString trimmed = line.trimmed();
-    if (trimmed.size() <= 3 && !trimmed.contains(QLatin1Char('/')))
-        return;
-    const qsizetype slash = line.indexOf(QLatin1Char('/'));
-    if (slash < 0) {
-        in.fail();
-        return;
-    }
-    const std::optional<int> mode = leadingInteger(line.left(slash));
-    if (!mode) {
-        in.fail();
-        return;
-    }
-    s.bbsMode = *mode;
-    s.bbsPassword = line.mid(slash + 1);
-}
 
 }  // namespace
 
-int historyWriteLimit(HistoryBox box) {
-    switch (box) {
-        case HistoryBox::TxData:
-            return 25;
-        case HistoryBox::To:
-            return 10;
-        case HistoryBox::Via:
-            return 11;
-        case HistoryBox::AprsData:
-            return 25;
-        case HistoryBox::MessageFor:
-            return 10;
-        case HistoryBox::MessageText:
-            return 25;
-    }
-    return 0;
-}
-
-int historyReadLimit(HistoryBox box) {
-    switch (box) {
-        case HistoryBox::TxData:
-            return 31;
-        case HistoryBox::To:
-            return 13;
-        case HistoryBox::Via:
-            return 14;
-        case HistoryBox::AprsData:
-            return 31;
-        case HistoryBox::MessageFor:
-            return 13;
-        case HistoryBox::MessageText:
-            return 31;
-    }
-    return 0;
-}
+std::span<const SettingsField> settingsFields() { return kFields; }
 
 QString formatIntegerValue(qint64 value) { return signedNumberText(value); }
 
@@ -339,173 +452,56 @@ QByteArray toLatin1Bytes(const QString& text) {
 }
 
 QByteArray writeSettingsFile(const Settings& s, const SettingsDiagnostics& d) {
-    LineWriter out;
-    out.line(QStringLiteral(";ZENO v.") + ProgramVersion::text() + kCredit);
-    out.line(kCommentLine);
-    out.text(QStringLiteral("[Your Call Sign]"), s.callsign);
-    out.text(QStringLiteral("[To call]"), s.toCall);
-    out.text(QStringLiteral("[Digistation]"), s.digistation);
-    out.integer(QStringLiteral("[AGWPE Radio Port]"), s.radioPort);
-    if (s.alarmMode)
-        out.integer(QStringLiteral("[AlarmSet]"), *s.alarmMode);
-    else
-        out.text(QStringLiteral("[AlarmSet]"), QString());  // never chosen yet: reads back as 0
-    out.text(QStringLiteral("[Monitor Fontname]"), s.monitorFont);
-    out.integer(QStringLiteral("[Beacon Interval]"), s.beaconInterval);
-    out.integer(QStringLiteral("[Auto Scroll]"), s.autoScroll);
-    out.integer(QStringLiteral("[Beacon]"), s.beacon);
-    out.longValue(QStringLiteral("[Header color]"), s.headerColor);
-    out.longValue(QStringLiteral("[Data color]"), s.dataColor);
-    out.longValue(QStringLiteral("[Screen color]"), s.screenColor);
-    out.text(QStringLiteral("[AlarmSet Header Text]"), s.alarmHeaderText);
-    out.text(QStringLiteral("[AlarmSet Data Text]"), s.alarmDataText);
-    out.text(QStringLiteral("[APRS]"), s.aprs);
-    out.integer(QStringLiteral("[APRS Enabled]"), s.aprsEnabled);
-    out.integer(QStringLiteral("[Selected Beacon]"), s.selectedBeacon);
-    out.list(QStringLiteral("[TX data text]"), s.txDataHistory,
-             historyWriteLimit(HistoryBox::TxData));
-    out.list(QStringLiteral("[To text]"), s.toHistory, historyWriteLimit(HistoryBox::To));
-    out.list(QStringLiteral("[Via text]"), s.viaHistory, historyWriteLimit(HistoryBox::Via));
-    out.list(QStringLiteral("[APRS-Data]"), s.aprsDataHistory,
-             historyWriteLimit(HistoryBox::AprsData));
-    out.integer(QStringLiteral("[SavePosition]"), s.savePosition);
-    out.real(QStringLiteral("[h-size]"), s.hSize);
-    out.real(QStringLiteral("[v-size]"), s.vSize);
-    out.real(QStringLiteral("[left-pos]"), s.leftPos);
-    out.real(QStringLiteral("[top-pos]"), s.topPos);
-    out.longValue(QStringLiteral("[DataBox Forecolor]"), s.dataBoxForeColor);
-    out.longValue(QStringLiteral("[DataBox Backcolor]"), s.dataBoxBackColor);
-    out.text(QStringLiteral("[TXDataDefault]"), s.txDataDefault);
-    out.integer(QStringLiteral("[ZENO Tag]"), s.zenoTag);
-    out.list(QStringLiteral("[APRS Message For]"), s.messageForHistory,
-             historyWriteLimit(HistoryBox::MessageFor));
-    out.list(QStringLiteral("[APRS Message Text]"), s.messageTextHistory,
-             historyWriteLimit(HistoryBox::MessageText));
-    out.text(QStringLiteral("[BBS Commands]"),
-             formatIntegerValue(std::clamp<qint64>(s.bbsMode, kIntegerMin, kIntegerMax)) +
-                 QStringLiteral(" /") + s.bbsPassword);
-    out.integer(QStringLiteral("[SWL Mode]"), s.swlMode);
-    out.integer(QStringLiteral("[Log Digipeated Messages]"), s.logDigipeatedMessages);
-    out.text(QStringLiteral("[Default For:]"), s.defaultFor);
-    out.text(QStringLiteral("[Default Message:]"), s.defaultMessage);
-    out.text(QStringLiteral("[Default APRS Text]"), s.defaultAprsText);
-    for (int i = 0; i < kReservedPairs; ++i)
-        out.text(QStringLiteral("[reserved]"), QStringLiteral(" "));
+    QByteArray out;
+    writeLine(out, QStringLiteral(";ZENO v.") + ProgramVersion::text() + kCredit);
+    writeLine(out, kCommentLine);
+    for (const SettingsField& f : kFields)
+        writeField(out, f, s);
+    for (int i = 0; i < kReservedPairs; ++i) {
+        writeLine(out, kReserved);
+        writeLine(out, QStringLiteral(" "));
+    }
 
-    out.line(QStringLiteral("[Debugset]"));
-    out.line(QStringLiteral(";winddir ") + d.systemDirectory);
-    out.line(QStringLiteral(";apppath ") + d.appPath);
-    out.line(QStringLiteral(";timeset ") + d.writtenAt.toString(QStringLiteral("HH:mm:ss")));
-    out.line(QStringLiteral(";dateset ") + d.writtenAt.toString(QStringLiteral("MM-dd-yyyy")));
-    out.line(QStringLiteral(";windver ") + d.osText);
-    const qsizetype nul = d.engineInitText.indexOf(QChar(0));
-    out.line(QStringLiteral(";agwinit ") +
-             (nul < 0 ? d.engineInitText : d.engineInitText.left(nul)));
-    out.line(QStringLiteral(";addon   ") +
-             (d.addOnMenuVisible ? QStringLiteral("True") : QStringLiteral("False")));
-    return out.bytes();
+    writeLine(out, kDebugset);
+    writeLine(out, QStringLiteral(";winddir ") + d.systemDirectory);
+    writeLine(out, QStringLiteral(";apppath ") + d.appPath);
+    writeLine(out, QStringLiteral(";timeset ") + d.writtenAt.toString(QStringLiteral("HH:mm:ss")));
+    writeLine(out,
+              QStringLiteral(";dateset ") + d.writtenAt.toString(QStringLiteral("MM-dd-yyyy")));
+    writeLine(out, QStringLiteral(";windver ") + d.osText);
+    writeLine(out, QStringLiteral(";agwinit ") + d.engineInitText.section(QChar(0), 0, 0));
+    writeLine(out, QStringLiteral(";addon   ") +
+                       (d.addOnMenuVisible ? QStringLiteral("True") : QStringLiteral("False")));
+    return out;
 }
 
 SettingsFileContent readSettingsFile(const QByteArray& bytes, const Settings& current) {
     SettingsFileContent out;
     out.settings = current;
     Settings& s = out.settings;
-    FieldReader in(bytes);
-    auto count = [&out](HistoryBox box) -> int& {
-        return out.listCounts[static_cast<size_t>(box)];
-    };
+    FieldReader in(bytes, out);
 
-    if (std::optional<QString> first = in.line())
+    if (std::optional<QLatin1String> first = in.skipLine()) {
         out.oldFormat = first->left(9) == kOldFormatMark;
-    in.skip();  // comment line
-    in.skip();
-    in.text(s.callsign);
+        in.skipLine();
+    }
+    in.field(kFields.front());
     if (s.callsign.trimmed().toUpper() == kPlaceholderCall) {
         out.callsignPlaceholder = true;
         return out;
     }
-    // Binary or a runaway line where the callsign belongs: the file is not ours to read on.
-    if (!isReadableCallsign(s.callsign)) {
+    // Binary, a runaway line or a key line where the callsign belongs: the file is not ours to
+    // read on.
+    if (!isReadableCallsign(s.callsign) || isKeyLine(s.callsign)) {
         s.callsign = kPlaceholderCall;
         out.callsignPlaceholder = true;
         out.callsignUnreadable = true;
         return out;
     }
-
-    in.skip();
-    in.text(s.toCall);
-    in.skip();
-    in.text(s.digistation);
-    in.skip();
-    in.integer(s.radioPort);
-    in.skip();
-    if (std::optional<int> alarm = in.number(kIntegerMin, kIntegerMax))
-        s.alarmMode = *alarm;
-    in.skip();
-    in.text(s.monitorFont);
-    in.skip();
-    in.integer(s.beaconInterval);
-    in.skip();
-    in.integer(s.autoScroll);
-    in.skip();
-    in.integer(s.beacon);
-    in.skip();
-    in.longValue(s.headerColor);
-    in.skip();
-    in.longValue(s.dataColor);
-    in.skip();
-    in.longValue(s.screenColor);
-    in.skip();
-    in.text(s.alarmHeaderText);
-    in.skip();
-    in.text(s.alarmDataText);
-    in.skip();
-    in.text(s.aprs);
-    in.skip();
-    in.integer(s.aprsEnabled);
-    in.skip();
-    in.integer(s.selectedBeacon);
-    for (HistoryBox box :
-         {HistoryBox::TxData, HistoryBox::To, HistoryBox::Via, HistoryBox::AprsData})
-        count(box) = in.list(s.history(box), historyReadLimit(box));
-    in.skip();
-    in.integer(s.savePosition);
-    in.skip();
-    in.real(s.hSize);
-    in.skip();
-    in.real(s.vSize);
-    in.skip();
-    in.real(s.leftPos);
-    in.skip();
-    in.real(s.topPos);
-    in.skip();
-    in.longValue(s.dataBoxForeColor);
-    in.skip();
-    in.longValue(s.dataBoxBackColor);
-    in.skip();
-    in.text(s.txDataDefault);
-    in.skip();
-    in.integer(s.zenoTag);
-
-    if (!out.oldFormat) {
-        for (HistoryBox box : {HistoryBox::MessageFor, HistoryBox::MessageText})
-            count(box) = in.list(s.history(box), historyReadLimit(box));
-        in.skip();
-        if (std::optional<QString> bbs = in.line())
-            readBbsLine(*bbs, s, in);
-        in.skip();
-        in.integer(s.swlMode);
-        in.skip();
-        in.integer(s.logDigipeatedMessages);
-        in.skip();
-        if (std::optional<QString> l = in.line(); l && !l->isEmpty())
-            s.defaultFor = l->left(kDefaultForLength);
-        in.skip();
-        if (std::optional<QString> l = in.line(); l && !l->isEmpty())
-            s.defaultMessage = *l;
-        in.skip();
-        if (std::optional<QString> l = in.line(); l && !l->isEmpty())
-            s.defaultAprsText = *l;
+    for (const SettingsField& f : std::span(kFields).subspan(1)) {
+        if (out.oldFormat && f.newFormat)
+            break;
+        in.field(f);
     }
     out.readError = in.failed();
     return out;

@@ -4,9 +4,12 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QLatin1String>
 #include <QString>
 #include <array>
 #include <optional>
+#include <span>
+#include <variant>
 
 namespace zeno {
 
@@ -20,9 +23,38 @@ inline constexpr qsizetype kSettingsFileReadLimit = 1024 * 1024;
 // Every value line is read up to this many characters; the rest of a longer line is skipped.
 inline constexpr qsizetype kSettingsLineLimit = 1000;
 
-// Entries of each history list that the writer writes and the reader keeps.
-int historyWriteLimit(HistoryBox box);
-int historyReadLimit(HistoryBox box);
+// How a value line is written and read.
+enum class FieldKind {
+    Callsign,     // text; a key line or an unreadable text there means no callsign
+    Text,         // the whole line as it stands
+    DefaultText,  // text kept only when not empty, cut to `cut` characters when that is set
+    Integer,      // 16-bit, a blank in the sign position when not negative (" 60", "-1")
+    Long,         // 32-bit, written like an integer
+    Real,         // single precision, written like an integer, a decimal point allowed
+    AlarmMode,    // an integer, or an empty line while no mode was ever chosen
+    List,         // entries, then "[**end**]"
+    Bbs,          // the mode as an integer, " /", then bbsPassword as it stands
+};
+
+// The Settings member of a field; a list is named by its box.
+using SettingsMember = std::variant<QString Settings::*, int Settings::*, double Settings::*,
+                                    std::optional<int> Settings::*, HistoryBox>;
+
+// One key of the settings file: its key line and what the value lines under it hold.
+struct SettingsField {
+    QLatin1String key;
+    FieldKind kind;
+    SettingsMember member;
+    qint64 minimum = 0;  // numbers: what converts, and what the writer keeps a value within
+    qint64 maximum = 0;
+    int writeLimit = 0;      // lists: entries written
+    int readLimit = 0;       // lists: entries kept
+    int cut = 0;             // default texts: characters kept, 0 for all of them
+    bool newFormat = false;  // after "[ZENO Tag]": a file of the previous release ends before it
+};
+
+// Every field in file order. The writer and the reader both walk this one table.
+std::span<const SettingsField> settingsFields();
 
 // The lines after "[Debugset]": written for whoever reads the file, never read back.
 struct SettingsDiagnostics {
@@ -42,13 +74,15 @@ struct SettingsFileContent {
     Settings settings;
     bool oldFormat = false;            // first line ";ZENO v.2": nothing after "[ZENO Tag]"
     bool callsignPlaceholder = false;  // callsign "MYCALL": nothing after it was read
-    bool callsignUnreadable = false;   // not a callsign at all: counts as "MYCALL"
-    bool readError = false;            // a line missing or a number that would not convert
+    bool callsignUnreadable = false;   // not a callsign at all (or a key line): "MYCALL"
+    bool readError = false;  // a key line not found, a value missing or a number not converting
     // Entries counted per list, including those beyond the read limit.
     std::array<int, kHistoryBoxCount> listCounts{};
 };
 
 // Reads a file's bytes over the current settings (values that fail to read stay as they are).
+// The format is positional, but every line at a key position must be a key line and no value
+// may be one; where that fails, the field is read from under its own key line further on.
 SettingsFileContent readSettingsFile(const QByteArray& bytes, const Settings& current);
 
 // Value lines. Numbers carry a blank in the sign position when not negative (" 60", "-1").
