@@ -1,19 +1,22 @@
-// The monitor's rules: a fetched frame split into header line, first line and body, what it
-// adds to the monitor, APRS message lines, the alarm, the heard stations list (the 350
-// remembered calls, copy, save and clear), the filter with its menu and own frames heard
-// back.
+// The monitor's rules: a frame split into header line, first line and body, what it adds to
+// the monitor, APRS message lines, the alarm, the heard list, the filter, own frames heard back,
+// and what the operator does with the monitor's text: find, save, print, the station report.
 #include "config/settings.h"
+#include "files/filedialogs.h"
 #include "monitor/alarm.h"
 #include "monitor/framesplit.h"
 #include "monitor/heardlist.h"
+#include "monitor/monitorfiles.h"
 #include "monitor/monitorfilter.h"
+#include "monitor/monitorfind.h"
 #include "monitor/monitorrules.h"
 #include "monitor/ownframes.h"
-#include "platform/apppath.h"
 #include "support/fakeplatform.h"
 #include "support/scripteddialogs.h"
 #include "support/testrows.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zeno;
@@ -29,14 +32,39 @@ const QString kFilterTitle = QStringLiteral("Filter Callsign/String");
 const QString kIssHeader = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
 const QString kDirectHeader = QStringLiteral("Fm N3DEF To BEACON <UI pid=F0 Len=13 >");
 
-struct Menu {
-    MonitorFilter filter;
-    ScriptedDialogs dialogs;
-    QString to = QStringLiteral("CQ");
-    QString via = QStringLiteral("RS0ISS");
+const QString kWhole = QStringLiteral("Fm N0CALL To CQ <UI>\r\nHello\r\n");
 
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// Dialogs whose script must be used up when the test ends.
+struct Scripted {
+    ScriptedDialogs dialogs;
+    ~Scripted() {
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n')));
+    }
+};
+
+struct Menu : Scripted {
+    MonitorFilter filter;
+    QString to, via;
     bool choose(int index) { return menufiltersChoice(filter, index, to, via, dialogs); }
-    ~Menu() { QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n'))); }
+};
+
+// The save dialog answered with a file of a fresh folder, after Yes or No to the selection
+// question when an answer is given.
+struct Saving : Scripted {
+    QTemporaryDir dir;
+    FileDialogState files;
+    QString path = dir.filePath(QStringLiteral("saved.txt"));
+    Saving(const QString& question, const QString& answer) {
+        if (!answer.isEmpty())
+            dialogs.expectMessage("Save", answer == "Yes" ? MsgAnswer::Yes : MsgAnswer::No,
+                                  question);
+        dialogs.expectSaveFile(path);
+    }
 };
 
 }  // namespace
@@ -137,26 +165,16 @@ private slots:
             (mode == 1 ? settings.alarmHeaderText : settings.alarmDataText) = text;
             return alarmDue(settings, header, body);
         };
-        const QString iss = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
-        QVERIFY(due(1, "RS0ISS*", iss, "Hello"));
+        QVERIFY(due(1, "RS0ISS*", kIssHeader, "Hello"));
         QVERIFY(due(1, "rs0iss*", "Fm n0call To cq Via Rs0Iss*", ""));  // case ignored
         QVERIFY(!due(1, "RS0ISS*", "Fm A To CQ Via RS0ISS", "RS0ISS*"));
-        QVERIFY(due(2, "Hello", iss, "Hello\r\n"));
-        QVERIFY(!due(2, "Hello", iss, "HELLO\r\n"));  // case counts
-        QVERIFY(due(1, "", iss, ""));                 // an empty text: any line
-        QVERIFY(!due(1, "", "", "x"));                // but not an empty one
-        QVERIFY(!due(2, "", iss, ""));
-        QVERIFY(!due(0, "RS0ISS*", iss, "RS0ISS*"));
-    }
-
-    void alarmPlaysTheApplicationsFile() {
-        Settings unset;  // a first run has no alarm line at all
-        QVERIFY(!alarmDue(unset, QStringLiteral("Fm A"), QStringLiteral("x")));
-        FakePlatform platform;
-        PlayAlarm(platform, QStringLiteral("/opt/zeno"));
-        PlayAlarm(platform, QStringLiteral("/opt/zeno"));  // again while playing: starts again
-        QCOMPARE(platform.played,
-                 QStringList(2, appFile(QStringLiteral("/opt/zeno"), "alarm.wav")));
+        QVERIFY(due(2, "Hello", kIssHeader, "Hello\r\n"));
+        QVERIFY(!due(2, "Hello", kIssHeader, "HELLO\r\n"));  // case counts
+        QVERIFY(due(1, "", kIssHeader, ""));                 // an empty text: any line
+        QVERIFY(!due(1, "", "", "x"));                       // but not an empty one
+        QVERIFY(!due(2, "", kIssHeader, ""));
+        QVERIFY(!due(0, "RS0ISS*", kIssHeader, "RS0ISS*"));
+        QVERIFY(!alarmDue(Settings(), "Fm A", "x"));  // a first run has no alarm line at all
     }
 
     void firstHeardOrderWithoutDuplicates() {
@@ -164,11 +182,11 @@ private slots:
         QStringList added;
         for (const QString& line :
              {header("PA3XYZ"), header("N0CALL"), header("PA3XYZ"), header("N0CALL-7"),
-              header("n0call"), QStringLiteral("fM N0CALL To CQ"),
+              header("n0call"), QString("fM N0CALL To CQ"),
               // No blank within the 10 characters taken: those 10 characters are the call.
-              header("ABCDEFGHIJKLMNOP"), QStringLiteral("Fm AB"),
+              header("ABCDEFGHIJKLMNOP"), QString("Fm AB"),
               // Not a sender: connected data, nothing after "Fm".
-              QString(), QStringLiteral("Fm  To CQ"), QStringLiteral("Fm")}) {
+              QString(), QString("Fm  To CQ"), QString("Fm")}) {
             if (const auto call = list.update(line))
                 added << *call;
         }
@@ -180,9 +198,7 @@ private slots:
     }
 
     void callsBeyond350() {
-        const auto nthCall = [](int n) {
-            return QStringLiteral("N%1AB").arg(n, 4, 10, QChar('0'));
-        };
+        const auto nthCall = [](int n) { return QString("N%1AB").arg(n, 4, 10, QChar('0')); };
         HeardList list;
         for (int n = 0; n < 350; ++n)
             QVERIFY(list.update(header(nthCall(n))));
@@ -200,147 +216,103 @@ private slots:
 
     void copySaveAndClear() {
         HeardList list;
-        ScriptedDialogs dialogs;
+        Scripted s;
         FakePlatform platform;
-        platform.clipboard = QStringLiteral("keep me");
-        dialogs.expectMessage(QStringLiteral("Empty MHeard List"), MsgAnswer::Ok,
-                              QStringLiteral("No heard list to copy to clipboard"));
-        QVERIFY(!copyHeardList(list, dialogs, platform));
-        QCOMPARE(platform.clipboard, QStringLiteral("keep me"));
-        dialogs.expectMessage(QStringLiteral("Clear Heard List"), MsgAnswer::Ok,
-                              QStringLiteral("No stations heard. Nothing to clear"));
-        QVERIFY(!clearHeardList(list, dialogs));
-        QCOMPARE(list.saveText(), QStringLiteral("\r\n"));
-
+        platform.clipboard = "keep me";
+        s.dialogs
+            .expectMessage("Empty MHeard List", MsgAnswer::Ok, "No heard list to copy to clipboard")
+            .expectMessage("Clear Heard List", MsgAnswer::Ok,
+                           "No stations heard. Nothing to clear");
+        QVERIFY(!copyHeardList(list, s.dialogs, platform) && platform.clipboard == "keep me");
+        QVERIFY(!clearHeardList(list, s.dialogs));
+        QCOMPARE(list.saveText(), "\r\n");
         list.update(header("QZ9ZZZ"));
         list.update(header("N0CALL-7"));
-        QVERIFY(copyHeardList(list, dialogs, platform));
-        QCOMPARE(platform.clipboard, QStringLiteral("QZ9ZZZ,N0CALL-7,"));
-        QCOMPARE(list.saveText(), QStringLiteral("QZ9ZZZ\r\nN0CALL-7\r\n\r\n"));
-
-        const QString question = QStringLiteral("Do you want to erase the Heard Stations List?");
-        dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::No, question);
-        QVERIFY(!clearHeardList(list, dialogs));
-        QCOMPARE(list.entries().size(), 2);
-        dialogs.expectMessage(QStringLiteral("Clear MHeard List"), MsgAnswer::Yes, question);
-        QVERIFY(clearHeardList(list, dialogs));
-        QVERIFY(list.entries().isEmpty());
+        QVERIFY(copyHeardList(list, s.dialogs, platform));
+        QCOMPARE(platform.clipboard, "QZ9ZZZ,N0CALL-7,");
+        QCOMPARE(list.saveText(), "QZ9ZZZ\r\nN0CALL-7\r\n\r\n");
+        const QString question = "Do you want to erase the Heard Stations List?";
+        s.dialogs.expectMessage("Clear MHeard List", MsgAnswer::No, question)
+            .expectMessage("Clear MHeard List", MsgAnswer::Yes, question);
+        QVERIFY(!clearHeardList(list, s.dialogs) && list.entries().size() == 2);
+        QVERIFY(clearHeardList(list, s.dialogs) && list.entries().isEmpty());
         QCOMPARE(list.HeardCount(), 0);
         QVERIFY(list.update(header("QZ9ZZZ")));  // forgotten calls are new again
-        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n')));
-        QCOMPARE(dialogs.shown.at(0).icon, MsgIcon::Exclamation);
-        QCOMPARE(dialogs.shown.at(1).icon, MsgIcon::Information);
-        QCOMPARE(dialogs.shown.at(2).buttons, MsgButtons::YesNo);
+        QCOMPARE(s.dialogs.shown.at(0).icon, MsgIcon::Exclamation);
+        QCOMPARE(s.dialogs.shown.at(1).icon, MsgIcon::Information);
+        QCOMPARE(s.dialogs.shown.at(2).buttons, MsgButtons::YesNo);
     }
 
-    void passes_data() {
-        // text: the box text or the typed answer
-        columns<int, QString, QString, bool>("item", "text", "header", "shown");
-        row("no filter: headers", 0, "", kDirectHeader, true);
-        row("no filter: connected data", 0, "", "", true);
-        row("to call in the header", 1, "cq", kIssHeader, true);
-        row("to call elsewhere", 1, "QZ9ZZZ", kIssHeader, false);
-        row("any filter hides connected data", 1, "CQ", "", false);
-        row("digipeated: repeated", 3, "", kIssHeader, true);
-        row("digipeated: direct", 3, "", kDirectHeader, false);
+    // Each item chosen while a typed filter "QZ9ZZZ" is on; box: the To and Via boxes or the
+    // typed answer. shown: which of the ISS, direct and connected-data headers pass.
+    void filterMenu_data() {
+        columns<int, QString, QString, QString, int, QString>("item", "box", "filterText",
+                                                              "caption", "background", "shown");
+        const QString keep = QStringLiteral("QZ9ZZZ");  // a choice that cannot be made
+        row("No Filters", 0, "", "", "No Filter", 7, "111");
+        row("Call (To)", 1, "  cq ", "CQ", "CQ", 10, "100");
+        row("Call (To) not in the header", 1, "n1aaa", "N1AAA", "N1AAA", 10, "000");
+        row("Call (To) from a blank box", 1, "   ", keep, keep, 10, "000");
+        row("Digipeater Call (Via)", 2, "rs0iss", "RS0ISS", "RS0ISS", 10, "100");
+        row("Only Digipeated Packets", 3, "", "*", "Digipeated", 10, "100");
+        row("the separator", 4, "", keep, keep, 10, "000");
         // Typed text is upper-cased: it finds calls, never the engine's mixed-case words.
-        row("typed word of the header", 5, "To", kDirectHeader, false);
-        row("typed part of a call", 5, "3de", kDirectHeader, true);
+        row("typed part of a call", 5, "3de", "3DE", "3DE", 10, "010");
+        row("typed word of the header", 5, "To", "TO", "TO", 10, "000");
+        row("typed and trimmed", 5, "  rs0iss* ", "RS0ISS*", "RS0ISS*", 10, "100");
+        row("typed 40 characters", 5, QString(40, 'a'), QString(40, 'A'), QString(40, 'A'), 10,
+            "000");
+        row("typed 41 characters: refused", 5, QString(41, 'a'), keep, keep, 10, "000");
+        row("Cancel", 5, "", keep, keep, 10, "000");
+        row("typed blanks only", 5, "    ", keep, keep, 10, "000");
     }
 
-    void passes() {
+    void filterMenu() {
         QFETCH(int, item);
-        QFETCH(QString, text);
-        Menu m;
-        m.to = m.via = text;
-        if (item == MonitorFilter::EnteredText)
-            m.dialogs.expectInput(kFilterTitle, text);
-        QVERIFY(m.choose(item));
-        QTEST(m.filter.passes(fetched<QString>("header")), "shown");
-    }
-
-    void menuItems_data() {
-        columns<int, QString, QString, int>("item", "filterText", "caption", "background");
-        row("No Filters", 0, "", "No Filter", 7);
-        row("Call (To)", 1, "CQ", "CQ", 10);
-        row("Digipeater Call (Via)", 2, "RS0ISS", "RS0ISS", 10);
-        row("Only Digipeated Packets", 3, "*", "Digipeated", 10);
-        row("Enter Call/String...", 5, "PCSAT", "PCSAT", 10);
-    }
-
-    void menuItems() {
-        QFETCH(int, item);
-        Menu m;
-        m.to = QStringLiteral("  cq ");
-        m.via = QStringLiteral("rs0iss");
-        // Start from another filter, which the typed text is proposed from.
-        m.dialogs.expectInput(kFilterTitle, QStringLiteral("QZ9ZZZ"));
-        QVERIFY(m.choose(MonitorFilter::EnteredText));
-        if (item == MonitorFilter::EnteredText)
-            m.dialogs.expectInput(kFilterTitle, QStringLiteral("pcsat"));
-        QVERIFY(m.choose(item));
-        if (item == MonitorFilter::EnteredText)
-            QCOMPARE(m.dialogs.shown.last().defaultText, QStringLiteral("QZ9ZZZ"));
-        QCOMPARE(int(m.filter.checkedItem()), item);
-        QTEST(m.filter.text(), "filterText");
-        QTEST(m.filter.caption(), "caption");
-        QTEST(m.filter.backgroundIndex(), "background");
-    }
-
-    void enteredText_data() {
-        // refused: the "to long" message; CQ is the filter before
-        columns<QString, bool, QString>("answer", "refused", "filterText");
-        row("40 characters", QString(40, 'a'), false, QString(40, 'A'));
-        row("41 characters", QString(41, 'a'), true, "CQ");
-        row("trimmed and upper-cased", "  rs0iss* ", false, "RS0ISS*");
-        row("Cancel", "", false, "CQ");
-        row("blanks only", "    ", false, "CQ");
-    }
-
-    void enteredText() {
-        QFETCH(bool, refused);
+        QFETCH(QString, box);
         QFETCH(QString, filterText);
         Menu m;
-        QVERIFY(m.choose(MonitorFilter::CallTo));
-        m.dialogs.expectInput(kFilterTitle, fetched<QString>("answer"));
-        if (refused) {
-            m.dialogs.expectMessage(QStringLiteral("Filter"), MsgAnswer::Ok,
-                                    QStringLiteral("Search string to long. Maximum 40 characters"));
-        }
-        const bool changed = m.choose(MonitorFilter::EnteredText);
-        QCOMPARE(changed, filterText != QLatin1String("CQ"));
+        m.dialogs.expectInput(kFilterTitle, QStringLiteral("qz9zzz"));
+        QVERIFY(m.choose(MonitorFilter::EnteredText));
+        m.to = m.via = box;
+        const bool refused = box.size() > 40;
+        if (item == MonitorFilter::EnteredText)
+            m.dialogs.expectInput(kFilterTitle, box);
+        if (refused)
+            m.dialogs.expectMessage("Filter", MsgAnswer::Ok,
+                                    "Search string to long. Maximum 40 characters");
+        const bool changed = filterText != QLatin1String("QZ9ZZZ");
+        QCOMPARE(m.choose(item), changed);
+        QCOMPARE(int(m.filter.checkedItem()), changed ? item : int(MonitorFilter::EnteredText));
         QCOMPARE(m.filter.text(), filterText);
-        QCOMPARE(m.filter.checkedItem(),
-                 changed ? MonitorFilter::EnteredText : MonitorFilter::CallTo);
+        QTEST(m.filter.caption(), "caption");
+        QTEST(m.filter.backgroundIndex(), "background");
+        QString shown;
+        for (const QString& header : {kIssHeader, kDirectHeader, QString()})
+            shown += m.filter.passes(header) ? '1' : '0';
+        QTEST(shown, "shown");
+        if (item == MonitorFilter::EnteredText)  // proposed from the filter before
+            QCOMPARE(m.dialogs.shown.at(1).defaultText, QStringLiteral("QZ9ZZZ"));
         if (refused)
             QCOMPARE(m.dialogs.shown.last().icon, MsgIcon::Exclamation);
-        // A choice that cannot be made leaves the filter as it was.
-        m.to = QStringLiteral("   ");
-        QVERIFY(!m.choose(MonitorFilter::CallTo));
-        QVERIFY(!m.choose(4));  // the separator
-        QCOMPARE(m.filter.text(), filterText);
     }
 
     void repeatedBy_data() {
-        columns<int, QString, QString>("kind", "via", "repeatedBy");
-        row("satellite", int('U'), QStringLiteral("Fm N1AAA-7 To CQ Via RS0ISS*"), "RS0ISS");
-        row("last marked station", int('U'),
-            QStringLiteral("Fm N1AAA To CQ Via N2BBB*,N3CCC*,WIDE2-1"), "N3CCC");
-        row("alias used up after the station", int('U'),
-            QStringLiteral("Fm N1AAA To CQ Via N2BBB*,WIDE1*"), "N2BBB");
-        row("only an alias", int('U'), QStringLiteral("Fm N1AAA To CQ Via WIDE1*"), "WIDE1");
-        row("not repeated", int('U'), QStringLiteral("Fm N1AAA To CQ Via RS0ISS"), "");
-        row("another station", int('U'), QStringLiteral("Fm N1AAAB To CQ Via RS0ISS*"), "");
-        row("what the engine sends", int('T'), QStringLiteral("Fm N1AAA To CQ Via RS0ISS*"), "");
+        columns<int, QString, QString, QString>("kind", "from", "via", "repeatedBy");
+        row("satellite", int('U'), "N1AAA-7", "RS0ISS*", "RS0ISS");
+        row("last marked station", int('U'), "N1AAA", "N2BBB*,N3CCC*,WIDE2-1", "N3CCC");
+        row("alias used up after the station", int('U'), "N1AAA", "N2BBB*,WIDE1*", "N2BBB");
+        row("only an alias", int('U'), "N1AAA", "WIDE1*", "WIDE1");
+        row("not repeated", int('U'), "N1AAA", "RS0ISS", "");
+        row("another station", int('U'), "N1AAAB", "RS0ISS*", "");
+        row("what the engine sends", int('T'), "N1AAA", "RS0ISS*", "");
     }
 
     void repeatedBy() {
-        QFETCH(int, kind);
-        QFETCH(QString, via);
-        QFETCH(QString, repeatedBy);
-        const auto frame =
-            repeatedOwnFrame(kind, via + " <UI pid=F0 Len=2 >[12:03:44]", "hi", "n1aaa");
-        QCOMPARE(frame ? frame->digipeater : QString(), repeatedBy);
+        const QString header = "Fm " + fetched<QString>("from") + " To CQ Via " +
+                               fetched<QString>("via") + " <UI pid=F0 Len=2 >[12:03:44]";
+        const auto frame = repeatedOwnFrame(fetched<int>("kind"), header, "hi", "n1aaa");
+        QTEST(frame ? frame->digipeater : QString(), "repeatedBy");
     }
 
     void countedOncePerFrameAndDay() {
@@ -355,7 +327,78 @@ private slots:
         QCOMPARE(count.count(noon.date().addDays(1)), 0);
         QCOMPARE(repeatedNotice("RS0ISS", noon), QStringLiteral("Repeated by RS0ISS at 12:03:44"));
     }
+
+    // Letter case ignored; after the last match Find Next shows the first again; a miss ends it.
+    void findAndFindNext() {
+        MonitorFind find;
+        const auto shown = [](const MonitorFind::Match& m) {
+            return QStringLiteral("%1+%2").arg(m.found ? m.start : -1).arg(m.length);
+        };
+        const QString text = QStringLiteral("CQ x cq");
+        QCOMPARE(shown(find.find(QStringLiteral("Cq"), text)), "0+2");
+        QCOMPARE(shown(find.findNext(text)), "5+2");
+        QCOMPARE(shown(find.findNext(text)), "0+2");
+        QVERIFY(find.canFindNext());
+        QCOMPARE(shown(find.find(QStringLiteral("QRZ"), text)), "-1+0");
+        QVERIFY(!find.canFindNext());
+    }
+
+    // answer: to "Do you want to save the selected text only?", empty when not asked
+    void saveMonitor_data() {
+        columns<QString, QString, QString>("selection", "answer", "written");
+        row("ten selected: not asked", QString("0123456789"), QString(), kWhole);
+        row("eleven selected, Yes", QString("0123456789A"), QString("Yes"), QString("0123456789A"));
+        row("eleven selected, No", QString("0123456789A"), QString("No"), kWhole);
+    }
+    void saveMonitor() {
+        Saving s(QStringLiteral("Do you want to save the selected text only?"),
+                 fetched<QString>("answer"));
+        QVERIFY(saveMonitorText(s.files, s.dialogs, {kWhole, fetched<QString>("selection")}));
+        QCOMPARE(s.dialogs.shown.last().defaultText, QStringLiteral("ZENO001.txt"));
+        QCOMPARE(readAll(s.path), fetched<QString>("written").toLatin1());
+    }
+
+    void reportFile_data() {
+        columns<QString, int, QStringList, QString>("golden", "swlMode", "heard", "selection");
+        row("station, nothing selected", QString("report-station.txt"), 0,
+            QStringList{"N0CALL", " PA3ABC-9 "}, QString());
+        row("listener, the selection only", QString("report-listener.txt"), 1, QStringList{},
+            QString("selected part"));
+    }
+    void reportFile() {
+        QFETCH(QString, selection);
+        Saving s(QStringLiteral("Do you want to save the selected text in this report only?"),
+                 selection.isEmpty() ? QString() : QStringLiteral("Yes"));
+        Settings settings;
+        settings.callsign = QStringLiteral("PA3XYZ");
+        settings.swlMode = fetched<int>("swlMode");
+        QVERIFY(saveStationReport(s.files, s.dialogs, {kWhole, selection}, settings,
+                                  fetched<QStringList>("heard"),
+                                  QDateTime(QDate(2024, 5, 1), QTime(21, 4, 9))));
+        QCOMPARE(s.dialogs.shown.last().defaultText, QStringLiteral("ZENOReport.txt"));
+        QCOMPARE(readAll(s.path),
+                 readAll(QFINDTESTDATA("../../data/report/" + fetched<QString>("golden"))));
+    }
+
+    // printed: empty when nothing is
+    void printText_data() {
+        columns<QString, bool, QString, QString>("selection", "yes", "question", "printed");
+        const QString selected = QStringLiteral("Do you want to print the selected tekst?");
+        row("nothing selected", QString(), true,
+            QString("Do you want to print the entire monitor window?"), kWhole);
+        row("a selection", QString("sel"), true, selected, QString("sel"));
+        row("No", QString("sel"), false, selected, QString());
+    }
+    void printText() {
+        Scripted s;
+        s.dialogs.expectMessage(QStringLiteral("Print"),
+                                fetched<bool>("yes") ? MsgAnswer::Yes : MsgAnswer::No,
+                                fetched<QString>("question"));
+        QTEST(monitorPrintText(s.dialogs, {kWhole, fetched<QString>("selection")})
+                  .value_or(QString()),
+              "printed");
+    }
 };
 
-QTEST_APPLESS_MAIN(MonitorRulesTest)
+QTEST_GUILESS_MAIN(MonitorRulesTest)
 #include "tst_monitorrules.moc"

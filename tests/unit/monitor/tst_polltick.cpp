@@ -6,7 +6,6 @@
 #include "monitor/polltick.h"
 #include "platform/apppath.h"
 #include "support/fakeplatform.h"
-#include "support/scripteddialogs.h"
 #include "support/testrows.h"
 
 #include <QQueue>
@@ -21,12 +20,7 @@ namespace {
 const QString kNul(QChar(0));
 
 AgwFrame frame(char kind, const QString& data) {
-    AgwFrame f;
-    f.kind = kind;
-    f.callFrom = QStringLiteral("N1AAA");
-    f.data = data;
-    f.dataLength = int(data.size());
-    return f;
+    return {0, kind, QStringLiteral("N1AAA"), data, int(data.size())};
 }
 
 // A monitored UI frame as the link renders it.
@@ -38,28 +32,20 @@ AgwFrame heard(const QString& calls, const QString& info) {
 struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedModeHook {
     AppState state;
     FakePlatform platform;
-    ScriptedDialogs dialogs;
     MonitorFilter filter;
     HeardList heardList;
     PollTick tick{state, platform, *this, filter, heardList, *this, PollHooks{*this, *this, *this}};
-
     QQueue<AgwFrame> frames;
     QStringList log;
-    QString clock = QStringLiteral("00:00:00");
-    QString monitor;  // CR LF text
-    bool stopMonitor = false;
-    bool viewData = false;
-    bool autoScroll = true;
-    bool goOnAfterConnectedEvent = true;
+    QString clock = QStringLiteral("00:00:00"), monitor;  // the monitor as CR LF text
+    bool stopMonitor = false, viewData = false, autoScroll = true, goOn = true, pausing = false;
     int shown = 0;
-    bool connectedModePausing = false;
-    std::function<void()> duringConnectedEvent;
+    std::function<void()> duringConnectedEvent = [] {};
 
     Rig() {
         state.appPath = QStringLiteral("/zeno");
         platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(21, 4, 9)));
     }
-
     std::optional<AgwFrame> fetch() override {
         log << "fetch";
         return frames.isEmpty() ? std::nullopt : std::optional(frames.dequeue());
@@ -69,20 +55,16 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool stopMonitorChecked() const override { return stopMonitor; }
     bool viewDataChecked() const override { return viewData; }
     bool autoScrollChecked() const override { return autoScroll; }
-    void appendToMonitor(const QString& text) override {
-        monitor += text;
-        log << "append";
-    }
+    void appendToMonitor(const QString& text) override { log << "append", monitor += text; }
     qsizetype monitorLength() const override { return monitor.size(); }
     QChar monitorLastChar() const override { return monitor.isEmpty() ? QChar() : monitor.back(); }
-    void cutMonitorFront(qsizetype count) override {
-        monitor.remove(0, count);
-        log << QStringLiteral("cut %1").arg(count);
+    void cutMonitorFront(qsizetype n) override {
+        log << QString("cut %1").arg(n), monitor.remove(0, n);
     }
     void scrollMonitorToEnd() override { log << "scroll"; }
     void showMonitorNow() override { ++shown; }
-    void showHeardStation(const QString& call, int count) override {
-        log << QStringLiteral("heard %1 %2").arg(call).arg(count);
+    void showHeardStation(const QString& call, int n) override {
+        log << "heard " + call + ' ' + QString::number(n);
     }
     void Klok_Change() override { log << "Klok_Change"; }
     void beaconStep() override { log << "beacon"; }
@@ -92,11 +74,10 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     bool connectedModeEvent(const AgwFrame& f, const QString& firstLine,
                             const QString& body) override {
         log << QStringLiteral("connected %1 %2 | %3").arg(f.kindLetter(), firstLine, body);
-        if (duringConnectedEvent)
-            duringConnectedEvent();
-        return goOnAfterConnectedEvent;
+        duringConnectedEvent();
+        return goOn;
     }
-    bool holdsPollTick() const override { return connectedModePausing; }
+    bool holdsPollTick() const override { return pausing; }
 
     QStringList tickLog() {
         log.clear();
@@ -140,20 +121,15 @@ private slots:
         r.frames << heard("N0CALL To CQ", "Hello");
         QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:10", "Klok_Change", "fetch", "beacon",
                                            "append", "heard N0CALL 2", "fetch"}));
-    }
-
-    void stopMonitorDropsFrames() {
-        Rig r;
-        r.alarmOn(1, QString());
+        // Stop Monitor: every waiting frame is fetched and gone, none shows up later.
         r.stopMonitor = true;
-        r.frames << heard("N0CALL To CQ", ":PA3XYZ   :hi") << heard("N1ABC To CQ", "Hello");
-        QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:09", "Klok_Change", "fetch", "beacon",
-                                           "fetch", "fetch"}));
-        // Nothing of it shows up later.
+        r.frames << heard("N2XYZ To CQ Via RS0ISS*", ":PA3XYZ   :hi") << heard("N1ABC To CQ", "Hi");
+        QCOMPARE(r.tickLog(), (QStringList{"fetch", "beacon", "fetch", "fetch"}));
         r.stopMonitor = false;
-        r.tick.Timer1_Timer();
-        QVERIFY(r.monitor.isEmpty() && r.heardList.isEmpty());
-        QCOMPARE(r.alarms(), 0);
+        QCOMPARE(r.tickLog(), (QStringList{"fetch", "beacon"}));
+        QVERIFY(r.heardList.entries().size() == 2 && r.alarms() == 1);
+        r.pausing = true;  // no tick while connected mode pauses
+        QVERIFY(r.tickLog().isEmpty());
     }
 
     // "View Data" hides the headers and a filter hides frames, from the monitor only.
@@ -161,7 +137,7 @@ private slots:
         Rig r;
         r.viewData = true;
         r.alarmOn(2, QStringLiteral("Hello"));
-        QVERIFY(menufiltersChoice(r.filter, MonitorFilter::OnlyDigipeated, {}, {}, r.dialogs));
+        r.filter.chooseOnlyDigipeated();
         r.frames << heard("N0CALL To CQ Via RS0ISS", ":N2XYZ    :Hello{1")
                  << heard("N1ABC To CQ Via RS0ISS*", "Hello") << frame('D', "line one\rline two\r");
         // Connected-mode text is hidden by any filter.
@@ -171,8 +147,8 @@ private slots:
         QCOMPARE(r.alarms(), 2);
     }
 
+    // The limit counts the CR LF text: 29000 characters stay, one more drops it to 26000.
     void trimAtTheLimit() {
-        // The limit counts the CR LF text: 29000 characters stay, one more drops it to 26000.
         Rig r;
         r.monitor = QString(28989, 'x');
         r.frames << frame('U', " 1:Fm ABCDEF\r" + kNul);  // adds 11
@@ -209,18 +185,12 @@ private slots:
     }
 
     void connectedModeKinds() {
-        QFETCH(char, kind);
-        QFETCH(QString, data);
-        QFETCH(bool, goOn);
-        QFETCH(QString, handed);
-        QFETCH(int, alarms);
         Rig r;
         r.alarmOn(2, QString());  // any body sounds
-        r.goOnAfterConnectedEvent = goOn;
-        r.frames << frame(kind, data);
-        QCOMPARE(r.tickLog().filter(QStringLiteral("connected")),
-                 handed.isEmpty() ? QStringList() : QStringList{handed});
-        QCOMPARE(r.alarms(), alarms);
+        r.goOn = fetched<bool>("goOn");
+        r.frames << frame(fetched<char>("kind"), fetched<QString>("data"));
+        QTEST(r.tickLog().filter(QStringLiteral("connected")).join(QString()), "handed");
+        QTEST(r.alarms(), "alarms");
     }
 
     // Every waiting frame in one tick and one repaint, unless a box ran the event loop (a tick
@@ -241,7 +211,7 @@ private slots:
             QVERIFY(r.tick.isRunning());
             if (during == "nested")
                 r.tick.Timer1_Timer();
-            r.connectedModePausing = during == "wait";
+            r.pausing = during == "wait";
             if (during == "slow")
                 QTest::qSleep(kTickFrameBudgetMs + 5);
         };
@@ -251,15 +221,9 @@ private slots:
         QCOMPARE(r.frames.size(), 3 - taken);
         QCOMPARE(r.shown, 2);  // before the connected event and once at the end
         QVERIFY(!r.tick.isRunning());
-        r.connectedModePausing = false;
+        r.pausing = false;
         r.tick.Timer1_Timer();
         QVERIFY(r.frames.isEmpty());
-    }
-
-    void noTickWhileConnectedModePauses() {
-        Rig r;
-        r.connectedModePausing = true;
-        QVERIFY(r.tickLog().isEmpty());
     }
 };
 

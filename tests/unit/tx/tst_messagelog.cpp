@@ -39,6 +39,7 @@ private slots:
         platform_.setNow(QDateTime(QDate(2002, 5, 24), QTime(21, 4, 9)));
     }
 
+    // With "only digipeated" set: a message needs a digipeater that repeated it.
     void entry_data() {
         columns<QString, QString, QString>("header", "data", "entry");  // "" for nothing logged
         const auto row = [](const char* name, const QString& header, const QString& data,
@@ -48,9 +49,9 @@ private slots:
         const QString n1abc = header("N1ABC", "RS0ISS*");
         row("short call padded to nine", n1abc, body(":PA3XYZ   :hello{1"),
             "N1ABC     | To: PA3XYZ    | Message: hello{1");
-        row("eight characters and the blank before To", header("N1ABC-12"), body(":BLN1     :net"),
-            "N1ABC-12  | To: BLN1      | Message: net");
-        row("nine characters kept whole", header("PA3XYZ-15"), body(":N1ABC    :ok"),
+        row("eight characters and the blank before To", header("N1ABC-12", "WIDE1-1,WIDE2-1*"),
+            body(":BLN1     :net"), "N1ABC-12  | To: BLN1      | Message: net");
+        row("nine characters kept whole", header("PA3XYZ-15", "RS0ISS*"), body(":N1ABC    :ok"),
             "PA3XYZ-15  | To: N1ABC     | Message: ok");
         row("trailing blanks trimmed, inner kept", n1abc, body(":N2XYZ    :a  b   "),
             "N1ABC     | To: N2XYZ     | Message: a  b");
@@ -60,52 +61,20 @@ private slots:
             QStringLiteral(":N2") + QChar(0), "N1ABC     | To:  | Message: ");
         row("info with its own line break", n1abc, body(":N2XYZ    :one\r\ntwo"),
             "N1ABC     | To: N2XYZ     | Message: one\r\ntwo");
-        row("header without To gives the first word", "Fm N1ABC <UI >", body(":N2XYZ    :odd"),
-            "N1ABC     | To: N2XYZ     | Message: odd");
+        row("header without To gives the first word", "Fm N1ABC Via RS0ISS* <UI >",
+            body(":N2XYZ    :odd"), "N1ABC     | To: N2XYZ     | Message: odd");
         row("short data", n1abc, ":N2", "");
-        row("short header", "Fm ", body(":N2XYZ    :hi"), "");
+        row("short header", "Fm*", body(":N2XYZ    :hi"), "");
+        row("not repeated", header("N1ABC", "RS0ISS,WIDE2-1"), body(":N2XYZ    :hi"), "");
     }
 
     void entry() {
         QFETCH(QString, entry);
+        settings_.logDigipeatedMessages = 1;
         MessageLog log(settings_, platform_);
         QCOMPARE(log.LogAPRSMessages(fetched<QString>("header"), fetched<QString>("data")),
                  !entry.isEmpty());
         QCOMPARE(log.entries(), entry.isEmpty() ? QStringList() : QStringList{entry});
-    }
-
-    // With "only digipeated" set, a message needs a digipeater that repeated it.
-    void onlyDigipeatedSetting() {
-        const auto logged = [&](int setting, const QString& via) {
-            settings_.logDigipeatedMessages = setting;
-            return MessageLog(settings_, platform_)
-                .LogAPRSMessages(header("N1ABC", via), body(":N2XYZ    :hi"));
-        };
-        QVERIFY(logged(0, "RS0ISS"));
-        QVERIFY(!logged(1, "RS0ISS,WIDE2-1"));
-        QVERIFY(logged(1, "WIDE1-1,WIDE2-1*"));
-    }
-
-    void sameMessageIsLoggedOnce_data() {
-        columns<QString, QString, int>("secondHeader", "secondInfo", "count");
-        const QString info = QStringLiteral(":N2XYZ    :meet on 145.825{3");
-        test::row("directly, then via a digipeater", header("N1ABC", "RS0ISS*"), info, 1);
-        test::row("letter case and trailing blanks do not count", header("N1ABC"),
-                  ":n2xyz    :MEET ON 145.825{3  ", 1);
-        test::row("another message number", header("N1ABC"), info.chopped(1) + "4", 2);
-        test::row("another addressee", header("N1ABC"), ":N2XYZ-1  :meet on 145.825{3", 2);
-    }
-
-    void sameMessageIsLoggedOnce() {
-        QFETCH(int, count);
-        MessageLog log(settings_, platform_);
-        QVERIFY(log.LogAPRSMessages(header("N1ABC"), body(":N2XYZ    :meet on 145.825{3")));
-        // A day later: the date is not part of what makes a message the same.
-        platform_.advance(24 * 3600 * 1000);
-        QCOMPARE(log.LogAPRSMessages(fetched<QString>("secondHeader"),
-                                     body(fetched<QString>("secondInfo"))),
-                 count == 2);
-        QCOMPARE(log.count(), count);
     }
 
     // The newest slot takes each message after the 200th; the first 200 stay as they are.
@@ -142,13 +111,11 @@ private slots:
                 words << entry.section(QStringLiteral("| Message: "), 1).section(' ', 0, 0);
             return words.join(' ');
         };
-        QCOMPARE(listed(0), "own ssid other bulletin group news sat email mentions new");
-        QCOMPARE(listed(1), "own ssid mentions");
-        QCOMPARE(listed(2), "bulletin group mentions");
-        QCOMPARE(listed(3), "news");
-        QCOMPARE(listed(4), "sat");
-        QCOMPARE(listed(5), "email");
-        QCOMPARE(listed(6), "");
+        QCOMPARE((QStringList{listed(0), listed(1), listed(2), listed(3), listed(4), listed(5),
+                              listed(6)}),
+                 (QStringList{"own ssid other bulletin group news sat email mentions new",
+                              "own ssid mentions", "bulletin group mentions", "news", "sat",
+                              "email", ""}));
         settings_.callsign = QStringLiteral("PA3ABC");
         QCOMPARE(listed(1), "new");
     }
@@ -212,32 +179,38 @@ private slots:
         QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems().join('\n')));
     }
 
-    // "line" is heard "after" seconds after "hello" (-1: alone); ack and notice are the
-    // line's own, unread counts both.
+    // "line" is heard "after" seconds after "hello" came direct (-1: alone); ack and notice are
+    // the line's own, unread and logged count both.
     void receivedLine_data() {
-        columns<int, QString, bool, QString, QString, int>("after", "line", "acking", "ack",
-                                                           "notice", "unread");
+        columns<int, QString, bool, QString, QString, int, int>("after", "line", "acking", "ack",
+                                                                "notice", "unread", "logged");
         const QString hello = QStringLiteral("N2BBB>:PA3XYZ   :hello{42");
         const QString ack42 = QStringLiteral(":N2BBB    :ack42");
         const QString notice = QStringLiteral("Message from N2BBB: hello");
         const QString again = QStringLiteral("N2BBB>:PA3XYZ   :hello again{42");
-        row("numbered, for us", -1, hello, true, ack42, notice, 1);
-        row("acknowledging off", -1, hello, false, "", notice, 1);
+        const int day = 24 * 3600;
+        row("numbered, for us", -1, hello, true, ack42, notice, 1, 1);
+        row("acknowledging off", -1, hello, false, "", notice, 1, 1);
         row("a number in braces", -1, "N2BBB>:PA3XYZ   :hi{AB1}", true, ":N2BBB    :ackAB1",
-            "Message from N2BBB: hi", 1);
+            "Message from N2BBB: hi", 1, 1);
         row("our call with an SSID", -1, "N2BBB>:PA3XYZ-7 :hi{3", true, "",
-            "Message from N2BBB: hi", 1);
-        row("a bulletin", -1, "N2BBB>:BLN1     :net", true, "", "", 0);
-        row("for another station", -1, "N2BBB>:N0CALL   :hi{3", true, "", "", 0);
-        row("an ack", -1, "N2BBB>:PA3XYZ   :ack5", true, "", "", 0);
-        row("a numbered ack", -1, "N2BBB>:PA3XYZ   :ack7{3", true, "", "", 0);
-        row("from ourselves", -1, "PA3XYZ>:PA3XYZ   :note{5", true, "", "", 0);
-        row("the digipeated copy", 3, hello, true, "", "", 1);
-        row("the same number a minute later", 60, again, true, ack42, "", 1);
+            "Message from N2BBB: hi", 1, 1);
+        row("a bulletin", -1, "N2BBB>:BLN1     :net", true, "", "", 0, 1);
+        row("for another station", -1, "N2BBB>:N0CALL   :hi{3", true, "", "", 0, 1);
+        row("an ack", -1, "N2BBB>:PA3XYZ   :ack5", true, "", "", 0, 1);
+        row("a numbered ack", -1, "N2BBB>:PA3XYZ   :ack7{3", true, "", "", 0, 1);
+        row("from ourselves", -1, "PA3XYZ>:PA3XYZ   :note{5", true, "", "", 0, 1);
+        row("the digipeated copy", 3, hello, true, "", "", 1, 1);
+        row("the same number a minute later", 60, again, true, ack42, "", 1, 2);
         row("the same number after half an hour", 31 * 60, "N2BBB>:pa3xyz   :hello again{42", true,
-            ack42, "Message from N2BBB: hello again", 2);
+            ack42, "Message from N2BBB: hello again", 2, 2);
         row("another station, same number", 3, "N3CCC>:PA3XYZ   :hello{42", true,
-            ":N3CCC    :ack42", "Message from N3CCC: hello", 2);
+            ":N3CCC    :ack42", "Message from N3CCC: hello", 2, 2);
+        // The date, letter case and trailing blanks do not make a message another one.
+        row("a day later in capitals", day, "N2BBB>:pa3xyz   :HELLO{42  ", true, ack42, "", 1, 1);
+        row("another message number", day, "N2BBB>:PA3XYZ   :hello{43", true, ":N2BBB    :ack43",
+            notice, 2, 2);
+        row("another addressee", day, "N2BBB>:N2XYZ    :hello{42", true, "", "", 1, 2);
     }
 
     void receivedLine() {
@@ -245,20 +218,21 @@ private slots:
         state.settings = settings_;
         state.engine.acknowledgeMessages = fetched<bool>("acking");
         ReceivedMessages received(state, platform_);
-        const auto hear = [&](const QString& line) {
-            received.LogAPRSMessages(header(line.section('>', 0, 0), "RS0ISS*"),
+        const auto hear = [&](const QString& line, const QString& via) {
+            received.LogAPRSMessages(header(line.section('>', 0, 0), via),
                                      body(line.section('>', 1)));
         };
         if (fetched<int>("after") >= 0) {
-            hear(QStringLiteral("N2BBB>:PA3XYZ   :hello{42"));
+            hear(QStringLiteral("N2BBB>:PA3XYZ   :hello{42"), QString());
             platform_.advance(fetched<int>("after") * 1000);
         }
         QSignalSpy acks(&received, &ReceivedMessages::ackDue);
         QSignalSpy notices(&received, &ReceivedMessages::messageForMe);
-        hear(fetched<QString>("line"));
+        hear(fetched<QString>("line"), QStringLiteral("RS0ISS*"));
         QTEST(acks.isEmpty() ? QString() : acks.first().first().toString(), "ack");
         QTEST(notices.isEmpty() ? QString() : notices.first().first().toString(), "notice");
         QTEST(received.unread(), "unread");
+        QTEST(received.log().count(), "logged");
     }
 
     // Reading marks everything read and keeps what comes meanwhile read; an ack from its

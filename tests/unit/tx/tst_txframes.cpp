@@ -1,12 +1,17 @@
-// The address and text rules every unconnected frame follows, the listener's silence, APRS
-// message fields and numbers, the heard list as frames, and the APRS position: header,
-// information field, the setup's checks and texts, the icons.
+// What goes out unconnected: the address and text rules, the listener's silence, APRS message
+// fields and numbers, the heard list as frames, the APRS position (header, information field,
+// the setup's checks and texts, the icons), the beacon's time; and the six transmit boxes: their
+// histories, their Enter rules and the history editor's lines.
 #include "config/settings.h"
 #include "link/agwlink.h"
 #include "support/fakeplatform.h"
 #include "support/testrows.h"
 #include "tx/aprsmessage.h"
 #include "tx/aprsposition.h"
+#include "tx/beacon.h"
+#include "tx/enterrules.h"
+#include "tx/histories.h"
+#include "tx/historyeditor.h"
 #include "tx/messageacks.h"
 #include "tx/producttag.h"
 #include "tx/uiframe.h"
@@ -16,12 +21,27 @@
 using namespace zeno;
 using namespace zeno::test;
 
+Q_DECLARE_METATYPE(zeno::HistoryBox)
+Q_DECLARE_METATYPE(zeno::EnterSend)
+
 namespace {
 
 CoordinateFields example() { return {"52", "58", "23", "N", "000", "02", "77", "W"}; }
 
 const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
 const QString kAgain = QStringLiteral("Do you want to try to enter your coordinates again?");
+
+void row(const char* name, HistoryBox box, const QStringList& before, const QString& boxText,
+         const QStringList& after, const QString& boxAfter) {
+    QTest::newRow(name) << box << before << boxText << after << boxAfter;
+}
+
+QStringList numbered(const QString& stem, int count) {
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << stem + QString::number(i);
+    return list;
+}
 
 }  // namespace
 
@@ -32,37 +52,22 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     // The call field: upper case, a blank between destination and path, a question when both
-    // are blank.
-    void callString() {
+    // are blank. The TX text: 2 to 80 characters. A long text: pieces of 90.
+    void callStringAndTexts() {
         QCOMPARE(zeno::callString("cq", "wide1-1,rs0iss"), "CQ WIDE1-1,RS0ISS");
         QCOMPARE(zeno::callString("CQ", ""), "CQ ");
         QCOMPARE(zeno::callString("", "RS0ISS"), " RS0ISS");
         QVERIFY(!needsCallQuestion(" RS0ISS"));
         QVERIFY(needsCallQuestion(zeno::callString("  ", " ")));
-    }
-
-    void txText() {
         const QString eighty(80, QLatin1Char('a'));
         QCOMPARE(txTextPayload(""), " ");
         QCOMPARE(txTextPayload("x"), "x ");  // one character gets a blank
         QCOMPARE(txTextPayload("73"), "73");
         QCOMPARE(txTextPayload(eighty + 'b'), eighty);
-    }
-
-    void piecesOfNinety() {
-        QString text;
-        for (int i = 0; i < 91; ++i)
-            text += QChar(u'A' + i % 26);
+        const QString text = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").repeated(4).left(91);
         QCOMPARE(monitorTextPieces(text), QStringList({text.left(90), text.mid(90)}));
         QCOMPARE(monitorTextPieces(text.left(90)), QStringList({text.left(90)}));
         QVERIFY(monitorTextPieces(QString()).isEmpty());
-    }
-
-    void addresseeIsNineWide() {
-        QCOMPARE(messageInformation("CQ", "  a@b.c hi  "), ":CQ       :  a@b.c hi  ");
-        QCOMPARE(messageInformation("PA3XYZ-12", "hi"), ":PA3XYZ-12:hi");
-        QCOMPARE(messageInformation(" BLN1   ", "x"), ": BLN1    :x");  // trailing blanks go
-        QCOMPARE(messageInformation("BLN0QSLSXYZ", "x"), ":BLN0QSLSX:x");
     }
 
     void heardListGroups_data() {
@@ -97,37 +102,33 @@ private slots:
               "texts");
     }
 
+    // The example position: its header, the setup's question, the stored value read back, the
+    // information field with and without the tag.
     void theExample() {
         const AprsIcon home = aprsIcons().at(4 - 2);
-        QCOMPARE(home.name, QStringLiteral("Home"));
+        QCOMPARE(home.name, "Home");
         CoordinateFields f = example();
-        f.northSouth = QStringLiteral(" n");  // normalised in the header and the question
+        f.northSouth = " n";  // normalised in the header and the question
         QCOMPARE(positionHeader(f, home.table, home.code), kHeader);
         QCOMPARE(setupConfirmationText(f, home.name),
                  QStringLiteral("Your latitude is: 52.58.23N\rYour longitude is: 000.02.77W\r"
                                 "Your selected Icon is: Home\r\rIs this correct?"));
-
-        // The stored value gives the setup the same fields back.
-        const auto stored = storedPosition(kHeader + QStringLiteral("comment"));
+        const auto stored = storedPosition(kHeader + "comment");
         QVERIFY(stored);
         QCOMPARE(positionHeader(stored->fields, stored->table, stored->code), kHeader);
-        QCOMPARE(storedPosition(QStringLiteral("=5258.23n/00002.77w-"))->fields.eastWest,
-                 QStringLiteral("W"));
+        QCOMPARE(storedPosition("=5258.23n/00002.77w-")->fields.eastWest, "W");
         QVERIFY(!storedPosition(kHeader.left(19)));
-    }
 
-    void informationField() {
-        const QString stored = kHeader + QStringLiteral("old comment {ZENO30}");
-        const auto information = [&](const QString& comment, int zenoTag) {
-            return positionInformation(stored, comment, transmittedProductTag(zenoTag));
+        const auto information = [](const QString& comment, int zenoTag) {
+            return positionInformation(kHeader + "old comment {ZENO30}", comment,
+                                       transmittedProductTag(zenoTag));
         };
-        QCOMPARE(information(QStringLiteral("73' Via Satellite"), 0),
-                 kHeader + "73' Via Satellite {ZENO30}");
-        QCOMPARE(information(QStringLiteral("  hi  "), -1), kHeader + "hi");
+        QCOMPARE(information("73' Via Satellite", 0), kHeader + "73' Via Satellite {ZENO30}");
+        QCOMPARE(information("  hi  ", -1), kHeader + "hi");
         QCOMPARE(information(QString(), 0), kHeader + " {ZENO30}");
     }
 
-    // The eight boxes split at '|'; what is wrong: "lat", "lon" or nothing.
+    // The eight boxes split at '|'; what is wrong: "lat", "lon" or nothing; and the question.
     void coordinateChecks() {
         const auto wrong = [](const QString& boxes) {
             const QStringList b = boxes.split(QLatin1Char('|'));
@@ -144,11 +145,8 @@ private slots:
         QCOMPARE(wrong("00|00|00|N|180|00|01|E"), "lon");
         QCOMPARE(wrong("52|58|23|N|000|60|77|W"), "lon");  // sixty minutes
         QCOMPARE(wrong("52|58|23|N|000|02|77|N"), "lon");
-    }
-
-    void wrongCoordinatesText() {
-        const QString lat = QStringLiteral("The Latitude is not in the correct format.\r\r");
-        const QString lon = QStringLiteral("The Longitude is not in the correct format.\r\r");
+        const QString lat = "The Latitude is not in the correct format.\r\r";
+        const QString lon = "The Longitude is not in the correct format.\r\r";
         QCOMPARE(coordinatesWrongText(true, false), lat + kAgain);
         QCOMPARE(coordinatesWrongText(false, true), "\r" + lon + kAgain);
         QCOMPARE(coordinatesWrongText(true, true), lat + lon + kAgain);
@@ -169,13 +167,12 @@ private slots:
 
     void sendingNeedsHeaderAndSwitch() {
         Settings s;
-        s.aprs = kHeader;
+        s.aprs = kHeader.chopped(1);
         s.aprsEnabled = -1;
+        QVERIFY(!aprsSendingAvailable(s));
+        s.aprs = kHeader;
         QVERIFY(aprsSendingAvailable(s));
         s.aprsEnabled = 0;
-        QVERIFY(!aprsSendingAvailable(s));
-        s.aprsEnabled = -1;
-        s.aprs.chop(1);
         QVERIFY(!aprsSendingAvailable(s));
     }
 
@@ -188,19 +185,25 @@ private slots:
         QCOMPARE(MessageNumberStore(dir.path()).next(), 1);
     }
 
+    // The addressee loses its trailing blanks and fills nine characters; the text stays as typed.
     void outgoingMessage_data() {
-        columns<bool, QString, QString>("acking", "addressee", "information");
-        row("numbered", true, "N2BBB", ":N2BBB    :hi{1");
-        row("acknowledging off", false, "N2BBB", ":N2BBB    :hi");
-        row("a bulletin", true, "BLN1", ":BLN1     :hi");
-        row("an announcement", true, "NWS-WARN", ":NWS-WARN :hi");
+        columns<bool, QString, QString, QString>("acking", "addressee", "text", "information");
+        row("numbered", true, "N2BBB", "hi", ":N2BBB    :hi{1");
+        row("acknowledging off", false, "N2BBB", "hi", ":N2BBB    :hi");
+        row("a bulletin", true, "BLN1", "hi", ":BLN1     :hi");
+        row("an announcement", true, "NWS-WARN", "hi", ":NWS-WARN :hi");
+        row("text with blanks", false, "CQ", "  a@b.c hi  ", ":CQ       :  a@b.c hi  ");
+        row("nine characters", false, "PA3XYZ-12", "hi", ":PA3XYZ-12:hi");
+        row("trailing blanks go", false, " BLN1   ", "x", ": BLN1    :x");
+        row("cut to nine", false, "BLN0QSLSXYZ", "x", ":BLN0QSLSX:x");
     }
 
     void outgoingMessage() {
         QTemporaryDir dir;
         MessageNumberStore numbers(dir.path());
-        const OutgoingMessage message = zeno::outgoingMessage(fetched<QString>("addressee"), "hi",
-                                                              fetched<bool>("acking"), numbers);
+        const OutgoingMessage message =
+            zeno::outgoingMessage(fetched<QString>("addressee"), fetched<QString>("text"),
+                                  fetched<bool>("acking"), numbers);
         QTEST(message.information, "information");
         // A plain message uses up no number.
         QCOMPARE(message.number, QFile::exists(dir.filePath("msgnumber.txt")) ? 1 : 0);
@@ -216,6 +219,186 @@ private slots:
         sender.enterListenerMode();
         QVERIFY(!sender.send("CQ RS0ISS", "two") && sender.isListening());
         QCOMPARE(sent, (QList<QVariantList>{{QChar('V'), "CQ RS0ISS", "one"}}));
+    }
+
+    // Beacon time in poll ticks: 4 a second, at least 10 s, kept while the beacon is off.
+    void beaconComesDue_data() {
+        columns<int, int, int>("interval", "onBeforeOff", "ticks");
+        row("10 s", 10, 0, 41);
+        row("60 s", 60, 0, 241);
+        row("5 s counts as 10", 5, 0, 41);
+        row("off at 30 then on", 10, 30, 11);
+    }
+
+    void beaconComesDue() {
+        QFETCH(int, interval);
+        QFETCH(int, onBeforeOff);
+        BeaconCounter counter;
+        const auto ticksUntilDue = [&] {
+            int tick = 1;
+            while (!counter.tick(true, interval) && tick < 100000)
+                ++tick;
+            return tick;
+        };
+        for (int i = 0; i < onBeforeOff; ++i)
+            QVERIFY(!counter.tick(true, interval));
+        for (int i = 0; i < 500; ++i)
+            QVERIFY(!counter.tick(false, interval));  // off: nothing counts
+        QTEST(ticksUntilDue(), "ticks");
+        if (onBeforeOff == 0)
+            QTEST(ticksUntilDue(), "ticks");  // and again as many later
+    }
+
+    // "on", "off", both or neither at this time of day.
+    void timedBeacon() {
+        const auto action = [](const char* start, const char* stop, QTime now) {
+            const TimedBeaconAction a = timedBeaconAction(start, stop, now);
+            return QString(a.switchOn ? "on" : "") + (a.switchOff ? "off" : "");
+        };
+        QCOMPARE(action("12:00:00", "12:30:00", QTime(12, 0)), "on");
+        QCOMPARE(action("12:00:00", "12:30:00", QTime(12, 30)), "off");
+        QCOMPARE(action("12:00:00", "12:30:00", QTime(12, 10)), "");
+        QCOMPARE(action("08:05:09", "08:05:09", QTime(8, 5, 9)), "onoff");
+        QCOMPARE(action("8:05:09", "", QTime(8, 5, 9)), "");   // no leading zero never matches
+        QCOMPARE(action("13:00:00", "", QTime(13, 0)), "on");  // 24 hours
+    }
+
+    // The six history rules, as lists before and after one entry is added.
+    void addOneEntry_data() {
+        columns<HistoryBox, QStringList, QString, QStringList, QString>("box", "before", "boxText",
+                                                                        "after", "boxAfter");
+        using B = HistoryBox;
+        using L = QStringList;
+        const QString tx81 = QString(80, QLatin1Char('t')) + QLatin1Char('u');
+        const QString tx80 = tx81.left(80);
+        const L t24 = numbered("t", 24), t25 = numbered("t", 25);
+        const L v10 = numbered("V", 10), v11 = numbered("V", 11), m25 = numbered("m", 25);
+
+        // TX text: lower case and trailing blanks do not make it new; the box keeps its text.
+        row("TX same but case", B::TxData, {"hello"}, "Hello", {"hello"}, "Hello");
+        row("TX same but trailing blanks", B::TxData, {"hello  "}, "hello", {"hello  "}, "hello");
+        row("TX leading blank is new, blanks kept", B::TxData, {"hello"}, " hello ",
+            {"hello", " hello "}, " hello ");
+        row("TX cut to 80", B::TxData, {}, tx81, {tx80}, tx80);
+        row("TX empty never added", B::TxData, {"a"}, "", {"a"}, "");
+        row("TX 24 takes one more", B::TxData, t24, "new", t24 + L{"new"}, "new");
+        row("TX full list keeps out the new one", B::TxData, t25, "new", t25, "new");
+
+        // APRS comment: trimmed, compared in lower case.
+        row("comment trimmed", B::AprsData, {}, "  73 all  ", {"73 all"}, "  73 all  ");
+        row("comment same but case", B::AprsData, {" 73 ALL"}, "73 all", {" 73 ALL"}, "73 all");
+
+        // To: upper case, oldest gives way at 10.
+        row("To upper case", B::To, {"CQ"}, " pa3xyz ", {"CQ", "PA3XYZ"}, "PA3XYZ");
+        row("To cut to 10", B::To, {}, "abcdefghijkl", {"ABCDEFGHIJ"}, "ABCDEFGHIJ");
+        row("To full drops the oldest", B::To, v10, "NEW", v10.mid(1) + L{"NEW"}, "NEW");
+        // A longer list (from the settings file): an equal entry past the first 10 is not seen.
+        row("To compares the first 10", B::To, numbered("T", 12), "T11",
+            numbered("T", 12).mid(1) + L{"T11"}, "T11");
+
+        // Via: trimmed both sides; the empty first entry stays when the list is full.
+        row("Via present", B::Via, {"RS0ISS", ""}, " rs0iss ", {"RS0ISS", ""}, "RS0ISS");
+        row("Via empty is present", B::Via, {"RS0ISS"}, "", {"RS0ISS"}, "");
+        row("Via full drops the oldest", B::Via, v11, "NEW", v11.mid(1) + L{"NEW"}, "NEW");
+        row("Via full keeps an empty first entry", B::Via, L{""} + v10, "NEW",
+            L{""} + v10.mid(1) + L{"NEW"}, "NEW");
+
+        // Addressee and message: case kept.
+        row("For trimmed and cut to 9", B::MessageFor, {}, " BLN0QSLSXY ", {"BLN0QSLSX"},
+            "BLN0QSLSX");
+        row("For case kept", B::MessageFor, {"email"}, "EMAIL", {"email", "EMAIL"}, "EMAIL");
+        row("message present", B::MessageText, {"Hello"}, " Hello ", {"Hello"}, "Hello");
+        row("message full drops the oldest", B::MessageText, m25, "new", m25.mid(1) + L{"new"},
+            "new");
+    }
+
+    void addOneEntry() {
+        QFETCH(QStringList, before);
+        QStringList list = before;
+        const HistoryUpdate update =
+            addToHistory(fetched<HistoryBox>("box"), list, fetched<QString>("boxText"));
+        QTEST(list, "after");
+        QTEST(update.boxText, "boxAfter");
+        if (list != before)
+            QVERIFY(update.listChanged);
+    }
+
+    void enterRule_data() {
+        columns<HistoryBox, int, EnterSend, int, QString>("box", "cutTo", "sends", "next", "tip");
+        using B = HistoryBox;
+        row("TX text", B::TxData, 80, EnterSend::TxText, -1, "");
+        row("To", B::To, 10, EnterSend::Nothing, -1, "");
+        row("Via", B::Via, 50, EnterSend::Nothing, -1, "");
+        row("APRS comment", B::AprsData, 60, EnterSend::Position, -1, "");
+        row("addressee", B::MessageFor, 9, EnterSend::Nothing, int(B::MessageText),
+            "Message contents to transmit For:");
+        row("message", B::MessageText, 70, EnterSend::Message, -1, "");
+    }
+
+    // Each box records into its own history; only the addressee moves the keyboard on.
+    void enterRule() {
+        QFETCH(HistoryBox, box);
+        const EnterRule rule = zeno::enterRule(box);
+        QTEST(rule.cutTo, "cutTo");
+        QCOMPARE(rule.history, box);
+        QTEST(rule.sends, "sends");
+        QTEST(rule.next ? int(*rule.next) : -1, "next");
+        QTEST(rule.nextTip, "tip");
+    }
+
+    void loadsTheFirst25NonBlankEntriesTrimmed() {
+        QCOMPARE(historyEditorMode(2)->box, HistoryBox::MessageText);
+        QVERIFY(!historyEditorMode(3));
+        const HistoryEditor editor(QStringList{" one ", "", "   ", "two"} + numbered("x", 30));
+        QCOMPARE(editor.lines().mid(0, 2), (QStringList{"one", "two"}));
+        QCOMPARE(editor.lines().size(), 2 + 21);  // 25 entries looked at, 2 of them blank
+        QCOMPARE(editor.lines().last(), QStringLiteral("x20"));
+    }
+
+    void addAndEditLine_data() {
+        columns<bool, int, QString, QStringList>("edit", "selected", "answer", "lines");
+        const QStringList three{"1", "2", "3"};
+        row("add at the end", false, -1, "4", three + QStringList{"4"});
+        row("add the selected line", false, 1, "2", three);
+        row("add another line again", false, 1, "1", three + QStringList{"1"});
+        row("edit moves the line to the end", true, 1, "two", QStringList{"1", "3", "two"});
+        row("edit unchanged", true, 1, "2", three);
+        row("edit cancelled", true, 1, "", three);
+        row("edit with nothing selected adds", true, -1, "4", three + QStringList{"4"});
+    }
+
+    void addAndEditLine() {
+        QFETCH(QString, answer);
+        HistoryEditor editor({"1", "2", "3"});
+        editor.select(fetched<int>("selected"));
+        fetched<bool>("edit") ? editor.editLine(answer) : editor.addLine(answer);
+        QTEST(editor.lines(), "lines");
+    }
+
+    void removeLines() {
+        HistoryEditor editor({"1", "2", "3"});
+        QVERIFY(!editor.removeLine());  // nothing selected
+        editor.select(1);
+        QVERIFY(editor.removeLine());
+        QCOMPARE(editor.lines(), (QStringList{"1", "3"}));
+        QVERIFY(!editor.removeLine());  // the selection went with the line
+        editor.select(2);               // beyond the end selects nothing
+        QCOMPARE(editor.selected(), -1);
+        editor.removeAll();
+        QVERIFY(editor.lines().isEmpty());
+    }
+
+    void neverMoreThan31Lines() {
+        HistoryEditor editor({});
+        for (int i = 0; i < 40; ++i)
+            editor.addLine(QStringLiteral("line %1").arg(i));
+        QCOMPARE(editor.lines().size(), 31);
+        QCOMPARE(editor.lines().last(), QStringLiteral("line 30"));
+        // Editing a selected line keeps the count; with nothing selected there is no room.
+        editor.select(0);
+        QVERIFY(editor.editLine(QStringLiteral("edited")));
+        QVERIFY(!editor.editLine(QStringLiteral("one more")));
+        QCOMPARE(editor.lines().size(), 31);
     }
 };
 
