@@ -1,6 +1,5 @@
-// The monitor's rules: a frame split into header line, first line and body, what it adds to
-// the monitor, APRS message lines, the alarm, the heard list, the filter, own frames heard back,
-// and what the operator does with the monitor's text: find, save, print, the station report.
+// The monitor's rules: a frame split and added, APRS message lines, the alarm, the heard list,
+// the filter, own frames heard back; find, save, print and the station report.
 #include "config/settings.h"
 #include "files/filedialogs.h"
 #include "monitor/alarm.h"
@@ -53,8 +52,7 @@ struct Menu : Scripted {
     bool choose(int index) { return menufiltersChoice(filter, index, to, via, dialogs); }
 };
 
-// The save dialog answered with a file of a fresh folder, after Yes or No to the selection
-// question when an answer is given.
+// The save dialog answered with a fresh file, after Yes or No to the selection question if any.
 struct Saving : Scripted {
     QTemporaryDir dir;
     FileDialogState files;
@@ -92,13 +90,9 @@ private slots:
         row("start-up text, no CR", "AGWPE engine" + nul, -1, "", "AGWPE engine",
             "\r\nAGWPE engine" + nul);
         // Codes 0 to 12 vanish from the first line before the header test; later lines keep them.
-        row("codes below 13 in the first line",
-            QStringLiteral("\x0a 1:Fm N\x07"
-                           "B\x01"
-                           "D To C\x0bQ\x0c\x09\nX\rb\x07\x01\n"),
-            -1, "Fm NBD To CQX", "", QStringLiteral("b\x07\x01\n"));
-        row("codes 14 to 31 stay", QStringLiteral(" 1:Fm A\x0e\x1b\rx"), -1,
-            QStringLiteral("Fm A\x0e\x1b"), "", "x");
+        row("codes below 13 in the first line", "\n 1:Fm N\7B\1D To C\13Q\14\11\nX\rb\7\1\n", -1,
+            "Fm NBD To CQX", "", "b\7\1\n");
+        row("codes 14 to 31 stay", " 1:Fm A\x0e\x1b\rx", -1, "Fm A\x0e\x1b", "", "x");
         row("CRs in the body get LFs, a lone LF stays", " 1:Fm A\r\rline\r\n\ra\nb", -1, "Fm A", "",
             "\r\nline\r\n\n\r\na\nb");
         row("only dataLength counts", " 1:Fm A\rHello\rnot part of it", 14, "Fm A", "",
@@ -244,27 +238,27 @@ private slots:
     }
 
     // Each item chosen while a typed filter "QZ9ZZZ" is on; box: the To and Via boxes or the
-    // typed answer. shown: which of the ISS, direct and connected-data headers pass.
+    // typed answer; label: caption/background; shown: do the ISS, direct, data headers pass.
     void filterMenu_data() {
-        columns<int, QString, QString, QString, int, QString>("item", "box", "filterText",
-                                                              "caption", "background", "shown");
-        const QString keep = QStringLiteral("QZ9ZZZ");  // a choice that cannot be made
-        row("No Filters", 0, "", "", "No Filter", 7, "111");
-        row("Call (To)", 1, "  cq ", "CQ", "CQ", 10, "100");
-        row("Call (To) not in the header", 1, "n1aaa", "N1AAA", "N1AAA", 10, "000");
-        row("Call (To) from a blank box", 1, "   ", keep, keep, 10, "000");
-        row("Digipeater Call (Via)", 2, "rs0iss", "RS0ISS", "RS0ISS", 10, "100");
-        row("Only Digipeated Packets", 3, "", "*", "Digipeated", 10, "100");
-        row("the separator", 4, "", keep, keep, 10, "000");
+        columns<int, QString, QString, QString, QString>("item", "box", "filterText", "label",
+                                                         "shown");
+        const QString keep = QStringLiteral("QZ9ZZZ");  // a choice that is not made
+        row("No Filters", 0, "", "", "No Filter/7", "111");
+        row("Call (To)", 1, "  cq ", "CQ", "CQ/10", "100");
+        row("Call (To) not in the header", 1, "n1aaa", "N1AAA", "N1AAA/10", "000");
+        row("Call (To) from a blank box", 1, "   ", keep, keep + "/10", "000");
+        row("Digipeater Call (Via)", 2, "rs0iss", "RS0ISS", "RS0ISS/10", "100");
+        row("Only Digipeated Packets", 3, "", "*", "Digipeated/10", "100");
+        row("the separator", 4, "", keep, keep + "/10", "000");
         // Typed text is upper-cased: it finds calls, never the engine's mixed-case words.
-        row("typed part of a call", 5, "3de", "3DE", "3DE", 10, "010");
-        row("typed word of the header", 5, "To", "TO", "TO", 10, "000");
-        row("typed and trimmed", 5, "  rs0iss* ", "RS0ISS*", "RS0ISS*", 10, "100");
-        row("typed 40 characters", 5, QString(40, 'a'), QString(40, 'A'), QString(40, 'A'), 10,
+        row("typed part of a call", 5, "3de", "3DE", "3DE/10", "010");
+        row("typed word of the header", 5, "To", "TO", "TO/10", "000");
+        row("typed and trimmed", 5, "  rs0iss* ", "RS0ISS*", "RS0ISS*/10", "100");
+        row("typed 40 characters", 5, QString(40, 'a'), QString(40, 'A'), QString(40, 'A') + "/10",
             "000");
-        row("typed 41 characters: refused", 5, QString(41, 'a'), keep, keep, 10, "000");
-        row("Cancel", 5, "", keep, keep, 10, "000");
-        row("typed blanks only", 5, "    ", keep, keep, 10, "000");
+        row("typed 41 characters: refused", 5, QString(41, 'a'), keep, keep + "/10", "000");
+        row("Cancel", 5, "", keep, keep + "/10", "000");
+        row("typed blanks only", 5, "    ", keep, keep + "/10", "000");
     }
 
     void filterMenu() {
@@ -285,8 +279,7 @@ private slots:
         QCOMPARE(m.choose(item), changed);
         QCOMPARE(int(m.filter.checkedItem()), changed ? item : int(MonitorFilter::EnteredText));
         QCOMPARE(m.filter.text(), filterText);
-        QTEST(m.filter.caption(), "caption");
-        QTEST(m.filter.backgroundIndex(), "background");
+        QTEST(m.filter.caption() + '/' + QString::number(m.filter.backgroundIndex()), "label");
         QString shown;
         for (const QString& header : {kIssHeader, kDirectHeader, QString()})
             shown += m.filter.passes(header) ? '1' : '0';

@@ -42,10 +42,7 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     int shown = 0;
     std::function<void()> duringConnectedEvent = [] {};
 
-    Rig() {
-        state.appPath = QStringLiteral("/zeno");
-        platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(21, 4, 9)));
-    }
+    Rig() { state.appPath = QStringLiteral("/zeno"); }
     std::optional<AgwFrame> fetch() override {
         log << "fetch";
         return frames.isEmpty() ? std::nullopt : std::optional(frames.dequeue());
@@ -103,10 +100,9 @@ private slots:
         Rig r;
         r.alarmOn(1, QStringLiteral("RS0ISS*"));
         r.frames << heard("N1ABC To APRS Via RS0ISS*", ":PA3XYZ   :Good morning{01");
-        const QString header =
-            QStringLiteral("Fm N1ABC To APRS Via RS0ISS* <UI pid=F0 >[21:04:09]");
-        const QString body = QStringLiteral(":PA3XYZ   :Good morning{01\r\n\r\n") + kNul;
-        QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:09", "Klok_Change", "fetch", "beacon",
+        const QString header = "Fm N1ABC To APRS Via RS0ISS* <UI pid=F0 >[21:04:09]";
+        const QString body = ":PA3XYZ   :Good morning{01\r\n\r\n" + kNul;
+        QCOMPARE(r.tickLog(), (QStringList{"clock 12:00:00", "Klok_Change", "fetch", "beacon",
                                            "append", "LogAPRSMessages " + header + " | " + body,
                                            "scroll", "heard N1ABC 1", "fetch"}));
         QCOMPARE(r.monitor, header + "\r\n:PA3XYZ   :Good morning{01\r\n\r\n");
@@ -119,7 +115,7 @@ private slots:
         r.autoScroll = false;
         r.platform.advance(250);
         r.frames << heard("N0CALL To CQ", "Hello");
-        QCOMPARE(r.tickLog(), (QStringList{"clock 21:04:10", "Klok_Change", "fetch", "beacon",
+        QCOMPARE(r.tickLog(), (QStringList{"clock 12:00:01", "Klok_Change", "fetch", "beacon",
                                            "append", "heard N0CALL 2", "fetch"}));
         // Stop Monitor: every waiting frame is fetched and gone, none shows up later.
         r.stopMonitor = true;
@@ -178,8 +174,7 @@ private slots:
         const QString handed = "connected c *** CONNECTED To Station N1AAA | \r\n" + kNul;
         row("c", 'c', connect, true, handed, 1);
         row("c refused: no alarm", 'c', connect, false, handed, 0);
-        row("D", 'D', QStringLiteral("hello from A\rsecond\r"), true,
-            QStringLiteral("connected D hello from A | \r\nsecond\r\n"), 1);
+        row("D", 'D', "hi from A\rsecond\r", true, "connected D hi from A | \r\nsecond\r\n", 1);
         row("monitored I frame is not connected mode", 'I',
             " 1:Fm N1AAA To CQ <UI pid=F0 Len=2 >\rhi\r\r" + kNul, true, QString(), 1);
     }

@@ -1,6 +1,5 @@
-// The received APRS message log: what an entry looks like, which frames are logged, the
-// duplicate rule, the table limit, the view filters and the window's buttons; then which
-// message lines ask for an ack, are unread and bring a notice.
+// The received APRS message log: its entries, the table limit, the view filters and buttons;
+// which message lines are logged, ask for an ack, are unread and bring a notice.
 #include "config/appstate.h"
 #include "support/fakeplatform.h"
 #include "support/scripteddialogs.h"
@@ -34,9 +33,10 @@ class TestMessageLog : public QObject {
 private slots:
     void init() {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        settings_ = Settings();
+        state_ = AppState();
         settings_.callsign = QStringLiteral("PA3XYZ");
         platform_.setNow(QDateTime(QDate(2002, 5, 24), QTime(21, 4, 9)));
+        received_.emplace(state_, platform_);
     }
 
     // With "only digipeated" set: a message needs a digipeater that repeated it.
@@ -98,7 +98,8 @@ private slots:
     }
 
     // A filter finds its text anywhere in the entry; "mine" uses the callsign of the moment.
-    void filters() {
+    // Then the parts of an entry the view shows.
+    void filtersAndEntryParts() {
         MessageLog log(settings_, platform_);
         for (const char* info :
              {":PA3XYZ   :own", ":PA3XYZ-7 :ssid", ":N2XYZ    :other", ":BLN1     :bulletin",
@@ -118,9 +119,6 @@ private slots:
                               "email", ""}));
         settings_.callsign = QStringLiteral("PA3ABC");
         QCOMPARE(listed(1), "new");
-    }
-
-    void entryParts() {
         const QString head = kStamp + "PA3XYZ-15  | To: N1ABC     ";
         QCOMPARE(messageSender(head + "| Message: ok"), "PA3XYZ-15");
         QCOMPARE(messageSender(kStamp + "N1ABC     | To: PA3XYZ    | Message: hi"), "N1ABC");
@@ -156,10 +154,8 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), (two + "\r\n" + one + "\r\n").toLatin1());
 
-        dialogs
-            .expectMessage("Print", MsgAnswer::No,
-                           "Do you want to print the received APRS messages?")
-            .expectMessage("Print", MsgAnswer::Yes);
+        const QString print = "Do you want to print the received APRS messages?";
+        dialogs.expectMessage("Print", MsgAnswer::No, print).expectMessage("Print", MsgAnswer::Yes);
         printMessages(log, {one}, dialogs, platform_);
         printMessages(log, {one}, dialogs, platform_);
         QCOMPARE(platform_.printed.size(), 1);
@@ -170,9 +166,8 @@ private slots:
             .expectMessage("Print error", MsgAnswer::Ok, "Printer not ready");
         printMessages(log, {one}, dialogs, platform_);
 
-        dialogs
-            .expectMessage("Clear All", MsgAnswer::No,
-                           "Do you want remove all the received APRS messages?")
+        const QString clear = "Do you want remove all the received APRS messages?";
+        dialogs.expectMessage("Clear All", MsgAnswer::No, clear)
             .expectMessage("Clear All", MsgAnswer::Yes);
         QVERIFY(!clearMessages(log, {one}, dialogs));
         QVERIFY(clearMessages(log, {one}, dialogs) && log.isEmpty());
@@ -214,58 +209,54 @@ private slots:
     }
 
     void receivedLine() {
-        AppState state;
-        state.settings = settings_;
-        state.engine.acknowledgeMessages = fetched<bool>("acking");
-        ReceivedMessages received(state, platform_);
-        const auto hear = [&](const QString& line, const QString& via) {
-            received.LogAPRSMessages(header(line.section('>', 0, 0), via),
-                                     body(line.section('>', 1)));
-        };
+        state_.engine.acknowledgeMessages = fetched<bool>("acking");
         if (fetched<int>("after") >= 0) {
-            hear(QStringLiteral("N2BBB>:PA3XYZ   :hello{42"), QString());
+            hear("N2BBB>:PA3XYZ   :hello{42");
             platform_.advance(fetched<int>("after") * 1000);
         }
-        QSignalSpy acks(&received, &ReceivedMessages::ackDue);
-        QSignalSpy notices(&received, &ReceivedMessages::messageForMe);
-        hear(fetched<QString>("line"), QStringLiteral("RS0ISS*"));
+        QSignalSpy acks(&*received_, &ReceivedMessages::ackDue);
+        QSignalSpy notices(&*received_, &ReceivedMessages::messageForMe);
+        hear(fetched<QString>("line"), "RS0ISS*");
         QTEST(acks.isEmpty() ? QString() : acks.first().first().toString(), "ack");
         QTEST(notices.isEmpty() ? QString() : notices.first().first().toString(), "notice");
-        QTEST(received.unread(), "unread");
-        QTEST(received.log().count(), "logged");
+        QTEST(received_->unread(), "unread");
+        QTEST(received_->log().count(), "logged");
     }
 
     // Reading marks everything read and keeps what comes meanwhile read; an ack from its
     // addressee marks our own message.
     void readingAndOurAcks() {
-        AppState state;
-        state.settings = settings_;
-        ReceivedMessages received(state, platform_);
+        ReceivedMessages& received = *received_;
         QSignalSpy unread(&received, &ReceivedMessages::unreadChanged);
         QSignalSpy acked(&received, &ReceivedMessages::ownMessageAcknowledged);
-        const auto hear = [&](const char* sender, const char* info) {
-            received.LogAPRSMessages(header(sender), body(info));
-        };
-        hear("N2BBB", ":PA3XYZ   :one");
+        hear("N2BBB>:PA3XYZ   :one");
         received.setReading(true);
-        hear("N2BBB", ":PA3XYZ   :two");
+        hear("N2BBB>:PA3XYZ   :two");
         received.setReading(false);
         QCOMPARE(unread, (QList<QVariantList>{{1}, {0}}));
 
         received.rememberOwnMessage("N2BBB", "7");
-        hear("PA3XYZ", ":N2BBB    :hi{7");
+        hear("PA3XYZ>:N2BBB    :hi{7");
         const QString ours = received.log().entries().last();
-        hear("N3CCC", ":PA3XYZ   :ack7");  // not its addressee
+        hear("N3CCC>:PA3XYZ   :ack7");  // not its addressee
         QVERIFY(acked.isEmpty() && !received.isAcknowledged(ours));
-        hear("N2BBB", ":PA3XYZ   :ack7");
+        hear("N2BBB>:PA3XYZ   :ack7");
         QCOMPARE(acked.size(), 1);
         QVERIFY(received.isAcknowledged(ours));
         QVERIFY(!received.isAcknowledged(received.log().entries().first()));
     }
 
 private:
-    Settings settings_;
+    // A line "N2BBB>:PA3XYZ   :hello{42": the sender, then the information field.
+    void hear(const QString& line, const QString& via = QString()) {
+        received_->LogAPRSMessages(header(line.section('>', 0, 0), via),
+                                   body(line.section('>', 1)));
+    }
+
+    AppState state_;
+    Settings& settings_ = state_.settings;
     FakePlatform platform_;
+    std::optional<ReceivedMessages> received_;
 };
 
 QTEST_GUILESS_MAIN(TestMessageLog)

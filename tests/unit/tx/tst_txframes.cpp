@@ -1,7 +1,5 @@
-// What goes out unconnected: the address and text rules, the listener's silence, APRS message
-// fields and numbers, the heard list as frames, the APRS position (header, information field,
-// the setup's checks and texts, the icons), the beacon's time; and the six transmit boxes: their
-// histories, their Enter rules and the history editor's lines.
+// What goes out unconnected: addresses, texts, APRS messages and positions, the heard list as
+// frames, the beacon's time; the six transmit boxes' histories and Enter rules; the history editor.
 #include "config/settings.h"
 #include "link/agwlink.h"
 #include "support/fakeplatform.h"
@@ -83,9 +81,8 @@ private slots:
         QStringList twelve;
         for (int i = 0; i < 12; ++i)
             twelve << QStringLiteral("PB%1ABC-%2").arg(i % 10).arg(1 + i / 10);
-        const QStringList firstEight = twelve.mid(0, 8);
         row("twelve calls in two frames", twelve, true, tag,
-            QStringList{":BLN0QSLs :" + firstEight.join(',') + ',',
+            QStringList{":BLN0QSLs :" + twelve.mid(0, 8).join(',') + ',',
                         ":BLN0QSLs :" + twelve.mid(8).join(',') + ",{ZENO30}"});
 
         const QStringList four(4, QStringLiteral("AAAAAAAAAA-1"));  // 13 with the comma
@@ -103,7 +100,7 @@ private slots:
     }
 
     // The example position: its header, the setup's question, the stored value read back, the
-    // information field with and without the tag.
+    // information field with and without the tag, and when it can be sent.
     void theExample() {
         const AprsIcon home = aprsIcons().at(4 - 2);
         QCOMPARE(home.name, "Home");
@@ -126,6 +123,14 @@ private slots:
         QCOMPARE(information("73' Via Satellite", 0), kHeader + "73' Via Satellite {ZENO30}");
         QCOMPARE(information("  hi  ", -1), kHeader + "hi");
         QCOMPARE(information(QString(), 0), kHeader + " {ZENO30}");
+        Settings s;
+        s.aprs = kHeader.chopped(1);
+        s.aprsEnabled = -1;
+        QVERIFY(!aprsSendingAvailable(s));
+        s.aprs = kHeader;
+        QVERIFY(aprsSendingAvailable(s));
+        s.aprsEnabled = 0;
+        QVERIFY(!aprsSendingAvailable(s));
     }
 
     // The eight boxes split at '|'; what is wrong: "lat", "lon" or nothing; and the question.
@@ -154,26 +159,13 @@ private slots:
 
     // Tested in the order 2, 8, 3 ... 11, 16, 18, 17, 19, 12 ... 15: the last one wins.
     void iconChoice() {
-        const auto icon = [](const QList<int>& selected) {
+        QStringList icons;
+        for (const QList<int>& selected : {QList<int>{}, {3}, {8, 2}, {12, 19}, {17, 18}}) {
             const AprsIcon chosen = chosenIcon(selected);
-            return chosen.name + ' ' + chosen.table + chosen.code;
-        };
-        QCOMPARE(icon({}), " \\S");
-        QCOMPARE(icon({3}), "Shuttle /S");
-        QCOMPARE(icon({8, 2}), "Emergency \\!");
-        QCOMPARE(icon({12, 19}), "WX Service /W");
-        QCOMPARE(icon({17, 18}), "Node /n");
-    }
-
-    void sendingNeedsHeaderAndSwitch() {
-        Settings s;
-        s.aprs = kHeader.chopped(1);
-        s.aprsEnabled = -1;
-        QVERIFY(!aprsSendingAvailable(s));
-        s.aprs = kHeader;
-        QVERIFY(aprsSendingAvailable(s));
-        s.aprsEnabled = 0;
-        QVERIFY(!aprsSendingAvailable(s));
+            icons << chosen.name + ' ' + chosen.table + chosen.code;
+        }
+        QCOMPARE(icons,
+                 (QStringList{" \\S", "Shuttle /S", "Emergency \\!", "WX Service /W", "Node /n"}));
     }
 
     void ownNumbersCountAcrossRuns() {
@@ -221,32 +213,29 @@ private slots:
         QCOMPARE(sent, (QList<QVariantList>{{QChar('V'), "CQ RS0ISS", "one"}}));
     }
 
-    // Beacon time in poll ticks: 4 a second, at least 10 s, kept while the beacon is off.
+    // Beacon time in poll ticks: 4 a second, at least 10 s, kept while the beacon is off. due:
+    // the first two ticks it is due at, counted from the end of the pause.
     void beaconComesDue_data() {
-        columns<int, int, int>("interval", "onBeforeOff", "ticks");
-        row("10 s", 10, 0, 41);
-        row("60 s", 60, 0, 241);
-        row("5 s counts as 10", 5, 0, 41);
-        row("off at 30 then on", 10, 30, 11);
+        columns<int, int, QList<int>>("interval", "onBeforeOff", "due");
+        row("10 s", 10, 0, QList{41, 82});
+        row("60 s", 60, 0, QList{241, 482});
+        row("5 s counts as 10", 5, 0, QList{41, 82});
+        row("off at 30 then on", 10, 30, QList{11, 52});
     }
 
     void beaconComesDue() {
         QFETCH(int, interval);
-        QFETCH(int, onBeforeOff);
         BeaconCounter counter;
-        const auto ticksUntilDue = [&] {
-            int tick = 1;
-            while (!counter.tick(true, interval) && tick < 100000)
-                ++tick;
-            return tick;
-        };
-        for (int i = 0; i < onBeforeOff; ++i)
+        for (int i = 0; i < fetched<int>("onBeforeOff"); ++i)
             QVERIFY(!counter.tick(true, interval));
         for (int i = 0; i < 500; ++i)
             QVERIFY(!counter.tick(false, interval));  // off: nothing counts
-        QTEST(ticksUntilDue(), "ticks");
-        if (onBeforeOff == 0)
-            QTEST(ticksUntilDue(), "ticks");  // and again as many later
+        QList<int> due;
+        for (int tick = 1; due.size() < 2 && tick < 1000; ++tick) {
+            if (counter.tick(true, interval))
+                due << tick;
+        }
+        QTEST(due, "due");
     }
 
     // "on", "off", both or neither at this time of day.
@@ -346,15 +335,6 @@ private slots:
         QTEST(rule.nextTip, "tip");
     }
 
-    void loadsTheFirst25NonBlankEntriesTrimmed() {
-        QCOMPARE(historyEditorMode(2)->box, HistoryBox::MessageText);
-        QVERIFY(!historyEditorMode(3));
-        const HistoryEditor editor(QStringList{" one ", "", "   ", "two"} + numbered("x", 30));
-        QCOMPARE(editor.lines().mid(0, 2), (QStringList{"one", "two"}));
-        QCOMPARE(editor.lines().size(), 2 + 21);  // 25 entries looked at, 2 of them blank
-        QCOMPARE(editor.lines().last(), QStringLiteral("x20"));
-    }
-
     void addAndEditLine_data() {
         columns<bool, int, QString, QStringList>("edit", "selected", "answer", "lines");
         const QStringList three{"1", "2", "3"};
@@ -375,7 +355,15 @@ private slots:
         QTEST(editor.lines(), "lines");
     }
 
-    void removeLines() {
+    // Loading, Remove Line, Remove All and the 31-line limit.
+    void editorLines() {
+        QCOMPARE(historyEditorMode(2)->box, HistoryBox::MessageText);
+        QVERIFY(!historyEditorMode(3));
+        const HistoryEditor loaded(QStringList{" one ", "", "   ", "two"} + numbered("x", 30));
+        QCOMPARE(loaded.lines().mid(0, 2), (QStringList{"one", "two"}));
+        QCOMPARE(loaded.lines().size(), 2 + 21);  // 25 entries looked at, 2 of them blank
+        QCOMPARE(loaded.lines().last(), "x20");
+
         HistoryEditor editor({"1", "2", "3"});
         QVERIFY(!editor.removeLine());  // nothing selected
         editor.select(1);
@@ -386,18 +374,13 @@ private slots:
         QCOMPARE(editor.selected(), -1);
         editor.removeAll();
         QVERIFY(editor.lines().isEmpty());
-    }
-
-    void neverMoreThan31Lines() {
-        HistoryEditor editor({});
-        for (int i = 0; i < 40; ++i)
-            editor.addLine(QStringLiteral("line %1").arg(i));
+        for (const QString& line : numbered("line ", 40))
+            editor.addLine(line);
         QCOMPARE(editor.lines().size(), 31);
-        QCOMPARE(editor.lines().last(), QStringLiteral("line 30"));
+        QCOMPARE(editor.lines().last(), "line 30");
         // Editing a selected line keeps the count; with nothing selected there is no room.
         editor.select(0);
-        QVERIFY(editor.editLine(QStringLiteral("edited")));
-        QVERIFY(!editor.editLine(QStringLiteral("one more")));
+        QVERIFY(editor.editLine("edited") && !editor.editLine("one more"));
         QCOMPARE(editor.lines().size(), 31);
     }
 };
