@@ -65,7 +65,7 @@ private slots:
 
     // Lines of 98 characters, 100 with the line end: 600 make 60000 characters, not over the
     // limit, so line 601 still loads and the warning takes the place of line 602.
-    void notebookCutPastTheLimit() {
+    void notebookCutPastTheLimitAndLineEnds() {
         QByteArray file;
         for (int i = 0; i < 1000; ++i)
             file += QByteArray(98, char('a' + i % 26)) + "\r\n";
@@ -79,9 +79,6 @@ private slots:
                                             "the 60000 bytes loaded!!!"));
         // A file that ends with the line that passes the limit is whole.
         QVERIFY(!readNotebookFile(put(file.left(601 * 100))).cut);
-    }
-
-    void notebookLineEndsOfTheBoxAndTheFile() {
         QCOMPARE(notebookBoxText(QStringLiteral("a\r\nb\rc\nd")), QStringLiteral("a\nb\nc\nd"));
         QCOMPARE(notebookFileText(QStringLiteral("a\nb")), QStringLiteral("a\r\nb"));
     }

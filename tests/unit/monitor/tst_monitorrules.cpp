@@ -31,6 +31,7 @@ const QString kFilterTitle = QStringLiteral("Filter Callsign/String");
 const QString kIssHeader = QStringLiteral("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >");
 const QString kDirectHeader = QStringLiteral("Fm N3DEF To BEACON <UI pid=F0 Len=13 >");
 
+const QString kNul(QChar(0));
 const QString kWhole = QStringLiteral("Fm N0CALL To CQ <UI>\r\nHello\r\n");
 
 QByteArray readAll(const QString& path) {
@@ -46,21 +47,14 @@ struct Scripted {
     }
 };
 
-struct Menu : Scripted {
-    MonitorFilter filter;
-    QString to, via;
-    bool choose(int index) { return menufiltersChoice(filter, index, to, via, dialogs); }
-};
-
 // The save dialog answered with a fresh file, after Yes or No to the selection question if any.
 struct Saving : Scripted {
     QTemporaryDir dir;
     FileDialogState files;
     QString path = dir.filePath(QStringLiteral("saved.txt"));
-    Saving(const QString& question, const QString& answer) {
+    Saving(const QString& ask, const QString& answer) {
         if (!answer.isEmpty())
-            dialogs.expectMessage("Save", answer == "Yes" ? MsgAnswer::Yes : MsgAnswer::No,
-                                  question);
+            dialogs.expectMessage("Save", answer == "Yes" ? MsgAnswer::Yes : MsgAnswer::No, ask);
         dialogs.expectSaveFile(path);
     }
 };
@@ -77,18 +71,17 @@ private slots:
         // length: the frame's dataLength, -1 for all of the data
         columns<QString, int, QString, QString, QString>("data", "length", "header", "firstLine",
                                                          "body");
-        const QString nul(QChar(0));
-        row("UI frame", " 1:Fm N0CALL To CQ Via RS0ISS* <UI Len=5 >\rHello\r\r" + nul, -1,
-            "Fm N0CALL To CQ Via RS0ISS* <UI Len=5 >", "", "Hello\r\n\r\n" + nul);
-        row("header without body", " 1:Fm A To B <RR R1 >\r" + nul, -1, "Fm A To B <RR R1 >", "",
-            nul);
+        row("UI frame", " 1:Fm N0CALL To CQ Via RS0ISS* <UI Len=5 >\rHello\r\r" + kNul, -1,
+            "Fm N0CALL To CQ Via RS0ISS* <UI Len=5 >", "", "Hello\r\n\r\n" + kNul);
+        row("header without body", " 1:Fm A To B <RR R1 >\r" + kNul, -1, "Fm A To B <RR R1 >", "",
+            kNul);
         // Only ":Fm " at characters 3 to 6 makes a monitor header.
         row(":Fm one character late", "  1:Fm A To B\rx", -1, "", "  1:Fm A To B", "\r\nx");
         row("lower-case fm", " 1:fm A To B\rx", -1, "", " 1:fm A To B", "\r\nx");
         row("connected data", "hello from A\rsecond\r", -1, "", "hello from A", "\r\nsecond\r\n");
         // No CR: the first line is all of it, and the body takes the whole data once more.
-        row("start-up text, no CR", "AGWPE engine" + nul, -1, "", "AGWPE engine",
-            "\r\nAGWPE engine" + nul);
+        row("start-up text, no CR", "AGWPE engine" + kNul, -1, "", "AGWPE engine",
+            "\r\nAGWPE engine" + kNul);
         // Codes 0 to 12 vanish from the first line before the header test; later lines keep them.
         row("codes below 13 in the first line", "\n 1:Fm N\7B\1D To C\13Q\14\11\nX\rb\7\1\n", -1,
             "Fm NBD To CQX", "", "b\7\1\n");
@@ -113,9 +106,8 @@ private slots:
     void addition_data() {
         // last: the monitor's last character before
         columns<QString, bool, QChar, QString>("data", "headersOff", "last", "expected");
-        const QString nul(QChar(0));
-        const QString ui = " 1:Fm N0CALL To CQ <UI Len=5 >\rHello\r\r" + nul;
-        const QString rr = " 1:Fm A To B <RR R1 >\r" + nul;
+        const QString ui = " 1:Fm N0CALL To CQ <UI Len=5 >\rHello\r\r" + kNul;
+        const QString rr = " 1:Fm A To B <RR R1 >\r" + kNul;
         const QChar lf(u'\n');
         // The engine's text already ends its lines: header, information, one blank line.
         row("UI frame", ui, false, lf, "Fm N0CALL To CQ <UI Len=5 >\r\nHello\r\n\r\n");
@@ -124,12 +116,12 @@ private slots:
         row("empty body, header hidden: nothing", rr, true, lf, "");
         // The monitor must not go on inside its last line.
         row("nothing shown, monitor ends inside a line", rr, true, QChar(u'x'), "\r\n");
-        row("start-up text", "AGWPE engine" + nul, false, QChar(), "\r\nAGWPE engine\r\n");
+        row("start-up text", "AGWPE engine" + kNul, false, QChar(), "\r\nAGWPE engine\r\n");
         // Without a NUL the body gets a line end of its own.
         row("connected data: body text only", "hello from A\rsecond line\r", false, lf,
             "\r\nsecond line\r\n\r\n");
         // A NUL inside the body (an engine that does not cut at it) loses nothing after it.
-        row("NUL inside the body", " 1:Fm A\rbad" + nul + "call\r" + nul, false, lf,
+        row("NUL inside the body", " 1:Fm A\rbad" + kNul + "call\r" + kNul, false, lf,
             "Fm A\r\nbadcall\r\n");
     }
 
@@ -265,29 +257,29 @@ private slots:
         QFETCH(int, item);
         QFETCH(QString, box);
         QFETCH(QString, filterText);
-        Menu m;
-        m.dialogs.expectInput(kFilterTitle, QStringLiteral("qz9zzz"));
-        QVERIFY(m.choose(MonitorFilter::EnteredText));
-        m.to = m.via = box;
+        Scripted s;
+        MonitorFilter filter;
+        s.dialogs.expectInput(kFilterTitle, QStringLiteral("qz9zzz"));
+        QVERIFY(menufiltersChoice(filter, MonitorFilter::EnteredText, {}, {}, s.dialogs));
         const bool refused = box.size() > 40;
         if (item == MonitorFilter::EnteredText)
-            m.dialogs.expectInput(kFilterTitle, box);
+            s.dialogs.expectInput(kFilterTitle, box);
         if (refused)
-            m.dialogs.expectMessage("Filter", MsgAnswer::Ok,
+            s.dialogs.expectMessage("Filter", MsgAnswer::Ok,
                                     "Search string to long. Maximum 40 characters");
         const bool changed = filterText != QLatin1String("QZ9ZZZ");
-        QCOMPARE(m.choose(item), changed);
-        QCOMPARE(int(m.filter.checkedItem()), changed ? item : int(MonitorFilter::EnteredText));
-        QCOMPARE(m.filter.text(), filterText);
-        QTEST(m.filter.caption() + '/' + QString::number(m.filter.backgroundIndex()), "label");
+        QCOMPARE(menufiltersChoice(filter, item, box, box, s.dialogs), changed);
+        QCOMPARE(int(filter.checkedItem()), changed ? item : int(MonitorFilter::EnteredText));
+        QCOMPARE(filter.text(), filterText);
+        QTEST(filter.caption() + '/' + QString::number(filter.backgroundIndex()), "label");
         QString shown;
         for (const QString& header : {kIssHeader, kDirectHeader, QString()})
-            shown += m.filter.passes(header) ? '1' : '0';
+            shown += filter.passes(header) ? '1' : '0';
         QTEST(shown, "shown");
         if (item == MonitorFilter::EnteredText)  // proposed from the filter before
-            QCOMPARE(m.dialogs.shown.at(1).defaultText, QStringLiteral("QZ9ZZZ"));
+            QCOMPARE(s.dialogs.shown.at(1).defaultText, QStringLiteral("QZ9ZZZ"));
         if (refused)
-            QCOMPARE(m.dialogs.shown.last().icon, MsgIcon::Exclamation);
+            QCOMPARE(s.dialogs.shown.last().icon, MsgIcon::Exclamation);
     }
 
     void repeatedBy_data() {
@@ -384,12 +376,10 @@ private slots:
     }
     void printText() {
         Scripted s;
-        s.dialogs.expectMessage(QStringLiteral("Print"),
-                                fetched<bool>("yes") ? MsgAnswer::Yes : MsgAnswer::No,
-                                fetched<QString>("question"));
-        QTEST(monitorPrintText(s.dialogs, {kWhole, fetched<QString>("selection")})
-                  .value_or(QString()),
-              "printed");
+        const MsgAnswer answer = fetched<bool>("yes") ? MsgAnswer::Yes : MsgAnswer::No;
+        s.dialogs.expectMessage("Print", answer, fetched<QString>("question"));
+        const auto printed = monitorPrintText(s.dialogs, {kWhole, fetched<QString>("selection")});
+        QTEST(printed.value_or(QString()), "printed");
     }
 };
 

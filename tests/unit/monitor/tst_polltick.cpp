@@ -42,7 +42,12 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
     int shown = 0;
     std::function<void()> duringConnectedEvent = [] {};
 
-    Rig() { state.appPath = QStringLiteral("/zeno"); }
+    explicit Rig(int alarmMode = 0, const QString& alarmText = QString()) {
+        state.appPath = QStringLiteral("/zeno");
+        state.settings.alarmMode = alarmMode;
+        (alarmMode == 1 ? state.settings.alarmHeaderText : state.settings.alarmDataText) =
+            alarmText;
+    }
     std::optional<AgwFrame> fetch() override {
         log << "fetch";
         return frames.isEmpty() ? std::nullopt : std::optional(frames.dequeue());
@@ -81,10 +86,6 @@ struct Rig : FrameSource, MonitorView, BeaconHooks, MessageLogHook, ConnectedMod
         tick.Timer1_Timer();
         return log;
     }
-    void alarmOn(int mode, const QString& text) {
-        state.settings.alarmMode = mode;
-        (mode == 1 ? state.settings.alarmHeaderText : state.settings.alarmDataText) = text;
-    }
     int alarms() const { return int(platform.played.size()); }
 };
 
@@ -97,8 +98,7 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     void stepsInOrder() {
-        Rig r;
-        r.alarmOn(1, QStringLiteral("RS0ISS*"));
+        Rig r(1, QStringLiteral("RS0ISS*"));
         r.frames << heard("N1ABC To APRS Via RS0ISS*", ":PA3XYZ   :Good morning{01");
         const QString header = "Fm N1ABC To APRS Via RS0ISS* <UI pid=F0 >[21:04:09]";
         const QString body = ":PA3XYZ   :Good morning{01\r\n\r\n" + kNul;
@@ -130,9 +130,8 @@ private slots:
 
     // "View Data" hides the headers and a filter hides frames, from the monitor only.
     void hidingTouchesTheMonitorOnly() {
-        Rig r;
+        Rig r(2, QStringLiteral("Hello"));
         r.viewData = true;
-        r.alarmOn(2, QStringLiteral("Hello"));
         r.filter.chooseOnlyDigipeated();
         r.frames << heard("N0CALL To CQ Via RS0ISS", ":N2XYZ    :Hello{1")
                  << heard("N1ABC To CQ Via RS0ISS*", "Hello") << frame('D', "line one\rline two\r");
@@ -162,9 +161,9 @@ private slots:
         r.frames << frame('D', "no NUL here\r") << frame('U', init + kNul)
                  << heard("N0CALL To CQ", "Hello");
         r.tick.Timer1_Timer();
-        QCOMPARE(r.state.link.EngineInitText, init);          // not the later frame's
-        QVERIFY(r.monitor.contains("\r\n" + init + "\r\n"));  // a line of its own, without its NUL
-        QVERIFY(!r.monitor.contains(kNul));
+        QCOMPARE(r.state.link.EngineInitText, init);  // not the later frame's
+        // A line of its own, without its NUL.
+        QVERIFY(r.monitor.contains("\r\n" + init + "\r\n") && !r.monitor.contains(kNul));
     }
 
     void connectedModeKinds_data() {
@@ -180,8 +179,7 @@ private slots:
     }
 
     void connectedModeKinds() {
-        Rig r;
-        r.alarmOn(2, QString());  // any body sounds
+        Rig r(2, QString());  // any body sounds
         r.goOn = fetched<bool>("goOn");
         r.frames << frame(fetched<char>("kind"), fetched<QString>("data"));
         QTEST(r.tickLog().filter(QStringLiteral("connected")).join(QString()), "handed");

@@ -24,8 +24,6 @@ Q_DECLARE_METATYPE(zeno::EnterSend)
 
 namespace {
 
-CoordinateFields example() { return {"52", "58", "23", "N", "000", "02", "77", "W"}; }
-
 const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
 const QString kAgain = QStringLiteral("Do you want to try to enter your coordinates again?");
 
@@ -78,9 +76,7 @@ private slots:
             QStringList{":BLN0QSLs :N0CALL,"});
 
         // Eight characters and a comma each: the 8th call brings the group to 72.
-        QStringList twelve;
-        for (int i = 0; i < 12; ++i)
-            twelve << QStringLiteral("PB%1ABC-%2").arg(i % 10).arg(1 + i / 10);
+        const QStringList twelve = numbered("PB1ABC-", 12);
         row("twelve calls in two frames", twelve, true, tag,
             QStringList{":BLN0QSLs :" + twelve.mid(0, 8).join(',') + ',',
                         ":BLN0QSLs :" + twelve.mid(8).join(',') + ",{ZENO30}"});
@@ -104,8 +100,8 @@ private slots:
     void theExample() {
         const AprsIcon home = aprsIcons().at(4 - 2);
         QCOMPARE(home.name, "Home");
-        CoordinateFields f = example();
-        f.northSouth = " n";  // normalised in the header and the question
+        // " n" is normalised in the header and the question.
+        const CoordinateFields f{"52", "58", "23", " n", "000", "02", "77", "W"};
         QCOMPARE(positionHeader(f, home.table, home.code), kHeader);
         QCOMPARE(setupConfirmationText(f, home.name),
                  QStringLiteral("Your latitude is: 52.58.23N\rYour longitude is: 000.02.77W\r"
@@ -231,10 +227,9 @@ private slots:
         for (int i = 0; i < 500; ++i)
             QVERIFY(!counter.tick(false, interval));  // off: nothing counts
         QList<int> due;
-        for (int tick = 1; due.size() < 2 && tick < 1000; ++tick) {
+        for (int tick = 1; due.size() < 2 && tick < 1000; ++tick)
             if (counter.tick(true, interval))
                 due << tick;
-        }
         QTEST(due, "due");
     }
 
@@ -252,14 +247,12 @@ private slots:
         QCOMPARE(action("13:00:00", "", QTime(13, 0)), "on");  // 24 hours
     }
 
-    // The six history rules, as lists before and after one entry is added.
     void addOneEntry_data() {
         columns<HistoryBox, QStringList, QString, QStringList, QString>("box", "before", "boxText",
                                                                         "after", "boxAfter");
         using B = HistoryBox;
         using L = QStringList;
-        const QString tx81 = QString(80, QLatin1Char('t')) + QLatin1Char('u');
-        const QString tx80 = tx81.left(80);
+        const QString tx80(80, QLatin1Char('t')), tx81 = tx80 + QLatin1Char('u');
         const L t24 = numbered("t", 24), t25 = numbered("t", 25);
         const L v10 = numbered("V", 10), v11 = numbered("V", 11), m25 = numbered("m", 25);
 
