@@ -1,6 +1,5 @@
 #include "link/frameintake.h"
 
-#include "link/ax25decode.h"
 #include "link/monitortext.h"
 
 namespace zeno {
@@ -57,8 +56,9 @@ QByteArrayView FrameIntake::timeText() {
 void FrameIntake::takeRaw(const WireFrame& frame) {
     rawFramesSeen_ = true;
     // The first byte is the engine's port byte, the rest an AX.25 frame without FCS.
-    auto ax25 =
-        frame.data.isEmpty() ? std::nullopt : decodeAx25(QByteArrayView(frame.data).sliced(1));
+    auto ax25 = frame.data.isEmpty()
+                    ? std::nullopt
+                    : decoder_.decode(QByteArrayView(frame.data).sliced(1), frame.port);
     if (!ax25) {
         textFallback_ = std::make_pair(frame.callFrom, frame.callTo);
         return;

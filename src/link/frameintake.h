@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/agwwire.h"
+#include "link/ax25decode.h"
 #include "link/receivequeue.h"
 
 #include <QElapsedTimer>
@@ -40,6 +41,7 @@ private:
     qint64 timeValidUntilMs_ = -1;
     char timeText_[8] = {};
     ReceiveQueue queue_;
+    Ax25Decoder decoder_;         // knows the links it heard set up
     bool rawFramesSeen_ = false;  // the engine sends 'K': its own texts are duplicates
     // An undecodable 'K' (source, destination): let the engine's text of it through.
     std::optional<std::pair<QByteArray, QByteArray>> textFallback_;

@@ -3,6 +3,8 @@
 #include <QByteArrayList>
 #include <QStringDecoder>
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace zeno {
 
@@ -40,86 +42,123 @@ void appendNumber(Writer& out, qsizetype n) {
         out.put(digits[--count]);
 }
 
+// By Ax25Type; OtherU has no name.
+constexpr const char* kTypeNames[] = {"I",  "RR",   "RNR", "REJ",  "SREJ", "UI",   "SABM", "SABME",
+                                      "UA", "DISC", "DM",  "FRMR", "XID",  "TEST", nullptr};
+static_assert(std::size(kTypeNames) == int(Ax25Type::OtherU) + 1);
+
+// A control field by name and numbers: "I R3 S2", "RR R1", "SABME"; an unknown one by value.
+void appendControl(Writer& out, const Ax25Control& control, quint8 firstByte) {
+    const char* name = kTypeNames[int(control.type)];
+    if (!name) {
+        out.put("U ctl=");
+        appendHex2(out, firstByte);
+        return;
+    }
+    out.put(name);
+    if (control.type >= Ax25Type::I && control.type <= Ax25Type::SREJ) {
+        out.put(" R");
+        appendNumber(out, control.nr);
+    }
+    if (control.type == Ax25Type::I) {
+        out.put(" S");
+        appendNumber(out, control.ns);
+    }
+}
+
 // The frame's description between "<" and " >", as the engine writes it. The U frames that
 // may carry an information field say how long it is.
 void appendDescription(Writer& out, const Ax25Frame& f) {
-    const auto nr = [&] {
-        out.put(" R");
-        appendNumber(out, f.nr);
-    };
-    const auto pidAndLength = [&] {
+    appendControl(out, {f.type, f.ns, f.nr}, f.control);
+    const bool withPid = f.type == Ax25Type::I || f.type == Ax25Type::UI;
+    const bool mayCarryInfo = f.type == Ax25Type::FRMR || f.type == Ax25Type::XID ||
+                              f.type == Ax25Type::TEST || f.type == Ax25Type::OtherU;
+    if (withPid) {
         out.put(" pid=");
         appendHex2(out, f.pid.value_or(0));
+    }
+    if (withPid || (mayCarryInfo && !f.info.isEmpty())) {
         out.put(" Len=");
         appendNumber(out, f.info.size());
-    };
-    const auto lengthIfAny = [&] {
-        if (!f.info.isEmpty()) {
-            out.put(" Len=");
-            appendNumber(out, f.info.size());
-        }
-    };
-    switch (f.type) {
-        case Ax25Type::I:
-            out.put('I');
-            nr();
-            out.put(" S");
-            appendNumber(out, f.ns);
-            pidAndLength();
-            return;
-        case Ax25Type::UI:
-            out.put("UI");
-            pidAndLength();
-            return;
-        case Ax25Type::RR:
-            out.put("RR");
-            nr();
-            return;
-        case Ax25Type::RNR:
-            out.put("RNR");
-            nr();
-            return;
-        case Ax25Type::REJ:
-            out.put("REJ");
-            nr();
-            return;
-        case Ax25Type::SREJ:
-            out.put("SREJ");
-            nr();
-            return;
-        case Ax25Type::SABM:
-            out.put("SABM");
-            return;
-        case Ax25Type::SABME:
-            out.put("SABME");
-            return;
-        case Ax25Type::UA:
-            out.put("UA");
-            return;
-        case Ax25Type::DISC:
-            out.put("DISC");
-            return;
-        case Ax25Type::DM:
-            out.put("DM");
-            return;
-        case Ax25Type::FRMR:
-            out.put("FRMR");
-            lengthIfAny();
-            return;
-        case Ax25Type::XID:
-            out.put("XID");
-            lengthIfAny();
-            return;
-        case Ax25Type::TEST:
-            out.put("TEST");
-            lengthIfAny();
-            return;
-        case Ax25Type::OtherU:
-            break;
     }
-    out.put("U ctl=");
-    appendHex2(out, f.control);
-    lengthIfAny();
+}
+
+QByteArray number(quint32 n) { return QByteArray::number(n); }
+
+// The parameters an XID frame negotiates, as Dire Wolf encodes them: a format indicator 82,
+// a group 80 with its 16-bit length, then parameters (indicator, length, big-endian value).
+// Nothing when the information field is not such a group.
+std::optional<QByteArray> xidText(const QByteArray& info) {
+    enum { kClasses = 2, kFunctions = 3, kIFieldBits = 6, kWindow = 8, kAckTimer = 9, kRetries };
+    const auto* b = reinterpret_cast<const uchar*>(info.constData());
+    if (info.size() < 4 || b[0] != 0x82 || b[1] != 0x80)
+        return std::nullopt;
+    const qsizetype end = 4 + (b[2] << 8 | b[3]);
+    if (end > info.size())
+        return std::nullopt;
+    std::optional<quint32> values[kRetries + 1];
+    for (qsizetype at = 4; at < end;) {
+        const int length = end - at >= 2 ? b[at + 1] : 0;
+        if (length < 1 || length > 4 || end - at - 2 < length)
+            return std::nullopt;
+        const int indicator = b[at];
+        at += 2;
+        quint32 value = 0;
+        for (int i = 0; i < length; ++i)
+            value = value << 8 | b[at++];
+        if (indicator <= kRetries)
+            values[indicator] = value;
+    }
+    QByteArrayList parts;
+    if (const auto& v = values[kClasses]) {
+        if (*v & 0x2000)
+            parts << "half duplex";
+        if (*v & 0x4000)
+            parts << "full duplex";
+    }
+    if (const auto& v = values[kFunctions]) {
+        const std::pair<quint32, const char*> rejects[] = {
+            {0x020000, "REJ"}, {0x040000, "SREJ"}, {0x000020, "multi-SREJ"}};
+        for (const auto& [bit, name] : rejects) {
+            if (*v & bit)
+                parts << name;
+        }
+        const bool eight = *v & 0x000400;
+        const bool extended = *v & 0x000800;
+        if (eight || extended)
+            parts << (eight && extended ? "modulo 8 or 128" : eight ? "modulo 8" : "modulo 128");
+    }
+    if (const auto& v = values[kWindow])
+        parts << "window " + number(*v);
+    if (const auto& v = values[kIFieldBits])
+        parts << "I field " + number(*v / 8);
+    if (const auto& v = values[kAckTimer])
+        parts << "ack timer " + number(*v) + " ms";
+    if (const auto& v = values[kRetries])
+        parts << "retries " + number(*v);
+    return "XID: " + (parts.isEmpty() ? QByteArray("no parameters") : parts.join(", "));
+}
+
+// A frame reject's report: the control field it rejects, the rejecting station's V(S) and
+// V(R), and why. Three bytes on a modulo-8 link, five on a modulo-128 one.
+std::optional<QByteArray> frmrText(const QByteArray& info) {
+    const bool extended = info.size() == 5;
+    if (info.size() != 3 && !extended)
+        return std::nullopt;
+    const auto* b = reinterpret_cast<const uchar*>(info.constData());
+    char rejected[24];
+    Writer name{rejected};
+    appendControl(name, decodeControl(b[0], b[1], extended ? 128 : 8), b[0]);
+    QByteArray text = "FRMR: " + QByteArray(rejected, name.p - rejected) + " rejected, V(S) " +
+                      number(extended ? b[2] >> 1 : (b[1] >> 1) & 0x07) + ", V(R) " +
+                      number(extended ? b[3] >> 1 : b[1] >> 5);
+    static constexpr const char* kReasons[] = {"unknown control field", "information not allowed",
+                                               "information too long", "wrong N(R)"};
+    for (int i = 0; i < 4; ++i) {
+        if (b[extended ? 4 : 2] & (1 << i))
+            text += QByteArray(", ") + kReasons[i];
+    }
+    return text;
 }
 
 char kindOf(Ax25Type type) {
@@ -198,9 +237,16 @@ bool onlyCarriageReturns(QByteArrayView bytes) {
 MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayView timeText) {
     MonitorText rendered;
     rendered.kind = kindOf(frame.type);
+    // XID and FRMR fields are binary: shown by what they say.
+    std::optional<QByteArray> readable;
+    if (frame.type == Ax25Type::XID)
+        readable = xidText(frame.info);
+    else if (frame.type == Ax25Type::FRMR)
+        readable = frmrText(frame.info);
+    const QByteArray& info = readable ? *readable : frame.info;
     QByteArray& out = rendered.text;
     // Room for the longest header: calls of 9, a description of 40, the time and the info.
-    out.resize(100 + 15 * frame.digipeaterCount + timeText.size() + frame.info.size());
+    out.resize(100 + 15 * frame.digipeaterCount + timeText.size() + info.size());
     Writer w{out.data()};
     w.put(' ');
     appendNumber(w, apiPort + 1);
@@ -222,7 +268,7 @@ MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayVie
     w.put("]\r");
     // The whole information field, its NUL bytes removed.
     char* const infoStart = w.p;
-    w.p = std::remove_copy(frame.info.begin(), frame.info.end(), w.p, '\0');
+    w.p = std::remove_copy(info.begin(), info.end(), w.p, '\0');
     if (w.p > infoStart)
         w.put('\r');
     w.put('\r');

@@ -20,7 +20,8 @@ struct MonitorText {
 // Renders a decoded frame received on apiPort (0 = first) at local time `time`, or with its
 // time already as "hh:mm:ss" (a busy channel renders many frames within one second).
 // Every digipeater with its has-been-repeated bit set is marked "*"; the info is the whole
-// information field with its NUL bytes removed.
+// information field with its NUL bytes removed, but for the binary fields of XID (its
+// parameters, "XID: modulo 128, window 32, ...") and FRMR (what it rejects and why).
 MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, QByteArrayView timeText);
 MonitorText renderMonitorText(const Ax25Frame& frame, int apiPort, const QTime& time);
 

@@ -1,6 +1,7 @@
 // The receive side against a real direwolf: the link's start-up text from the engine's replies
 // comes first, then a recording of varied frames goes into the engine as audio, and the poll
-// loop takes what the engine heard into the monitor, the heard list and the alarm.
+// loop takes what the engine heard into the monitor, the heard list and the alarm. Last, two
+// other direwolf stations on the channel hold a link while ZENO's engine only listens.
 #include "config/appstate.h"
 #include "config/firstrun.h"
 #include "link/agwlink.h"
@@ -24,7 +25,12 @@ namespace {
 // The engine runs at the recordings' rate while the channel streams at its own: they play at
 // twice their speed, which the demodulator does not mind.
 constexpr int kRecordingRate = 22050;
+// The stations that talk run at the same rate, so they hear each other.
+const QStringList kAtRecordingRate{QStringLiteral("ARATE %1").arg(kRecordingRate)};
 constexpr int kHeardWithinMs = 40000;
+constexpr int kLinkWithinMs = 15000;
+const QString kLinkA = QStringLiteral("N5AAA");
+const QString kLinkB = QStringLiteral("N6BBB");
 
 QString sourcePath(const QString& name) {
     return qEnvironmentVariable("ZENO_SOURCE_DIR", QStringLiteral(".")) + u'/' + name;
@@ -105,9 +111,45 @@ private slots:
         QVERIFY(f_.dialogs.problems().isEmpty());
     }
 
+    // Dire Wolf sets up a link to its own kind with SABME: modulo 128, two control bytes. Each
+    // side answers what it got, so every N(R) is known; the last frame is B's I S2 R3.
+    void modulo128LinkOfOtherStations() {
+        EngineClient* const side[] = {&channel_.client(1), &channel_.client(2)};
+        const QString call[] = {kLinkA, kLinkB};
+        const auto got = [](char kind, const QString& text = {}) {
+            return
+                [=](const EngineFrame& f) { return f.kind == kind && f.text().startsWith(text); };
+        };
+        side[1]->send('X', kLinkB);  // B takes calls
+        f_.find<QPlainTextEdit>("Text1")->clear();
+        side[0]->send('C', kLinkA, kLinkB);
+        QVERIFY2(side[0]->waitForFrame(got('C'), kLinkWithinMs), qPrintable(channel_.describe()));
+        QStringList expected;
+        for (int i = 0; i < 6; ++i) {
+            const int from = i % 2;
+            const QString line = QStringLiteral("%1 %2").arg(from ? "pong" : "ping").arg(i / 2 + 1);
+            side[from]->send('D', call[from], call[1 - from], line.toLatin1() + '\r', 0xF0);
+            QVERIFY2(side[1 - from]->waitForFrame(got('D', line), kLinkWithinMs),
+                     qPrintable(channel_.describe()));
+            expected << QStringLiteral("Fm %1 To %2 <I R%3 S%4 pid=F0 Len=7 >\n%5")
+                            .arg(call[from], call[1 - from])
+                            .arg((i + 1) / 2)
+                            .arg(i / 2)
+                            .arg(line);
+        }
+        QVERIFY(f_.tickUntil([&] { return f_.monitorText().contains(u"pong 3"); }, kLinkWithinMs));
+        static const QRegularExpression iFrame(
+            QStringLiteral("(Fm \\S+ To \\S+ <I [^>]*>)\\[\\d\\d:\\d\\d:\\d\\d\\](\\n.*)"));
+        QStringList shown;
+        for (const QRegularExpressionMatch& match : iFrame.globalMatch(f_.monitorText()))
+            shown << match.captured(1) + match.captured(2);
+        QCOMPARE(shown, expected);
+    }
+
 private:
-    DirewolfChannel channel_{{{.callsign = QStringLiteral("N0RX"),
-                               .extraConfig = {QStringLiteral("ARATE %1").arg(kRecordingRate)}}}};
+    DirewolfChannel channel_{{{.callsign = QStringLiteral("N0RX"), .extraConfig = kAtRecordingRate},
+                              {.callsign = kLinkA, .extraConfig = kAtRecordingRate},
+                              {.callsign = kLinkB, .extraConfig = kAtRecordingRate}}};
     ZenoFixture f_;
 };
 

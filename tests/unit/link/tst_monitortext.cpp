@@ -10,13 +10,20 @@ using namespace zeno::test;
 
 namespace {
 
-// One monitor line heard at 21:04:09: the header up to its '>', then what follows the time.
+// One monitor line heard at 21:04:09 (after the frames `before`): the header up to its '>',
+// then what follows the time.
 void renderRow(const char* name, const QByteArray& ax25, const QByteArray& header,
-               const QByteArray& afterTime, char kind = 'S', int port = 0) {
-    row(name, ax25, port, header + "[21:04:09]\r" + afterTime + '\0', kind);
+               const QByteArray& afterTime, char kind = 'S', int port = 0,
+               const QByteArrayList& before = {}) {
+    row(name, before, ax25, port, header + "[21:04:09]\r" + afterTime + '\0', kind);
 }
 
 QByteArray withNul(const char* text) { return QByteArray(text) + '\0'; }
+
+// A frame from A to B: the addresses, then its control field and the rest as given.
+QByteArray fromAToB(const QByteArray& rest) {
+    return ax25Address("B", true, false) + ax25Address("A", false, true) + rest;
+}
 
 }  // namespace
 
@@ -26,7 +33,8 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     void rendersARawFrame_data() {
-        columns<QByteArray, int, QByteArray, char>("ax25", "port", "expected", "kind");
+        columns<QByteArrayList, QByteArray, int, QByteArray, char>("before", "ax25", "port",
+                                                                   "expected", "kind");
         renderRow("every repeated digi marked",
                   ax25FromTnc2("N4GHI-15>ID,W3ADO-1*,PCSAT-1*,WIDE2-1:Hello"),
                   " 1:Fm N4GHI-15 To ID Via W3ADO-1*,PCSAT-1*,WIDE2-1 <UI pid=F0 Len=5 >",
@@ -43,16 +51,47 @@ private slots:
         renderRow("I frame, other pid, poll bit",
                   ax25Frame("N1AAA", "N2BBB", {}, 0xBE, 0x08, "seg"),  // N(S) 7, N(R) 5
                   " 1:Fm N1AAA To N2BBB <I R5 S7 pid=08 Len=3 >", "seg\r\r", 'I');
-        renderRow("XID with info",
+        renderRow("XID cut short, as text",
                   ax25Frame("A", "B", {}, 0xAF, -1, QByteArray("\x82\x80\0\x17", 4)),
                   " 1:Fm A To B <XID Len=4 >", "\x82\x80\x17\r\r");
+        // Modulo 128 told by the shape: a second control byte, then pid F0 or 08.
+        renderRow("I frame, modulo 128", fromAToB("\x04\x06\xF0hello from N1AAA again"),
+                  " 1:Fm A To B <I R3 S2 pid=F0 Len=22 >", "hello from N1AAA again\r\r", 'I');
+        renderRow("I frame, modulo 128, highest N(S)", fromAToB("\xFE\xC9\x08seg"),
+                  " 1:Fm A To B <I R100 S127 pid=08 Len=3 >", "seg\r\r", 'I');
+        renderRow("XID of Dire Wolf",
+                  fromAToB(QByteArray::fromHex("af8280001702022100030386a802060208000801200902"
+                                               "0bb80a010a")),
+                  " 1:Fm A To B <XID Len=27 >",
+                  "XID: half duplex, REJ, SREJ, modulo 128, window 32, I field 256, ack timer "
+                  "3000 ms, retries 10\r\r");
+        renderRow("XID, modulo 8", fromAToB(QByteArray::fromHex("bf8280000902024100030382a402")),
+                  " 1:Fm A To B <XID Len=13 >", "XID: full duplex, REJ, modulo 8\r\r");
+        renderRow("TEST with text", fromAToB("\xF3ping"), " 1:Fm A To B <TEST Len=4 >", "ping\r\r");
+        renderRow("FRMR, modulo 8", fromAToB("\x87\xAF\x64\x01"), " 1:Fm A To B <FRMR Len=3 >",
+                  "FRMR: XID rejected, V(S) 2, V(R) 3, unknown control field\r\r");
+        renderRow("FRMR, modulo 128", fromAToB("\x97\x04\x06\x0A\x0C\x08"),
+                  " 1:Fm A To B <FRMR Len=5 >",
+                  "FRMR: I R3 S2 rejected, V(S) 5, V(R) 6, wrong N(R)\r\r");
+        // What the link's SABM or SABME said outweighs the shape of its frames.
+        const QByteArray otherPid = fromAToB(QByteArray::fromHex("0204cf") + 'x');
+        renderRow("SABM, then text starting with F0", fromAToB("\x02\xF0\xF0\x9F\x98\x80"),
+                  " 1:Fm A To B <I R0 S1 pid=F0 Len=4 >", "\xF0\x9F\x98\x80\r\r", 'I', 0,
+                  {fromAToB("\x3F")});
+        renderRow("SABME the other way, then another pid", otherPid,
+                  " 1:Fm A To B <I R2 S1 pid=CF Len=1 >", "x\r\r", 'I', 0,
+                  {ax25Frame("B", "A", {}, 0x7F, -1, {})});
+        renderRow("a DISC forgets the link", otherPid, " 1:Fm A To B <I R0 S1 pid=04 Len=2 >",
+                  "\xCFx\r\r", 'I', 0, {fromAToB("\x7F"), fromAToB("\x53")});
         // Frames without info, from A to B: the description and a blank line.
-        const std::pair<int, const char*> controls[] = {
-            {0x21, "RR R1"}, {0x65, "RNR R3"}, {0x49, "REJ R2"}, {0x7F, "SABME"},   {0x73, "UA"},
-            {0x53, "DISC"},  {0x1F, "DM"},     {0xE3, "TEST"},   {0x27, "U ctl=27"}};
+        const std::pair<const char*, const char*> controls[] = {
+            {"\x21", "RR R1"},      {"\x65", "RNR R3"},      {"\x49", "REJ R2"},
+            {"\x6D", "SREJ R3"},    {"\x01\xFF", "RR R127"}, {"\x05\x0A", "RNR R5"},
+            {"\x09\x02", "REJ R1"}, {"\x0D\x09", "SREJ R4"}, {"\x7F", "SABME"},
+            {"\x73", "UA"},         {"\x53", "DISC"},        {"\x1F", "DM"},
+            {"\xE3", "TEST"},       {"\x27", "U ctl=27"}};
         for (const auto& [control, text] : controls)
-            renderRow(text, ax25Frame("A", "B", {}, control, -1, {}),
-                      QByteArray(" 1:Fm A To B <") + text + " >", "\r");
+            renderRow(text, fromAToB(control), QByteArray(" 1:Fm A To B <") + text + " >", "\r");
     }
 
     void rendersARawFrame() {
@@ -60,7 +99,10 @@ private slots:
         QFETCH(int, port);
         QFETCH(QByteArray, expected);
         QFETCH(char, kind);
-        const auto frame = decodeAx25(ax25);
+        Ax25Decoder decoder;
+        for (const QByteArray& heard : fetched<QByteArrayList>("before"))
+            decoder.decode(heard, port);
+        const auto frame = decoder.decode(ax25, port);
         QVERIFY(frame.has_value());
         const MonitorText rendered = renderMonitorText(*frame, port, QTime(21, 4, 9));
         QCOMPARE(rendered.text, expected);
