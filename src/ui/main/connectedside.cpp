@@ -37,7 +37,7 @@ bool ConnectedSide::connectedModeEvent(const AgwFrame& frame, const QString& fir
         case 'c':
             return connection_.connectEvent(frame.callFrom);
         case 'D':
-            connection_.dataEvent(firstLine, body);
+            connection_.dataEvent(firstLine, body, frame.callFrom);
             return true;
         case 'd':
             connection_.disconnectEvent(frame.callFrom);
