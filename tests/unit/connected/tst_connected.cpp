@@ -291,14 +291,12 @@ private slots:
                 gone + "|d N3CCC",
             "a\r", kept + " ignore");
         row("the dropped station's late disconnect", second,
-            "caller|N3CCC|No;answer;gone|N2BBB;gone|N3CCC", "!|!|d N3CCC|" + left + "|" + gone, "",
+            "caller|N3CCC|No;answer;gone|n2bbb;gone|n3ccc", "!|!|d N3CCC|" + left + "|" + gone, "",
             "N2BBB/N2BBB");
         row("the first station left before Yes", second, "caller|N3CCC|Yes;gone|N2BBB;answer",
             "!|!|" + left + "|" + greeted, "\rHello\r", both);
         row("the caller left before the answer", second, "caller|N3CCC|Yes;gone|N3CCC;answer",
             "!|!|" + gone, "", kept);
-        row("the station leaves", "connected greeted unlocked", "gone|n2bbb", left, "",
-            "N2BBB/N2BBB");
         row("data, both texts", "", "data|//ECHO a|//ECHO b",
             "received //ECHO a|received //ECHO b\r\n", "a\rb\r", "N2BBB/N2BBB connected 2 frames");
         row("data, no pending text", "", "data||//ECHO b", "received //ECHO b\r\n", "b\r",
