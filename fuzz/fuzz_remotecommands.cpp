@@ -1,8 +1,10 @@
-// Feeds arbitrary received text to the remote command processor, in each BBS mode, with a
-// real public folder beside the application path's own files and a folder outside it, and
-// symbolic links in the folder pointing out. Traps when a file or folder outside the public
-// folder is opened, when a reply carries anything from outside it, or when the path rules
-// hand out a path that is not inside.
+// Feeds arbitrary received texts (one a line, in one connection) to the remote command
+// processor, in each BBS mode, with a real public folder beside the application path's own
+// files and a folder outside it, symbolic links in the folder pointing out, a hard link to the
+// settings and files around the size limit. Traps when a file or folder outside the public
+// folder is opened, when a reply carries anything from outside it, when the path rules hand
+// out a path that is not inside, when "//R" sends more than 8 KiB, or when "//ECHO" sends a
+// control character other than CR.
 #include "config/appstate.h"
 #include "connected/connectedview.h"
 #include "connected/publicfolder.h"
@@ -12,6 +14,7 @@
 #include "support/fakeplatform.h"
 #include "support/openwatch.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +39,7 @@ void write(const QString& path, const QByteArray& bytes) {
 
 struct Recorder : FrameSink, ConnectedView {
     QString sent;
-    void send(QChar, const QString& call, const QString& data) override { sent += call + data; }
+    void send(QChar, const QString&, const QString& data) override { sent += data; }
 };
 
 // root/app (the application path), root/app/public, root/outside. The settings and the
@@ -63,6 +66,12 @@ struct World {
         write(pub + QStringLiteral("/readme.txt"), "public\r\n");
         write(pub + QStringLiteral("/Notes.TXT"), "notes\r\n");
         write(pub + QStringLiteral("/sub/deeper/deep.txt"), "deep\r\n");
+        write(pub + QStringLiteral("/full.txt"), QByteArray(8190, 'x') + "\r\n");
+        write(pub + QStringLiteral("/over.txt"), QByteArray(8191, 'x') + "\n");
+        write(pub + QStringLiteral("/lines.txt"), QByteArray(12000, '\n'));
+        write(pub + QStringLiteral("/huge.txt"), QByteArray(100000, 'x'));
+        check(::link(QFile::encodeName(app + QStringLiteral("/zeno.ini")).constData(),
+                     QFile::encodeName(pub + QStringLiteral("/hard.ini")).constData()) == 0);
         QFile::link(app, pub + QStringLiteral("/toapp"));
         QFile::link(app + QStringLiteral("/zeno.ini"), pub + QStringLiteral("/sub/tosettings"));
         QFile::link(outside, pub + QStringLiteral("/sub/tooutside"));
@@ -85,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
     // The first byte picks the BBS mode and whether the password was given.
-    const QString text =
+    const QString input =
         QString::fromLatin1(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     AppState state;
     state.appPath = world.app;
@@ -99,19 +108,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Senders senders(state, recorder, recorder);
     RemoteCommands commands(state, senders, steps, recorder, platform, [] {});
 
-    commands.PackCommand(text);
-    // The path rules themselves, on the whole text.
     const PublicFolder folder(world.app);
-    if (const auto file = folder.findFile(text))
-        check(world.inside(*file) && QFileInfo(*file).isFile());
-    const QStringList listed = folder.list(text);
+    QStringList listed;
+    for (const QString& text : input.split(u'\n')) {
+        recorder.sent.clear();
+        commands.PackCommand(text);
+        const QString upper = text.toUpper();
+        if (upper.startsWith(QLatin1String("//R")))
+            check(recorder.sent.size() <= kPublicFileLimit);
+        if (upper.startsWith(QLatin1String("//ECHO"))) {
+            for (const QChar c : recorder.sent)
+                check((c.unicode() >= 0x20 && c.unicode() != 0x7F) || c == u'\r');
+        }
+        check(!recorder.sent.contains(world.secret));
+        // The path rules themselves, on the whole text.
+        if (const auto file = folder.findFile(text))
+            check(world.inside(*file) && QFileInfo(*file).isFile());
+        listed << folder.list(text);
+    }
 
     // Among the watched folders only the public folder and ZENO's own reply files are opened.
     const QStringList allowed = {QStringLiteral("public"), QStringLiteral("help.txt"),
                                  QStringLiteral("info.txt"), QStringLiteral("bye.txt")};
     for (const QString& opened : world.watch.opened())
         check(allowed.contains(opened));
-    check(!recorder.sent.contains(world.secret));
     for (const QString& entry : listed)
         check(!entry.isEmpty() && !entry.contains(u'/'));
     return 0;

@@ -37,6 +37,8 @@ public:
     virtual void setViaBox(const QString& /*text*/) {}
     virtual void enableDisconnectItem() {}  // Send menu "Disconnect"
     virtual void showPopup(const QString& /*text*/) {}
+    // Something the operator has to know of at once: in the terminal and on the status bar.
+    virtual void tellOperator(const QString& /*text*/) {}
 };
 
 }  // namespace zeno

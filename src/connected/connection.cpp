@@ -6,6 +6,8 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 
+#include <utility>
+
 namespace zeno {
 
 namespace {
@@ -68,71 +70,129 @@ bool Connection::ConnectStation(const QString& toBox, const QString& viaBox) {
 void Connection::DisConnecting() {
     sendDisconnect(state_.link.LinkAddress);
     clearLinkFlags();
+    commands_.newConnection();
 }
 
 bool Connection::connectEvent(const QString& callFrom) {
     ConnectionState& c = state_.connection;
     const QString caller = callOf(callFrom);
-    if (c.RefuseIncoming) {
-        view_.showPopup(QStringLiteral("Station ") + caller.toUpper() +
-                        QStringLiteral(" has tried to connect you.\rAuto Disconnected executed."));
-        sendDisconnect(callFrom);
-        clearLinkFlags();
+    // The unlock belongs to one connection: any link that comes up or goes down locks the
+    // commands again.
+    commands_.lock();
+    // A station calling again has no older link left whose disconnect could still come.
+    ignored_.removeAll(caller.toUpper());
+    c.IgnoreNextDisconnect = !ignored_.isEmpty();
+    // While the operator is asked about one caller, a further one is sent away as when incoming
+    // connects are disabled.
+    if (c.RefuseIncoming || asking_) {
+        refuse(callFrom, caller);
         return false;
     }
+    if (c.IsConnected)
+        askAbout(callFrom, caller);
+    else
+        startConversation(caller);
+    return true;
+}
 
-    if (c.IsConnected) {
-        platform_.beep();
-        platform_.beep();
-        c.IgnoreNextDisconnect = false;
-        const QString question = QStringLiteral("Station ") + caller +
-                                 QStringLiteral(
-                                     " has connected to you to.\rDo you want to "
-                                     "disconnect with current station ") +
-                                 c.RemoteStation + QStringLiteral(" to continue with ") + caller +
-                                 QLatin1Char('?');
-        if (!dialogs_.askYesNo(question, QStringLiteral("New connection with your station"),
-                               MsgIcon::Information)) {
-            sendDisconnect(callFrom);
-            c.GreetingSent = true;
-            c.IgnoreNextDisconnect = true;
-            return false;
-        }
-        sendDisconnect(state_.link.LinkAddress);
-        steps_.pause(kSwapPauseMs);
-        steps_.add([this, caller] {
-            ConnectionState& now = state_.connection;
-            now.IsConnected = true;
-            view_.clearTerminal();
-            now.RemoteStation = caller;
-            view_.setTerminalCaption(QStringLiteral("Connected to ") + caller +
-                                     QStringLiteral(" on Channel 1"));
-            state_.link.LinkAddress = caller;
-            view_.setToBox(caller);
-            senders_.StuurFile(appFilePath(kConnectText));
-        });
-        steps_.pause(kSwapPauseMs);
-        // The dropped station's disconnect is still to come.
-        steps_.add([this] { state_.connection.IgnoreNextDisconnect = true; });
-        return true;
-    }
+void Connection::refuse(const QString& callFrom, const QString& caller) {
+    view_.showPopup(QStringLiteral("Station ") + caller.toUpper() +
+                    QStringLiteral(" has tried to connect you.\rAuto Disconnected executed."));
+    sendDisconnect(callFrom);
+    if (asking_)
+        ignoreDisconnectOf(caller);  // the conversation under way goes on
+    else
+        clearLinkFlags();
+}
 
+void Connection::startConversation(const QString& caller) {
+    commands_.newConnection();
     platform_.beep();
     view_.showTerminal();
     view_.enableDisconnectItem();
-    c.RemoteStation = caller;
+    state_.connection.RemoteStation = caller;
     view_.setMainCaption(state_.MainCaption + QStringLiteral(" ->") + caller);
     view_.setTerminalCaption(QStringLiteral("Connected to ") + caller +
                              QStringLiteral(" on Channel 1"));
     state_.link.LinkAddress = caller;
     view_.setToBox(caller);
-    c.IsConnected = true;
+    state_.connection.IsConnected = true;
     // The terminal has just been activated by showing it.
     greet();
+}
+
+void Connection::askAbout(const QString& callFrom, const QString& caller) {
+    platform_.beep();
+    platform_.beep();
+    const QString question = QStringLiteral("Station ") + caller +
+                             QStringLiteral(
+                                 " has connected to you to.\rDo you want to "
+                                 "disconnect with current station ") +
+                             state_.connection.RemoteStation +
+                             QStringLiteral(" to continue with ") + caller + QLatin1Char('?');
+    asking_ = SecondCaller{callFrom, caller.toUpper()};
+    // Reception never waits for the operator: the box stays open while frames are taken.
+    dialogs_.askYesNoLater(question, QStringLiteral("New connection with your station"),
+                           MsgIcon::Information, &steps_,
+                           [this](bool yes) { steps_.add([this, yes] { answered(yes); }); });
+}
+
+void Connection::answered(bool takeNew) {
+    const SecondCaller caller = *std::exchange(asking_, std::nullopt);
+    ConnectionState& c = state_.connection;
+    // Things may have changed while the box was open.
+    if (caller.gone)
+        return;
+    if (!takeNew) {
+        sendDisconnect(caller.callFrom);
+        ignoreDisconnectOf(caller.call);
+        if (c.IsConnected)
+            c.GreetingSent = true;
+        return;
+    }
+    const QString call = callOf(caller.callFrom);
+    if (!c.IsConnected) {
+        startConversation(call);  // the first station has left
+        return;
+    }
+    sendDisconnect(state_.link.LinkAddress);
+    // The dropped station's disconnect is still to come.
+    ignoreDisconnectOf(state_.link.LinkAddress.section(QLatin1Char(' '), 0, 0));
+    commands_.newConnection();  // whatever the first station gave while the box was open
+    steps_.pause(kSwapPauseMs);
+    steps_.add([this, call] {
+        ConnectionState& now = state_.connection;
+        now.IsConnected = true;
+        view_.clearTerminal();
+        now.RemoteStation = call;
+        view_.setTerminalCaption(QStringLiteral("Connected to ") + call +
+                                 QStringLiteral(" on Channel 1"));
+        state_.link.LinkAddress = call;
+        view_.setToBox(call);
+        senders_.StuurFile(appFilePath(kConnectText));
+    });
+    steps_.pause(kSwapPauseMs);
+}
+
+void Connection::ignoreDisconnectOf(const QString& call) {
+    ignored_ << call.toUpper();
+    state_.connection.IgnoreNextDisconnect = true;
+}
+
+bool Connection::swallowDisconnectOf(const QString& call) {
+    if (!ignored_.removeOne(call))
+        return false;
+    state_.connection.IgnoreNextDisconnect = !ignored_.isEmpty();
     return true;
 }
 
-void Connection::dataEvent(const QString& pendingText, const QString& lineText) {
+void Connection::dataEvent(const QString& pendingText, const QString& lineText,
+                           const QString& callFrom) {
+    // Only the conversation's station is heard: a caller waiting for the operator's answer, or
+    // one ZENO has dropped, would otherwise give commands in its name.
+    const QString station = callOf(callFrom).toUpper();
+    if ((asking_ && asking_->call == station) || ignored_.contains(station))
+        return;
     // In steps: a command's pauses hold what comes after it.
     if (!pendingText.isEmpty()) {
         steps_.add([this, pendingText] {
@@ -151,17 +211,22 @@ void Connection::dataEvent(const QString& pendingText, const QString& lineText) 
 
 void Connection::disconnectEvent(const QString& callFrom) {
     ConnectionState& c = state_.connection;
+    commands_.lock();  // see connectEvent
     platform_.beep();
     view_.setMainCaption(state_.MainCaption);
-    if (c.IgnoreNextDisconnect) {
-        c.IgnoreNextDisconnect = false;
+    const QString station = callOf(callFrom).toUpper();
+    // Only the station a swallowed disconnect was meant for loses it: a late one of a dropped
+    // station never takes the place of the real station's.
+    if (asking_ && asking_->call == station) {
+        asking_->gone = true;
         return;
     }
-    view_.showPopup(QStringLiteral("Disconnected from station ") + callOf(callFrom).toUpper());
+    if (swallowDisconnectOf(station))
+        return;
+    view_.showPopup(QStringLiteral("Disconnected from station ") + station);
     c.GreetingSent = false;
     view_.setTerminalCaption(QStringLiteral("Disconnected"));
     c.IsConnected = false;
-    c.IgnoreNextDisconnect = false;
 }
 
 void Connection::terminalLoaded() {

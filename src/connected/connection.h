@@ -5,6 +5,8 @@
 #include "connected/transfer.h"
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace zeno {
 
@@ -18,7 +20,9 @@ class Platform;
 // engine's connect, data and disconnect events and the terminal's actions; what the station
 // sends goes on to the remote commands. The flags live in AppState (connection, LinkAddress,
 // ReplyText). Frames go to the link, everything shown goes to the view; pauses go through the
-// step queue, so what comes after a pause runs when it is over.
+// step queue, so what comes after a pause runs when it is over. A second caller's question
+// does not hold anything up: frames go on being taken while it is open, and the answer is
+// acted on when it comes.
 class Connection {
 public:
     Connection(AppState& state, FrameSink& link, ConnectedView& view, Dialogs& dialogs,
@@ -37,7 +41,9 @@ public:
 
     // Engine events. False: the poll tick ends here, without the alarm test.
     bool connectEvent(const QString& callFrom);
-    void dataEvent(const QString& pendingText, const QString& lineText);
+    // callFrom: the station the data came from.
+    void dataEvent(const QString& pendingText, const QString& lineText,
+                   const QString& callFrom = QString());
     void disconnectEvent(const QString& callFrom);
 
     // Examines a received text for a remote command and answers it.
@@ -59,9 +65,23 @@ public:
     void terminalClosing(bool ask);
 
 private:
+    // The station of a connect event while the operator is asked about it.
+    struct SecondCaller {
+        QString callFrom;  // as received: ZENO's disconnect goes there
+        QString call;
+        bool gone = false;  // it left before the answer came
+    };
+
     QString appFilePath(const QString& name) const;
     void sendDisconnect(const QString& callField);
     void clearLinkFlags();
+    void refuse(const QString& callFrom, const QString& caller);
+    void startConversation(const QString& caller);
+    void askAbout(const QString& callFrom, const QString& caller);
+    void answered(bool takeNew);
+    // IgnoreNextDisconnect, for these callsigns' next disconnect events only.
+    void ignoreDisconnectOf(const QString& call);
+    bool swallowDisconnectOf(const QString& call);
 
     AppState& state_;
     FrameSink& link_;
@@ -71,6 +91,8 @@ private:
     StepQueue steps_;
     Senders senders_;
     RemoteCommands commands_;
+    std::optional<SecondCaller> asking_;
+    QStringList ignored_;
 };
 
 }  // namespace zeno

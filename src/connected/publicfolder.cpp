@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace zeno {
 
 namespace {
@@ -53,6 +55,14 @@ std::optional<QString> entryNamed(const QString& folder, const QString& name) {
     return std::nullopt;
 }
 
+// A regular file known by this one name. A second hard link could be any file of the disk
+// (zeno.ini with the BBS password), and nothing in the folder tells which.
+bool isSingleFile(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           info.st_nlink == 1;
+}
+
 bool sameLetter(QChar a, QChar b) { return a == b || a.toCaseFolded() == b.toCaseFolded(); }
 
 }  // namespace
@@ -98,7 +108,7 @@ std::optional<QString> PublicFolder::findFile(const QString& argument) const {
     if (!root || !segments || segments->isEmpty())
         return std::nullopt;
     const std::optional<QString> found = resolve(*root, *segments);
-    if (!found || !QFileInfo(*found).isFile())
+    if (!found || !isSingleFile(*found))
         return std::nullopt;
     return found;
 }
@@ -128,7 +138,7 @@ QStringList PublicFolder::list(const QString& argument) const {
             continue;  // broken, or pointing out
         if (info.isDir())
             entries << QLatin1Char('[') + info.fileName() + QLatin1Char(']');
-        else if (info.isFile())
+        else if (isSingleFile(canonical))
             entries << info.fileName();
     }
     return entries;

@@ -20,8 +20,24 @@ constexpr int kPassword = 2;
 constexpr int kGoodbyePauseMs = 1000;
 constexpr int kQuitPauseMs = 500;
 constexpr int kRingPauseMs = 500;
+constexpr int kWrongGuesses = 3;
+constexpr qint64 kRefusedSeconds = 10 * 60;
 
 const QString kDisabledReply = QStringLiteral("Sorry, BBS Commands Disabled!");
+const QString kLockedReply =
+    QStringLiteral("BBS Commands disabled. Please enter correct password: //PASSWORD xxxx");
+const QString kWrongReply =
+    QStringLiteral("Wrong password! Please enter correct password: //PASSWORD xxxxxx");
+
+// Echoed text goes out under the operator's callsign: it carries no control characters but CR.
+QString withoutControls(const QString& text) {
+    QString kept;
+    for (const QChar c : text) {
+        if ((c.unicode() >= 0x20 && c.unicode() != 0x7F) || c == QLatin1Char('\r'))
+            kept += c;
+    }
+    return kept;
+}
 
 QString versionLine() {
     return QStringLiteral(" ZENO v.") + signedNumberText(ProgramVersion::major) + QLatin1Char('.') +
@@ -47,6 +63,11 @@ QString RemoteCommands::appFilePath(const QString& name) const {
 
 void RemoteCommands::lock() { state_.connection.BbsUnlocked = false; }
 
+void RemoteCommands::newConnection() {
+    lock();
+    wrongGuesses_ = 0;
+}
+
 void RemoteCommands::tellIfDisabled() {
     if (state_.settings.bbsMode == kDisabled)
         senders_.reply(kDisabledReply);
@@ -62,6 +83,11 @@ void RemoteCommands::PackCommand(const QString& CommandText) {
     const int mode = state_.settings.bbsMode;
     if (mode == kDisabled) {
         senders_.reply(kDisabledReply);
+        return;
+    }
+    // A callsign sent off for guessing gets the locked answer to everything, password included.
+    if (refused()) {
+        senders_.reply(kLockedReply);
         return;
     }
     if (mode == kPassword && !state_.connection.BbsUnlocked) {
@@ -85,7 +111,7 @@ void RemoteCommands::PackCommand(const QString& CommandText) {
     if (is("//BELL"))
         page();
     if (is("//ECHO"))
-        senders_.reply(CommandText.mid(6).trimmed());
+        senders_.reply(withoutControls(CommandText.mid(6)).trimmed());
     // The whole text, nothing after it.
     if (upper.left(6) == QLatin1String("//VER"))
         senders_.reply(versionLine());
@@ -93,15 +119,34 @@ void RemoteCommands::PackCommand(const QString& CommandText) {
 
 void RemoteCommands::askPassword(const QString& upper) {
     if (!upper.startsWith(QLatin1String("//PASSWORD "))) {
-        senders_.reply(QStringLiteral(
-            "BBS Commands disabled. Please enter correct password: //PASSWORD xxxx"));
+        senders_.reply(kLockedReply);
     } else if (upper.mid(11, 10).trimmed() == state_.settings.bbsPassword.toUpper()) {
         senders_.reply(QStringLiteral("You have access... BBS Commands Enabled!"));
         state_.connection.BbsUnlocked = true;
     } else {
-        senders_.reply(
-            QStringLiteral("Wrong password! Please enter correct password: //PASSWORD xxxxxx"));
+        senders_.reply(kWrongReply);
+        // Guessing has its limit: three wrong words in one connection and the station goes.
+        if (++wrongGuesses_ >= kWrongGuesses)
+            sendGuesserOff();
     }
+}
+
+bool RemoteCommands::refused() const {
+    const auto until = refusedUntil_.constFind(state_.connection.RemoteStation.toUpper());
+    return until != refusedUntil_.cend() && platform_.now() < *until;
+}
+
+void RemoteCommands::sendGuesserOff() {
+    const QString station = state_.connection.RemoteStation.toUpper();
+    const QDateTime now = platform_.now();
+    refusedUntil_.removeIf([&now](const auto& refusal) { return refusal.value() <= now; });
+    refusedUntil_.insert(station, now.addSecs(kRefusedSeconds));
+    // As after the goodbye text: the last reply leaves before the link goes down.
+    steps_.pause(kGoodbyePauseMs);
+    steps_.add([this, station] {
+        hangUp_();
+        view_.tellOperator(station + QStringLiteral(": 3 wrong passwords, disconnected"));
+    });
 }
 
 void RemoteCommands::quit() {

@@ -4,6 +4,8 @@
 #include "connected/connectedview.h"
 #include "files/textfiles.h"
 
+#include <QFileInfo>
+
 namespace zeno {
 
 namespace {
@@ -53,8 +55,16 @@ void Senders::StuurFile(const QString& path) {
 void Senders::sendPublicFile(const QString& argument) {
     // Outside the folder, missing and unreadable all get the same answer.
     const std::optional<QString> path = PublicFolder(state_.appPath).findFile(argument);
-    const std::optional<QString> text = path ? fileReply(*path) : std::nullopt;
-    state_.ReplyText = text.value_or(fileErrorReply(argument));
+    // Air time is the operator's: a long file would key his transmitter for hours. Past twice
+    // the limit even a file of bare line ends is too long, so it is not read at all.
+    const bool huge = path && QFileInfo(*path).size() > 2 * kPublicFileLimit;
+    const std::optional<QString> text = path && !huge ? fileReply(*path) : std::nullopt;
+    if (huge || (text && text->size() > kPublicFileLimit)) {
+        state_.ReplyText = QStringLiteral("Error: File too large to send '") + argument.toUpper() +
+                           QStringLiteral("'!");
+    } else {
+        state_.ReplyText = text.value_or(fileErrorReply(argument));
+    }
     transmit(Shown::LineEnds);
 }
 

@@ -14,6 +14,8 @@ class FrameSink;
 
 // Connected data leaves in pieces of at most this many characters.
 inline constexpr qsizetype kReplyPiece = 255;
+// The most "//R" sends: a minute of the operator's transmitter at 1200 baud.
+inline constexpr qsizetype kPublicFileLimit = 8192;
 
 QStringList replyPieces(const QString& text);
 // A text file as it goes on the air: a CR, then every line followed by CR. Nothing when the
@@ -34,7 +36,7 @@ public:
     void StuurTekst();
     // Sends one of ZENO's own files; the error text names the path.
     void StuurFile(const QString& path);
-    // "//R": a file of the public folder.
+    // "//R": a file of the public folder, refused when its reply would exceed the limit.
     void sendPublicFile(const QString& argument);
     // "//DIR": a listing of the public folder.
     void StuurDir(const QString& argument);

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QObject;
 
 namespace zeno {
 
@@ -36,6 +39,12 @@ public:
     virtual int chooseColor(int initialRgb) = 0;
     // A font family, or empty when cancelled.
     virtual QString chooseFont(const QString& currentFamily) = 0;
+
+    // A Yes/No question that does not hold the program up: the box stays open while the event
+    // loop runs on, and answered(yes) runs on the event loop once it is answered; nothing runs
+    // when context is gone by then.
+    virtual void askYesNoLater(const QString& text, const QString& title, MsgIcon icon,
+                               QObject* context, std::function<void(bool yes)> answered) = 0;
 
     // The program is ending: a box open now closes as cancelled, and every box asked for from
     // now on answers as cancelled at once.

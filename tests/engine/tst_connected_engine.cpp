@@ -1,5 +1,7 @@
 // Connected mode with real direwolf stations, B being a raw AGWPE client: B connects, gives the
-// password and some commands and is sent off by //Q; ZENO connects to B and a line goes each way.
+// password and some commands and hangs up; B calls again under another callsign, finds the
+// commands locked and is heard while a second caller's question is open; ZENO connects to B
+// and a line goes each way.
 #include "config/appstate.h"
 #include "link/agwlink.h"
 #include "support/direwolf.h"
@@ -23,6 +25,7 @@ namespace {
 constexpr int kWithinMs = 10000;  // a round trip takes about 1.3 s
 const QString kA = QStringLiteral("N1AAA");
 const QString kB = QStringLiteral("N2BBB");
+const QString kE = QStringLiteral("N5EEE");  // B again: a call needs no registration
 
 }  // namespace
 
@@ -53,15 +56,29 @@ private slots:
         const char* const exchange[][2] = {
             {"//PASSWORD secret", "You have access... BBS Commands Enabled!\r"},
             {"//H", "//R <name>"},
-            {"//R notes.txt", "\rpublic notes\r"},
-            {"//Q", "\r73 and thanks"}};
-        for (const auto& [typed, reply] : exchange) {
-            b().send('D', kB, kA, QByteArray(typed) + '\r', 0xF0);
-            QVERIFY2(heard(reply), qPrintable(typed + channel_.describe()));
-        }
-        Form4* terminal = f_.form1().findChild<Form4*>();
-        QVERIFY(f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }));
-        QVERIFY(channelQuiet());
+            {"//R notes.txt", "\rpublic notes\r"}};
+        for (const auto& [typed, reply] : exchange)
+            QVERIFY2(say(kB, typed, reply), qPrintable(typed + channel_.describe()));
+        b().send('d', kB, kA);
+        QVERIFY(disconnected());
+    }
+
+    void nextCallerFindsTheCommandsLockedAndIsHeardWhileASecondCallerWaits() {
+        b().clearFrames();
+        b().send('C', kE, kA);
+        QVERIFY(heard("\rWelcome to the ZENO station."));
+        QVERIFY(say(kE, "//H", "BBS Commands disabled. Please enter correct password"));
+        f_.dialogs.expectLaterQuestion(QStringLiteral("New connection with your station"),
+                                       MsgAnswer::No);
+        b().send('C', kB, kA);
+        QVERIFY(f_.tickUntil([&] { return f_.dialogs.pending() == 0; }, kWithinMs));
+        QVERIFY(say(kE, "//PASSWORD secret", "You have access"));  // the box is still open
+        f_.dialogs.answerPending();
+        QVERIFY(b().waitForFrame([](const EngineFrame& e) { return e.kind == 'd'; }, kWithinMs));
+        QVERIFY(f_.tickUntil([&] { return !f_.state().connection.IgnoreNextDisconnect; }));
+        QVERIFY(f_.state().connection.IsConnected && f_.state().connection.RemoteStation == kE);
+        b().send('d', kE, kA);
+        QVERIFY(disconnected());
     }
 
     void zenoConnectsToTheStation() {
@@ -86,6 +103,19 @@ private slots:
 
 private:
     EngineClient& b() { return channel_.client(1); }
+
+    // B sends a line as that station and hears the reply.
+    bool say(const QString& call, const char* typed, const char* reply) {
+        b().clearFrames();
+        b().send('D', call, kA, QByteArray(typed) + '\r', 0xF0);
+        return heard(reply);
+    }
+
+    bool disconnected() {
+        Form4* terminal = f_.form1().findChild<Form4*>();
+        return f_.tickUntil([&] { return terminal->windowTitle() == u"Disconnected"; }) &&
+               channelQuiet();
+    }
 
     // Once everything B got connected to ZENO holds the text (the program polls meanwhile).
     bool heard(const char* text) {

@@ -1,14 +1,15 @@
 #include "support/scripteddialogs.h"
 
 #include <QtTest>
+#include <utility>
 
 namespace zeno::test {
 
 namespace {
 
 QString kindName(ScriptedDialogs::Kind kind) {
-    static const char* const names[] = {"message",   "input",  "open file",
-                                        "save file", "colour", "font"};
+    static const char* const names[] = {"message", "input", "open file",     "save file",
+                                        "colour",  "font",  "later question"};
     return QString::fromLatin1(names[int(kind)]);
 }
 
@@ -23,6 +24,8 @@ QStringList ScriptedDialogs::problems() const {
     for (const Expectation& e : expected_)
         all << QStringLiteral("expected %1 box \"%2\" was never shown")
                    .arg(kindName(e.kind), e.title);
+    for (const HeldAnswer& held : held_)
+        all << QStringLiteral("question \"%1\" was never answered").arg(held.title);
     return all;
 }
 
@@ -30,14 +33,27 @@ void ScriptedDialogs::reset() {
     expected_.clear();
     unexpected_.clear();
     shown.clear();
+    held_.clear();
+}
+
+int ScriptedDialogs::answerPending() {
+    const QList<HeldAnswer> answers = std::exchange(held_, {});
+    for (const HeldAnswer& held : answers) {
+        if (held.context)
+            held.answered(held.yes);
+    }
+    return int(answers.size());
 }
 
 std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::take(const Box& box) {
     shown.append(box);
-    const bool titled = box.kind == Kind::Message || box.kind == Kind::Input;
+    const bool titled =
+        box.kind == Kind::Message || box.kind == Kind::Input || box.kind == Kind::LaterQuestion;
     if (!expected_.isEmpty()) {
         const Expectation& next = expected_.first();
-        const bool matches = next.kind == box.kind && (!titled || next.title == box.title) &&
+        const bool kindMatches = next.kind == box.kind ||
+                                 (next.kind == Kind::Message && box.kind == Kind::LaterQuestion);
+        const bool matches = kindMatches && (!titled || next.title == box.title) &&
                              (next.text.isEmpty() || next.text == box.text);
         if (matches)
             return expected_.takeFirst();
@@ -59,6 +75,17 @@ MsgAnswer ScriptedDialogs::message(const QString& text, const QString& title, Ms
                : buttons == MsgButtons::YesNo ? MsgAnswer::No
                                               : MsgAnswer::Cancel;
     return e->answer;
+}
+
+void ScriptedDialogs::askYesNoLater(const QString& text, const QString& title, MsgIcon icon,
+                                    QObject* context, std::function<void(bool yes)> answered) {
+    // Unexpected: No, at the next turn, as for a box that waits.
+    const auto e = take({Kind::LaterQuestion, title, text, icon, MsgButtons::YesNo, {}});
+    const bool yes = e && e->answer == MsgAnswer::Yes;
+    if (e && e->kind == Kind::LaterQuestion)
+        return held_.append({title, context, std::move(answered), yes});
+    QMetaObject::invokeMethod(
+        context, [answered = std::move(answered), yes] { answered(yes); }, Qt::QueuedConnection);
 }
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title,

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,10 +13,12 @@ namespace zeno::test {
 // Dialogs for tests. The test queues the boxes it expects, in order, with their answers.
 // Every box shown is recorded in `shown`. A box nobody expected fails the running test and
 // is answered with Cancel (empty text, -1), so nothing ever blocks; `problems()` lists
-// unexpected boxes and expectations never used, for the test's cleanup to check.
+// unexpected boxes and expectations never used, for the test's cleanup to check. A question
+// asked with askYesNoLater gets its answer later: at the next turn of the event loop, or when
+// the test calls answerPending().
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Message, Input, OpenFile, SaveFile, Color, Font };
+    enum class Kind { Message, Input, OpenFile, SaveFile, Color, Font, LaterQuestion };
 
     struct Box {
         Kind kind = Kind::Message;
@@ -26,11 +29,20 @@ public:
         QString defaultText;  // input default, proposed file name, current font
     };
 
-    // Expect a message box with this title (and this exact text when given).
+    // Expect a message box with this title (and this exact text when given). It also answers a
+    // question asked with askYesNoLater, at the next turn of the event loop.
     ScriptedDialogs& expectMessage(const QString& title, MsgAnswer answer = MsgAnswer::Ok,
                                    const QString& text = QString()) {
         return add({Kind::Message, title, text, answer, {}, -1});
     }
+    // Expect a question asked with askYesNoLater (only such a one); its answer is held until
+    // answerPending().
+    ScriptedDialogs& expectLaterQuestion(const QString& title, MsgAnswer answer,
+                                         const QString& text = QString()) {
+        return add({Kind::LaterQuestion, title, text, answer, {}, -1});
+    }
+    // Delivers the held answers, in the order asked; how many there were.
+    int answerPending();
     ScriptedDialogs& expectInput(const QString& title, const QString& answer) {
         return add({Kind::Input, title, {}, MsgAnswer::Ok, answer, -1});
     }
@@ -60,6 +72,8 @@ public:
 
     MsgAnswer message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
+    void askYesNoLater(const QString& text, const QString& title, MsgIcon icon, QObject* context,
+                       std::function<void(bool yes)> answered) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(const FileRequest& request) override;
     QString saveFileName(const FileRequest& request) override;
@@ -75,6 +89,12 @@ private:
         QString textAnswer;
         int colorAnswer = -1;
     };
+    struct HeldAnswer {
+        QString title;
+        QPointer<QObject> context;
+        std::function<void(bool yes)> answered;
+        bool yes = false;
+    };
 
     ScriptedDialogs& expect(const Expectation& expectation) { return add(expectation); }
     ScriptedDialogs& add(const Expectation& expectation) {
@@ -87,6 +107,7 @@ private:
 
     QList<Expectation> expected_;
     QStringList unexpected_;
+    QList<HeldAnswer> held_;
 };
 
 // One line for a failure message: kind, title and text of a box.

@@ -9,9 +9,11 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLoggingCategory>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
 namespace zeno {
 
@@ -24,6 +26,15 @@ void announce(const QString& kind, const QString& title) {
 }
 
 QWidget* dialogParent() { return QApplication::activeWindow(); }
+
+// The window a question that does not wait belongs to: the program's main window.
+QWidget* mainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(widget) && widget->isVisible())
+            return widget;
+    }
+    return dialogParent();
+}
 
 QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
@@ -59,6 +70,10 @@ QtDialogs::QtDialogs() { customColors_.fill(qRgb(255, 255, 255)); }
 
 void QtDialogs::cancelAll() {
     cancelled_ = true;
+    for (const QPointer<QMessageBox>& box : std::exchange(openLater_, {})) {
+        if (box)
+            box->reject();
+    }
     // Innermost first; each closed box returns from its own nested event loop.
     while (QWidget* modal = QApplication::activeModalWidget()) {
         if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -101,6 +116,26 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgIcon 
             break;
     }
     return negative;
+}
+
+void QtDialogs::askYesNoLater(const QString& text, const QString& title, MsgIcon icon,
+                              QObject* context, std::function<void(bool yes)> answered) {
+    if (cancelled_) {
+        QMetaObject::invokeMethod(
+            context, [answered = std::move(answered)] { answered(false); }, Qt::QueuedConnection);
+        return;
+    }
+    announce(QStringLiteral("question"), title);
+    auto* box = new QMessageBox(toQtIcon(icon), title, displayText(text),
+                                QMessageBox::Yes | QMessageBox::No, mainWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Escape and the window button answer No, as in the boxes that wait.
+    QObject::connect(
+        box, &QDialog::finished, context,
+        [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });
+    openLater_.removeIf([](const QPointer<QMessageBox>& open) { return open.isNull(); });
+    openLater_ << box;
+    box->open();  // window-modal: returns at once
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {

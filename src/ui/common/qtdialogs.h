@@ -2,8 +2,12 @@
 
 #include "platform/dialogs.h"
 
+#include <QList>
+#include <QPointer>
 #include <QRgb>
 #include <array>
+
+class QMessageBox;
 
 namespace zeno {
 
@@ -16,6 +20,9 @@ public:
     void cancelAll() override;
     MsgAnswer message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
+    // A window-modal box on the main window.
+    void askYesNoLater(const QString& text, const QString& title, MsgIcon icon, QObject* context,
+                       std::function<void(bool yes)> answered) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(const FileRequest& request) override;
     QString saveFileName(const FileRequest& request) override;
@@ -24,6 +31,7 @@ public:
 
 private:
     bool cancelled_ = false;
+    QList<QPointer<QMessageBox>> openLater_;  // the questions not yet answered
     // The colour dialog's 16 custom colours, kept from one colour choice to the next.
     std::array<QRgb, 16> customColors_;
 };

@@ -9,10 +9,18 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QToolButton>
 #include <iterator>
 
 namespace zeno {
+
+namespace {
+
+constexpr int kToldForMs = 20000;  // as long as the status bar's other notices
+
+}  // namespace
 
 ConnectedSide::ConnectedSide(const SideContext& context, TransmitSide& transmit,
                              QAction* disconnectItem)
@@ -29,7 +37,7 @@ bool ConnectedSide::connectedModeEvent(const AgwFrame& frame, const QString& fir
         case 'c':
             return connection_.connectEvent(frame.callFrom);
         case 'D':
-            connection_.dataEvent(firstLine, body);
+            connection_.dataEvent(firstLine, body, frame.callFrom);
             return true;
         case 'd':
             connection_.disconnectEvent(frame.callFrom);
@@ -118,6 +126,12 @@ void ConnectedSide::setViaBox(const QString& text) { transmit_.setBoxText(Histor
 void ConnectedSide::enableDisconnectItem() { disconnectItem_->setEnabled(true); }
 
 void ConnectedSide::showPopup(const QString& text) { emit popupRequested(text); }
+
+void ConnectedSide::tellOperator(const QString& text) {
+    loadedTerminal().showInConversation(QStringLiteral("\r\n") + text + QStringLiteral("\r\n"));
+    if (auto* main = qobject_cast<QMainWindow*>(context_.window))
+        main->statusBar()->showMessage(text, kToldForMs);
+}
 
 // FrameSink
 

@@ -64,6 +64,7 @@ private:
     void setViaBox(const QString& text) override;
     void enableDisconnectItem() override;
     void showPopup(const QString& text) override;
+    void tellOperator(const QString& text) override;
 
     // FrameSink
     void send(QChar kind, const QString& callField, const QString& data) override;

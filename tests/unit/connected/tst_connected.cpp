@@ -24,8 +24,9 @@ const char* const kNewCaller = "New connection with your station";
 const char* const kCaptions = "!|main caption ZENO ->N3CCC|caption Connected to N3CCC on Channel 1";
 
 // ZENO with N2BBB as its last station, on the test's application path: the data of every 'D'
-// joined in replies; other frames, popups, captions and received text, "!" a beep, "~" a
-// sound and pauses in ms in order in log. The terminal's own wiring is the window test's.
+// joined in replies (their count in the flags when over one); other frames, popups, captions
+// and received text, "!" a beep, "~" a sound and pauses in ms in order in log. The terminal's
+// own wiring is the window test's.
 struct Rig : FrameSink, ConnectedView, FakePlatform {
     AppState state;
     ScriptedDialogs dialogs;
@@ -43,8 +44,11 @@ struct Rig : FrameSink, ConnectedView, FakePlatform {
     QString flags() const {
         const ConnectionState& c = state.connection;
         return QStringList{state.link.LinkAddress + u'/' + c.RemoteStation,
-                           c.IsConnected ? "connected" : "", c.GreetingSent ? "greeted" : "",
-                           c.IgnoreNextDisconnect ? "ignore" : "", c.BbsUnlocked ? "unlocked" : ""}
+                           c.IsConnected ? "connected" : "",
+                           c.GreetingSent ? "greeted" : "",
+                           c.IgnoreNextDisconnect ? "ignore" : "",
+                           c.BbsUnlocked ? "unlocked" : "",
+                           frames > 1 ? QString::number(frames) + " frames" : ""}
             .filter(QRegularExpression(QStringLiteral(".")))
             .join(u' ');
     }
@@ -59,6 +63,7 @@ struct Rig : FrameSink, ConnectedView, FakePlatform {
     void showReceived(const QString& text) override { log << "received " + text; }
     void setMainCaption(const QString& text) override { log << "main caption " + text; }
     void showPopup(const QString& text) override { log << "popup " + text; }
+    void tellOperator(const QString& text) override { log << "told " + text; }
 
     void beep() override { log << "!"; }
     void playWave(const QString&) override { log << "~"; }
@@ -68,10 +73,42 @@ struct Rig : FrameSink, ConnectedView, FakePlatform {
     }
 };
 
+// One row's steps, ";" between them: the connection's events "caller|CALL" (with "|Yes" or
+// "|No": the operator's answer, held), "gone|CALL", "data|pending|line|CALL", "connect|to|via",
+// "disconnect"; "answer" gives the held answer, "wait|s" moves the clock, "as|CALL" makes CALL
+// the station; else a received text for the commands.
+void play(Rig& rig, const QString& steps) {
+    for (const QString& step : steps.split(u';')) {
+        const QStringList f = step.split(u'|');
+        Connection& c = rig.connection;
+        if (f[0] == "caller" && f.size() > 2)
+            rig.dialogs.expectLaterQuestion(kNewCaller,
+                                            f[2] == "Yes" ? MsgAnswer::Yes : MsgAnswer::No);
+        if (f[0] == "caller" && !c.connectEvent(f[1]))
+            rig.log << "tick ends";
+        else if (f[0] == "gone")
+            c.disconnectEvent(f[1]);
+        else if (f[0] == "data")
+            c.dataEvent(f[1], f[2], f.value(3));
+        else if (f[0] == "connect")
+            c.ConnectStation(f[1], f[2]);
+        else if (f[0] == "disconnect")
+            c.DisConnecting();
+        else if (f[0] == "answer")
+            rig.dialogs.answerPending();
+        else if (f[0] == "wait")
+            rig.advance(f[1].toInt() * 1000);
+        else if (f[0] == "as")
+            rig.state.link.LinkAddress = rig.state.connection.RemoteStation = f[1];
+        else if (f[0] != "caller")
+            c.commands().PackCommand(step);
+    }
+}
+
 // Arguments that would lead out of the public folder, separated by "|".
 const char* const kOutside =
     "../zeno.ini|..\\zeno.ini|/../zeno.ini|sub/../../zeno.ini|sub\\..\\..\\zeno.ini|"
-    "sub/./../../zeno.ini|..|../|..\\*|../*.ini|../../outside/secret.txt|toapp/zeno.ini|"
+    "sub/./../../zeno.ini|hard.ini|..|../|..\\*|../*.ini|../../outside/secret.txt|toapp/zeno.ini|"
     "TOAPP\\ZENO.INI|toapp|toapp/|toapp/*|toapp/public/readme.txt|sub/../toapp/zeno.ini|"
     "tosettings|tooutside/secret.txt|tooutside\\|broken|zeno.ini|C:\\zeno.ini|c:zeno.ini|"
     "\\\\?\\C:\\zeno.ini|%2e%2e/zeno.ini|~/zeno.ini|....//zeno.ini|readme.txt\r|sub\r\\deep.txt";
@@ -80,6 +117,22 @@ const char* const kOutside =
 
 class ConnectedTest : public QObject {
     Q_OBJECT
+
+    void run() {
+        Rig rig(dir_.path());
+        QFETCH(QString, before);
+        ConnectionState& c = rig.state.connection;
+        c.IsConnected = before.contains("connected");
+        c.GreetingSent = before.contains("greeted");
+        c.BbsUnlocked = before.contains("unlocked");
+        c.RefuseIncoming = before.contains("refuse");
+        rig.state.settings.bbsMode = before.contains("mode 2") ? 2 : before.contains("mode 1");
+        play(rig, fetched<QString>("steps"));
+        QTEST(rig.log.join(u'|'), "log");
+        QTEST(rig.replies, "replies");
+        QTEST(rig.flags(), "after");
+        QCOMPARE(rig.dialogs.problems(), QStringList());
+    }
 
     void write(const QString& name, const QByteArray& bytes) const {
         QFile file(dir_.filePath(name));
@@ -98,6 +151,9 @@ private slots:
         write(QStringLiteral("info.txt"), "info 1\r\ninfo 2");
         write(QStringLiteral("bye.txt"), "73\n");
         write(QStringLiteral("ctext.txt"), "Hello\r\n");
+        write(QStringLiteral("public/full.txt"), QByteArray(8190, 'x') + "\r\n");  // 8 KiB sent
+        write(QStringLiteral("public/over.txt"), QByteArray(8191, 'x') + "\n");
+        QVERIFY(::link(qPrintable(dir_.filePath("zeno.ini")), qPrintable(pub + "hard.ini")) == 0);
         QVERIFY(QFile::link(dir_.path(), pub + QStringLiteral("toapp")));
         QVERIFY(QFile::link(dir_.filePath(QStringLiteral("zeno.ini")), pub + "tosettings"));
         QVERIFY(QFile::link(out_.filePath(QStringLiteral("outside")), pub + "tooutside"));
@@ -133,8 +189,8 @@ private slots:
         row("absolute", dir_.filePath(QStringLiteral("zeno.ini")), "", "");
         row("NUL", QStringLiteral("readme.txt") + QChar(0) + QStringLiteral("/.."), "", "");
         row("in a folder, any case", "\\SUB\\Deep.txt", "sub/deep.txt", "deep.txt");
-        row("the folder", "", "", "[sub]|readme.txt");
-        row("the folder itself", "/", "", "[sub]|readme.txt");
+        row("the folder", "", "", "[sub]|full.txt|over.txt|readme.txt");
+        row("the folder itself", "/", "", "[sub]|full.txt|over.txt|readme.txt");
         row("a folder's own entry", "SUB", "", "[sub]");
         row("wildcards", "r??dme.T*", "", "readme.txt");
     }
@@ -150,122 +206,106 @@ private slots:
                  QStringList());
     }
 
-    // What a text gets back, in how many frames, whether the commands are open after it, and
-    // what else happens.
+    // Flags before ("connected", "greeted", "unlocked", "refuse", "mode 1", "mode 2"), the steps
+    // (see play); then what happened ("tick ends": the poll tick stops after the event), the
+    // data sent and the flags after. The remote commands first.
     void commands_data() {
-        columns<int, bool, QString, QString, int, bool, QString>(
-            "mode", "unlocked", "text", "reply", "frames", "unlockedAfter", "log");
+        columns<QString, QString, QString, QString, QString>("before", "steps", "log", "replies",
+                                                             "after");
         const QString x254(254, u'x');
-        row("conversation", 0, false, "hello //H", "", 0, false, "");
-        row("mode 1, a command", 1, true, "//H", "Sorry, BBS Commands Disabled!\r", 1, true, "");
-        row("locked", 2, false, "//H", kLocked, 1, false, "");
-        row("password keyword without its blank", 2, false, "//PASSWORD", kLocked, 1, false, "");
-        row("wrong password", 2, false, "//PASSWORD guess", kWrong, 1, false, "");
-        row("password in any case", 2, false, "//password secret ", kAccess, 1, true, "");
-        row("ten characters count", 2, false, "//PASSWORD     SECRETX", kAccess, 1, true, "");
-        row("unlocked", 2, true, "//ECHO hi", "hi\r", 1, true, "");
-        row("help, words after it", 0, false, "//HELP me", "\rhelp\r", 1, false, "");
-        row("info", 0, false, "//i", "\rinfo 1\rinfo 2\r", 1, false, "");
-        row("public file", 0, false, "//R  Readme.txt ", "\rpublic\r", 1, false, "");
-        row("missing file", 0, false, "//r nothing.txt",
-            "Error: Could not find file 'NOTHING.TXT'!", 1, false, "");
-        row("listing", 0, false, "//DIR sub\\", "\r\ndeep.txt\r\n\r\n", 1, false, "");
-        row("empty listing", 0, false, "//dir *.ini", "\rFile not found\r\r\n", 1, false, "");
-        row("echo", 0, false, "//ECHO   hi there  ", "hi there\r", 1, false, "");
-        row("255 characters, one frame", 0, false, "//ECHO " + x254, x254 + "\r", 1, false, "");
-        row("256 characters, two", 0, false, "//ECHO x" + x254, x254 + "x\r", 2, false, "");
-        row("version", 0, false, "//ver", " ZENO v. 3. 0. 1\r", 1, false, "");
-        row("version and more", 0, false, "//VER ", "", 0, false, "");
-        row("unknown", 0, false, "//XYZ", "", 0, false, "");
-        row("quit", 0, false, "//quit", "\r73\r", 1, false, "1000|!|d N2BBB|500|not connected");
-        row("bell", 0, false, "//BELL", "Ring...ring...ring...\r", 1, false,
-            "~|500|~|500|~|popup Station N2BBB is paging you.|!|greeted");
+        const QString on = QStringLiteral("N2BBB/N2BBB connected");
+        const QString open = on + " unlocked";
+        row("conversation", "connected", "hello //H", "", "", on);
+        row("mode 1, a command", "connected unlocked mode 1", "//H", "",
+            "Sorry, BBS Commands Disabled!\r", open);
+        row("locked", "connected mode 2", "//H", "", kLocked, on);
+        row("unlocked", "connected unlocked mode 2", "//ECHO hi", "", "hi\r", open);
+        // Three wrong words in one connection (the keyword alone is none) send the station off;
+        // its callsign is refused for 10 minutes. The case of the word does not count, and only
+        // its first 10 characters do.
+        row("passwords", "connected mode 2",
+            "//PASSWORD a;//PASSWORD b;//PASSWORD;disconnect;//PASSWORD c;//password d;"
+            "//PASSWORD e;as|N3CCC;//PASSWORD secret;as|N2BBB;disconnect;wait|599;"
+            "//PASSWORD secret;wait|1;//PASSWORD     SECRETX",
+            "d N2BBB|1000|d N2BBB|told N2BBB: 3 wrong passwords, disconnected|d N2BBB",
+            QString(kWrong).repeated(2) + kLocked + QString(kWrong).repeated(3) + kAccess +
+                kLocked + kAccess,
+            "N2BBB/N2BBB unlocked 9 frames");
+        row("another caller does not start the count anew", "connected mode 2 refuse",
+            "//PASSWORD a;//PASSWORD b;caller|N4DDD;//PASSWORD c",
+            "popup Station N4DDD has tried to connect you.\rAuto Disconnected executed.|d N4DDD|"
+            "tick ends|1000|d N2BBB|told N2BBB: 3 wrong passwords, disconnected",
+            QString(kWrong).repeated(3), "N2BBB/N2BBB 3 frames");
+        row("help, words after it", "connected", "//HELP me", "", "\rhelp\r", on);
+        row("info", "connected", "//i", "", "\rinfo 1\rinfo 2\r", on);
+        row("public file", "connected", "//R  Readme.txt ", "", "\rpublic\r", on);
+        row("missing file", "connected", "//r nothing.txt", "",
+            "Error: Could not find file 'NOTHING.TXT'!", on);
+        row("8 KiB", "connected", "//R full.txt", "", "\r" + QString(8190, u'x') + "\r",
+            on + " 33 frames");
+        row("more", "connected", "//R Over.txt", "", "Error: File too large to send 'OVER.TXT'!",
+            on);
+        row("listing", "connected", "//DIR sub\\", "", "\r\ndeep.txt\r\n\r\n", on);
+        row("empty listing", "connected", "//dir *.ini", "", "\rFile not found\r\r\n", on);
+        row("echo, no control characters", "connected", "//ECHO  \x01 hi\x1b there\t\x7f\rok ", "",
+            "hi there\rok\r", on);
+        row("255 characters, one frame", "connected", "//ECHO " + x254, "", x254 + "\r", on);
+        row("version", "connected", "//ver", "", " ZENO v. 3. 0. 1\r", on);
+        row("version and more", "connected", "//VER ", "", "", on);
+        row("unknown", "connected", "//XYZ", "", "", on);
+        row("quit", "connected", "//quit", "1000|!|d N2BBB|500", "\r73\r", "N2BBB/N2BBB");
+        row("bell", "connected", "//BELL", "~|500|~|500|~|popup Station N2BBB is paging you.|!",
+            "Ring...ring...ring...\r", on + " greeted");
     }
+    void commands() { run(); }
 
-    void commands() {
-        Rig rig(dir_.path());
-        ConnectionState& c = rig.state.connection;
-        c.IsConnected = true;
-        c.BbsUnlocked = fetched<bool>("unlocked");
-        rig.state.settings.bbsMode = fetched<int>("mode");
-        rig.connection.commands().PackCommand(fetched<QString>("text"));
-        QTEST(rig.replies, "reply");
-        QTEST(rig.frames, "frames");
-        QTEST(c.BbsUnlocked, "unlockedAfter");
-        rig.log << (c.IsConnected ? "" : "not connected") << (c.GreetingSent ? "greeted" : "");
-        QTEST(rig.log.filter(QRegularExpression(QStringLiteral("."))).join(u'|'), "log");
-    }
-
-    // Flags before ("connected", "greeted", "unlocked", "ignore", "refuse", "disabled"), one
-    // event ("caller|N3CCC" a connect event, "gone" a disconnect event, "data|pending|line",
-    // the operator's "connect|to|via" and "disconnect"), the answer to a second caller; then
-    // what happened ("tick ends": the poll tick stops after the event), the data sent and the
-    // flags after.
+    // The connection's events.
     void connection_data() {
-        columns<QString, QString, QString, QString, QString, QString>("before", "event", "answer",
-                                                                      "log", "replies", "after");
+        columns<QString, QString, QString, QString, QString>("before", "steps", "log", "replies",
+                                                             "after");
         const QString greeted = kCaptions + QStringLiteral("|~|1000|~");
         const QString both = QStringLiteral("N3CCC/N3CCC connected greeted");
-        row("a caller", "", QStringLiteral("caller|N3CCC") + QChar(0) + "xyz", "", greeted,
+        const QString second = QStringLiteral("connected greeted unlocked");
+        const QString kept = QStringLiteral("N2BBB/N2BBB connected greeted");
+        const QString gone = QStringLiteral("!|main caption ZENO");
+        const QString left = gone + "|popup Disconnected from station N2BBB|caption Disconnected";
+        row("a caller", "unlocked", QStringLiteral("caller|N3CCC") + QChar(0) + "xyz", greeted,
             "\rHello\r", both);
-        row("a caller, commands disabled", "disabled", "caller|N3CCC", "", greeted,
-            "\rHello\rSorry, BBS Commands Disabled!\r", both);
-        row("the station ZENO called", "greeted", "caller|N3CCC", "", kCaptions, "", both);
-        row("refused caller", "connected greeted unlocked refuse", "caller|N4DDD", "",
+        row("a caller, commands disabled", "mode 1", "caller|N3CCC", greeted,
+            "\rHello\rSorry, BBS Commands Disabled!\r", both + " 2 frames");
+        row("the station ZENO called", "greeted", "caller|N3CCC", kCaptions, "", both);
+        row("refused caller", "connected greeted unlocked refuse", "caller|N4DDD",
             "popup Station N4DDD has tried to connect you.\rAuto Disconnected executed.|"
             "d N4DDD|tick ends",
             "", "N2BBB/N2BBB");
-        row("second caller, No", "connected greeted", "caller|N3CCC", "No", "!|!|d N3CCC|tick ends",
-            "", "N2BBB/N2BBB connected greeted ignore");
-        row("second caller, Yes", "connected greeted", "caller|N3CCC", "Yes",
+        row("second caller, Yes", second, "caller|N3CCC|Yes;answer",
             "!|!|d N2BBB|300|caption Connected to N3CCC on Channel 1|300", "\rHello\r",
             both + " ignore");
-        row("the station leaves", "connected greeted unlocked", "gone|n2bbb", "",
-            "!|main caption ZENO|popup Disconnected from station N2BBB|caption Disconnected", "",
-            "N2BBB/N2BBB unlocked");
-        row("a station ZENO dropped leaves", "connected greeted ignore", "gone|N3CCC", "",
-            "!|main caption ZENO", "", "N2BBB/N2BBB connected greeted");
-        row("data, equal texts taken once", "", "data|//ECHO a|//ECHO a", "", "received //ECHO a",
-            "a\r", "N2BBB/N2BBB connected");
-        row("data, both texts", "", "data|//ECHO a|//ECHO b", "",
-            "received //ECHO a|received //ECHO b\r\n", "a\rb\r", "N2BBB/N2BBB connected");
-        row("data, no pending text", "", "data||//ECHO b", "", "received //ECHO b\r\n", "b\r",
-            "N2BBB/N2BBB connected");
-        row("calling", "", "connect|n3ccc|rs0iss", "", "v N3CCC RS0ISS", "",
-            "N3CCC RS0ISS/N2BBB greeted");
-        row("disconnect", "connected greeted unlocked", "disconnect", "", "d N2BBB", "",
+        // While the question is open the station is heard (equal texts once), nobody else; a
+        // further caller goes.
+        row("while asking", "connected greeted",
+            "caller|N3CCC|No;data|//ECHO a|//ECHO a|N2BBB;data|//ECHO b|//ECHO b|N3CCC;"
+            "caller|N4DDD;data|//ECHO c|//ECHO c|N4DDD;gone|N4DDD;answer",
+            "!|!|received //ECHO a|popup Station N4DDD has tried to connect you.\rAuto "
+            "Disconnected executed.|d N4DDD|tick ends|" +
+                gone + "|d N3CCC",
+            "a\r", kept + " ignore");
+        row("the dropped station's late disconnect", second,
+            "caller|N3CCC|No;answer;gone|n2bbb;gone|n3ccc", "!|!|d N3CCC|" + left + "|" + gone, "",
             "N2BBB/N2BBB");
+        row("the first station left before Yes", second, "caller|N3CCC|Yes;gone|N2BBB;answer",
+            "!|!|" + left + "|" + greeted, "\rHello\r", both);
+        row("the caller left before the answer", second, "caller|N3CCC|Yes;gone|N3CCC;answer",
+            "!|!|" + gone, "", kept);
+        row("data, both texts", "", "data|//ECHO a|//ECHO b",
+            "received //ECHO a|received //ECHO b\r\n", "a\rb\r", "N2BBB/N2BBB connected 2 frames");
+        row("data, no pending text", "", "data||//ECHO b", "received //ECHO b\r\n", "b\r",
+            "N2BBB/N2BBB connected");
+        row("calling", "", "connect|n3ccc|rs0iss", "v N3CCC RS0ISS", "",
+            "N3CCC RS0ISS/N2BBB greeted");
+        row("disconnect", "connected greeted unlocked", "disconnect", "d N2BBB", "", "N2BBB/N2BBB");
     }
-
-    void connection() {
-        Rig rig(dir_.path());
-        QFETCH(QString, before);
-        ConnectionState& c = rig.state.connection;
-        c.IsConnected = before.contains("connected");
-        c.GreetingSent = before.contains("greeted");
-        c.BbsUnlocked = before.contains("unlocked");
-        c.IgnoreNextDisconnect = before.contains("ignore");
-        c.RefuseIncoming = before.contains("refuse");
-        rig.state.settings.bbsMode = before.contains("disabled") ? 1 : 0;
-        if (const QString answer = fetched<QString>("answer"); !answer.isEmpty())
-            rig.dialogs.expectMessage(kNewCaller, answer == "Yes" ? MsgAnswer::Yes : MsgAnswer::No);
-        const QStringList event = fetched<QString>("event").split(u'|');  // what, then texts
-        const QString what = event[0];
-        if (what == "caller" && !rig.connection.connectEvent(event.value(1)))
-            rig.log << "tick ends";
-        if (what == "gone")
-            rig.connection.disconnectEvent(event.value(1));
-        if (what == "data")
-            rig.connection.dataEvent(event.value(1), event.value(2));
-        if (what == "connect")
-            rig.connection.ConnectStation(event.value(1), event.value(2));
-        if (what == "disconnect")
-            rig.connection.DisConnecting();
-        QTEST(rig.log.join(u'|'), "log");
-        QTEST(rig.replies, "replies");
-        QTEST(rig.flags(), "after");
-        QCOMPARE(rig.dialogs.problems(), QStringList());
-    }
+    void connection() { run(); }
 
 private:
     QTemporaryDir dir_;
