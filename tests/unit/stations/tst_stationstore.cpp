@@ -62,8 +62,7 @@ private slots:
         QVERIFY(s.latitude == 52.5 && s.longitude == -0.25 && s.courseDeg == 88);
         QVERIFY(!s.altitudeM && !s.speedKmh && s.comment == "Portable, 5 W");
         QCOMPARE(again.recentMessages(2), QStringList({"second", "third"}));
-        QCOMPARE(again.ownMessages(10).size(), 1);
-        QCOMPARE(again.ownMessages(10).first().information, ":N2BBB    :hi{42");
+        QCOMPARE(again.ownMessages(10).value(0).information, ":N2BBB    :hi{42");
     }
 
     void damagedFileIsMovedAside() {
