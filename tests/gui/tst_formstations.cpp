@@ -1,6 +1,5 @@
 // The "Stations" window: each control reaches its rule once and the poll tick fills it; what
-// zeno.db keeps (stations, messages, our own messages and their retries) comes back after a
-// restart. The rules are proven in tests/unit/stations/ and tests/unit/tx/tst_retries.cpp.
+// zeno.db keeps (stations, messages, our own messages) comes back after a restart.
 #include "config/appstate.h"
 #include "config/firstrun.h"
 #include "support/fixture/zenofixture.h"
