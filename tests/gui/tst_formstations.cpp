@@ -4,6 +4,7 @@
 #include "config/firstrun.h"
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
+#include "ui/main/form1menus.h"
 #include "ui/windows/formstations.h"
 #include "ui/windows/helpwindow.h"
 
@@ -57,7 +58,7 @@ private slots:
     }
 
     void eachControlOnce() {
-        auto* menu = f_->find<QAction>(QStringLiteral("menuoptions_8"));
+        QAction* menu = menuItem(f_->form1().controls().menus.menuoptions, OptionItem::Stations);
         QCOMPARE(menu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
         menu->trigger();
         FormStations* form = openWindow<FormStations>();
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(f_->sentUiFrames().size(), sent + 1);
 
         QVERIFY(f_->restart());
-        f_->form1().menuoptions_Click(8);
+        f_->form1().menuoptions_Click(int(OptionItem::Stations));
         QCOMPARE(openWindow<FormStations>()->findChild<QTableView*>()->model()->rowCount(), 4);
         f_->form1().Command18_Click();
         const QWidget* form7 = openWindow(QStringLiteral("Form7"));

@@ -1,6 +1,5 @@
-// What zeno.db keeps across runs, and what happens when the file is damaged, held by another
-// program or the disk is full. A full disk is SQLite's own: a page limit on the connection
-// gives the same "database or disk is full" as a full disk, also for a test run as root.
+// What zeno.db keeps across runs, and a file damaged, held by another program or on a full
+// disk: a page limit on the connection gives SQLite's own "database or disk is full".
 #include "stations/stationstore.h"
 
 #include <QFile>
