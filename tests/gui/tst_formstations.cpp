@@ -6,7 +6,6 @@
 #include "support/qtwarnings.h"
 #include "ui/main/form1menus.h"
 #include "ui/windows/formstations.h"
-#include "ui/windows/helpwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
-#include <QTextBrowser>
 #include <QtTest>
 
 using namespace zeno;
@@ -88,9 +86,6 @@ private slots:
         click(form, "forgetStations");
         QCOMPARE(table->model()->rowCount(), 0);
 
-        QTest::keyClick(table, Qt::Key_F1);
-        QTRY_VERIFY(openWindow<HelpWindow>());
-        QCOMPARE(openWindow<HelpWindow>()->browser()->source().fragment(), "stations");
         QPointer<FormStations> closed(form);
         QTest::keyClick(form, Qt::Key_Escape);
         QTRY_VERIFY(closed.isNull());
