@@ -107,12 +107,16 @@ bool MessageLog::LogAPRSMessages(const QString& header, const QString& data) {
         return false;
 
     const QDateTime now = platform_.now();
-    entries_[count_] = now.toString(QStringLiteral("MM-dd-yyyy")) + QStringLiteral(" - ") +
-                       now.toString(QStringLiteral("HH:mm:ss")) + kFromMark + key;
+    restoreEntry(now.toString(QStringLiteral("MM-dd-yyyy")) + QStringLiteral(" - ") +
+                 now.toString(QStringLiteral("HH:mm:ss")) + kFromMark + key);
+    return true;
+}
+
+void MessageLog::restoreEntry(const QString& entry) {
+    entries_[count_] = entry;
     ++count_;
     if (count_ >= kCountLimit)
         count_ = kCountLimit;
-    return true;
 }
 
 bool MessageLog::isLogged(const QString& key) const {

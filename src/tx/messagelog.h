@@ -34,6 +34,10 @@ public:
     // engine's closing NUL). True when a new entry was written.
     bool LogAPRSMessages(const QString& header, const QString& data);
 
+    // Puts back an entry kept from an earlier run, as it was logged then (no duplicate check,
+    // the same bound as a new one).
+    void restoreEntry(const QString& entry);
+
     // Show my messages ("toon" = show): the entries the filter (0..5) admits, oldest first.
     QStringList ToonMyMes(int filter) const;
 

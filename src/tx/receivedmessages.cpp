@@ -6,17 +6,26 @@
 namespace zeno {
 
 ReceivedMessages::ReceivedMessages(const AppState& state, const Platform& platform, QObject* parent)
-    : QObject(parent), state_(state), platform_(platform), log_(state.settings, platform) {}
+    : QObject(parent),
+      state_(state),
+      platform_(platform),
+      log_(state.settings, platform),
+      retries_(platform) {}
 
 void ReceivedMessages::LogAPRSMessages(const QString& header, const QString& data) {
     const bool logged = log_.LogAPRSMessages(header, data);
+    if (logged)
+        emit messageLogged(log_.entries().constLast());
     const QString ownCall = state_.settings.callsign;
     const QString sender = headerSender(header);
     const AprsMessageParts message = aprsMessageParts(data);
     const QString acked = acknowledgedNumber(message.text);
     if (!acked.isEmpty()) {
-        if (message.addressee.compare(ownCall, Qt::CaseInsensitive) == 0 &&
-            own_.acknowledge(sender, acked))
+        if (message.addressee.compare(ownCall, Qt::CaseInsensitive) != 0)
+            return;
+        if (const int index = retries_.acknowledge(sender, acked); index >= 0)
+            emit ownMessageChanged(index);
+        if (own_.acknowledge(sender, acked))
             emit ownMessageAcknowledged();
         return;  // an ack is nothing to read
     }
@@ -34,8 +43,36 @@ void ReceivedMessages::LogAPRSMessages(const QString& header, const QString& dat
     emit messageForMe(QStringLiteral("Message from %1: %2").arg(sender, message.text));
 }
 
-void ReceivedMessages::rememberOwnMessage(const QString& addressee, const QString& number) {
+void ReceivedMessages::rememberOwnMessage(const QString& addressee, const QString& number,
+                                          const QString& callString, const QString& information) {
     own_.sent(addressee, number);
+    if (information.isEmpty())
+        return;
+    retries_.sent(addressee, number, callString, information);
+    emit ownMessageChanged(int(retries_.messages().size()) - 1);
+}
+
+QList<int> ReceivedMessages::takeDueRetries() {
+    const QList<int> due = retries_.takeDue();
+    for (const int index : due)
+        emit ownMessageChanged(index);
+    return due;
+}
+
+void ReceivedMessages::stopRetrying(int index) {
+    if (retries_.stop(index))
+        emit ownMessageChanged(index);
+}
+
+void ReceivedMessages::restore(const QStringList& entries, const QList<OwnMessage>& own) {
+    for (const QString& entry : entries)
+        log_.restoreEntry(entry);
+    retries_.restore(own);
+    for (const OwnMessage& m : own) {
+        own_.sent(m.addressee, m.number);
+        if (m.state == OwnMessage::State::Acknowledged)
+            own_.acknowledge(m.addressee, m.number);
+    }
 }
 
 bool ReceivedMessages::isAcknowledged(const QString& entry) const {

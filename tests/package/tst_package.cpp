@@ -59,7 +59,8 @@ private slots:
         QVERIFY2(!files.contains("tst_") && !files.contains("bench"), files.constData());
         QByteArray depends;
         QVERIFY(run(QStringLiteral("dpkg-deb"), {"--field", deb, "Depends"}, &depends));
-        QVERIFY2(depends.contains("libqt6widgets6") && depends.contains("libqt6multimedia6"),
+        QVERIFY2(depends.contains("libqt6widgets6") && depends.contains("libqt6multimedia6") &&
+                     depends.contains("libqt6sql6-sqlite"),
                  depends.constData());
     }
 };

@@ -16,6 +16,7 @@
 #include "ui/main/monitorside.h"
 #include "ui/main/receiveside.h"
 #include "ui/main/setupside.h"
+#include "ui/main/stationsside.h"
 #include "ui/main/transmitside.h"
 #include "ui/main/utilityside.h"
 
@@ -60,9 +61,11 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     connected_ = std::make_unique<ConnectedSide>(
         context, *transmit_, menuItem(c_.menus.menusends, SendItem::Disconnect));
     awareness_ = std::make_unique<AwarenessSide>(context, statusBar());
+    stations_ = std::make_unique<StationsSide>(context, awareness_.get());
+    messages_->keepIn(stations_->store());
     receive_ = std::make_unique<ReceiveSide>(
         context, c_.monitor, c_.heard, c_.menus.filters, c_.droppedFrames,
-        PollHooks{*beacon_, *messages_, *connected_, awareness_.get()});
+        PollHooks{*beacon_, *messages_, *connected_, stations_.get()});
     utility_ = std::make_unique<UtilitySide>(context, c_.menus.menuextra, c_.menus.menuextras);
     monitorSide_ =
         std::make_unique<MonitorSide>(context, receive_->monitor(), receive_->heardList(),
@@ -126,11 +129,18 @@ void Form1::wireEvents() {
 
     connect(transmit_.get(), &TransmitSide::positionAvailabilityChanged,
             menuItem(c_.menus.menusends, SendItem::AprsPosition), &QAction::setEnabled);
-    connect(messages_.get(), &MessagesSide::replyRequested, this, [this](const QString& call) {
+    const auto reply = [this](const QString& call) {
         transmit_->addressMessageTo(call);
         raise();
         activateWindow();
-    });
+    };
+    connect(messages_.get(), &MessagesSide::replyRequested, this, reply);
+    connect(stations_.get(), &StationsSide::replyRequested, this, reply);
+    connect(receive_.get(), &ReceiveSide::tickEnded, messages_.get(),
+            &MessagesSide::resendDueMessages);
+    connect(receive_.get(), &ReceiveSide::tickEnded, stations_.get(), &StationsSide::tickEnded);
+    connect(messages_.get(), &MessagesSide::resendDue, transmit_.get(),
+            &TransmitSide::resendMessage);
     connect(messages_.get(), &MessagesSide::ackDue, transmit_.get(), &TransmitSide::sendAck);
     connect(transmit_.get(), &TransmitSide::numberedMessageSent, messages_.get(),
             &MessagesSide::rememberOwnMessage);
@@ -255,6 +265,7 @@ void Form1::applyStartupState() {
     transmit_->applyStartupState();
     beacon_->applyStartupState();
     setup_->applyStartupState();
+    stations_->applyStartupState();
 }
 
 // Menus
@@ -359,6 +370,9 @@ void Form1::menuoptions_Click(int Index) {
             break;
         case OptionItem::Notebook:
             utility_->openNotebook();
+            break;
+        case OptionItem::Stations:
+            stations_->openStations();
             break;
         default:
             break;

@@ -22,6 +22,7 @@ class Platform;
 class ReceiveSide;
 class SettingsView;
 class SetupSide;
+class StationsSide;
 class TransmitSide;
 class UtilitySide;
 
@@ -138,6 +139,8 @@ private:
     Form1Controls c_;
     std::unique_ptr<Form1Geometry> geometry_;
     std::unique_ptr<TransmitSide> transmit_;
+    // Watches the tick and keeps the store the received messages write to: outlives both.
+    std::unique_ptr<StationsSide> stations_;
     std::unique_ptr<BeaconSide> beacon_;
     std::unique_ptr<MessagesSide> messages_;
     std::unique_ptr<ConnectedSide> connected_;

@@ -109,7 +109,9 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                   {QStringLiteral("Clear MHeard List")},
                   {QStringLiteral("Copy MHeard List to Clipboard")},
                   {},
-                  {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)}});
+                  {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)},
+                  {},
+                  {QStringLiteral("Stations..."), QKeySequence(Qt::CTRL | Qt::Key_T)}});
 
     c.menusetup = menu(window, "menusetup", QStringLiteral("Set&up"));
     c.menusetups = addItems(c.menusetup, "menusetups",

@@ -36,7 +36,8 @@ enum class OptionItem {
     ViewHeardStations = 2,
     ClearHeardList = 3,
     CopyHeardList = 4,
-    Notebook = 6
+    Notebook = 6,
+    Stations = 8
 };
 enum class SetupItem {
     Setup = 0,

@@ -11,6 +11,7 @@
 namespace zeno {
 
 class Form7;
+class StationStore;
 
 // The received APRS messages and their window: the poll tick's message lines go to the
 // station's ReceivedMessages, and what it reports goes on to the window and the main window.
@@ -23,8 +24,14 @@ public:
     void LogAPRSMessages(const QString& header, const QString& data) override;
     // Opens (or raises) the "APRS Received Messages" window.
     void openReceivedMessages();
-    // One of our numbered messages went out: its ack will mark it in the window.
-    void rememberOwnMessage(const QString& addressee, const QString& number);
+    // One of our numbered messages went out: its ack will mark it in the window, and until
+    // then it goes out again to the same address.
+    void rememberOwnMessage(const QString& addressee, const QString& number,
+                            const QString& callString, const QString& information);
+    // What the store kept fills the log and our messages; from now on it keeps what comes.
+    void keepIn(StationStore& store);
+    // After each poll tick: our messages due again go out (resendDue).
+    void resendDueMessages();
 
 signals:
     // The operator wants to answer this station.
@@ -35,10 +42,13 @@ signals:
     void unreadChanged(int count);
     // A new message for this station ("Message from N2BBB: text").
     void messageForMe(const QString& notice);
+    // One of our messages goes out again, exactly as it first went.
+    void resendDue(const QString& callString, const QString& information);
 
 private:
     SideContext context_;
     ReceivedMessages received_;
+    StationStore* store_ = nullptr;
     QPointer<Form7> form7_;
 };
 

@@ -50,7 +50,11 @@ ReceiveSide::~ReceiveSide() = default;
 
 std::optional<AgwFrame> ReceiveSide::fetch() { return context_.link.fetch(); }
 
-void ReceiveSide::tick() { tick_.Timer1_Timer(); }
+void ReceiveSide::tick() {
+    tick_.Timer1_Timer();
+    if (!tick_.isRunning())
+        emit tickEnded();
+}
 
 void ReceiveSide::storeAutoScroll() {
     context_.state.settings.autoScroll = panel_.Check1->isChecked() ? 1 : 0;

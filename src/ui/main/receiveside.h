@@ -57,6 +57,8 @@ public:
     void setAutoScrollChecked(bool checked);
 
 signals:
+    // A tick took its frames (none fired inside another): what waits for a whole tick runs.
+    void tickEnded();
     // The notebook window on a file, with a caption.
     void notebookRequested(const QString& path, const QString& caption);
 

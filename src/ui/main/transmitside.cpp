@@ -221,6 +221,10 @@ void TransmitSide::sendAck(const QString& information) {
         sender_.send(call, information);
 }
 
+void TransmitSide::resendMessage(const QString& callString, const QString& information) {
+    sender_.send(callString, information);
+}
+
 void TransmitSide::showUnreadMessages(int count) {
     QToolButton* button = aprsMessage_.Command18;
     button->setToolTip(receivedMessagesTip(count));
@@ -289,10 +293,9 @@ void TransmitSide::sendMessage() {
     const OutgoingMessage message =
         outgoingMessage(boxText(HistoryBox::MessageFor), boxText(HistoryBox::MessageText),
                         context_.state.engine.acknowledgeMessages, numbers);
-    sender_.send(*call, message.information);
-    if (message.number != 0)
+    if (sender_.send(*call, message.information) && message.number != 0)
         emit numberedMessageSent(aprsMessageParts(message.information).addressee,
-                                 QString::number(message.number));
+                                 QString::number(message.number), *call, message.information);
     AddMessage();
     AddFor();
     ADDToData();

@@ -56,6 +56,8 @@ public:
     // A frame the program answers with by itself (an acknowledgement): to the address the
     // operator's frames use, the boxes and their histories untouched.
     void sendAck(const QString& information);
+    // One of our numbered messages once more, to the address it first went to.
+    void resendMessage(const QString& callString, const QString& information);
     // Messages for this station not yet read: the received-messages button stands out.
     void showUnreadMessages(int count);
 
@@ -92,8 +94,9 @@ public:
 signals:
     // The APRS position became available or not (the Send menu follows).
     void positionAvailabilityChanged(bool available);
-    // A message went out with this number (acknowledging is on).
-    void numberedMessageSent(const QString& addressee, const QString& number);
+    // A message went out with this number (acknowledging is on), to callString.
+    void numberedMessageSent(const QString& addressee, const QString& number,
+                             const QString& callString, const QString& information);
 
 private:
     // Steps every send shares: the call string (asking when To and Via are blank) and the

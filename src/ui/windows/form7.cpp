@@ -3,10 +3,12 @@
 #include "config/appstate.h"
 #include "platform/platform.h"
 #include "tx/messagelog.h"
+#include "tx/messageretries.h"
 #include "ui/common/controls.h"
 #include "ui/common/screenfit.h"
 #include "ui/common/widgets.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -106,6 +108,28 @@ void Form7::buildControls() {
 
     Timer1 = timer(this, "Timer1", kRefreshMs);
 
+    ownMessagesFrame_ = frame(this, "ownMessagesFrame", QStringLiteral("Your messages"));
+    ownMessagesFrame_->setToolTip(
+        QStringLiteral("Your numbered messages: sent again until acknowledged"));
+    ownMessagesList_ = listBox(ownMessagesFrame_, "ownMessagesList");
+    ownMessagesList_->setFont(List1->font());
+    ownMessagesList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A few lines: the log above takes the room the window has.
+    ownMessagesList_->setMinimumWidth(240);
+    ownMessagesList_->setFixedHeight(qMax(ownMessagesList_->minimumSizeHint().height(),
+                                          5 * ownMessagesList_->fontMetrics().lineSpacing() + 8));
+    stopRetrying_ = button(ownMessagesFrame_, "stopRetrying", QStringLiteral("Stop retrying"),
+                           QStringLiteral("Send the selected message no more"));
+    stopRetrying_->setEnabled(false);
+    // The same on the list's context menu.
+    stopRetryingAction_ = new QAction(stopRetrying_->text(), ownMessagesList_);
+    stopRetryingAction_->setObjectName(QStringLiteral("stopRetryingAction"));
+    ownMessagesList_->addAction(stopRetryingAction_);
+    ownMessagesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* ownRow = new QHBoxLayout(ownMessagesFrame_);
+    ownRow->addWidget(ownMessagesList_, 1);
+    ownRow->addWidget(stopRetrying_, 0, Qt::AlignTop);
+
     auto* options = new QHBoxLayout;
     options->addWidget(Frame1, 3);
     options->addWidget(Frame2, 1);
@@ -118,6 +142,7 @@ void Form7::buildControls() {
     layout->addLayout(options);
     layout->addWidget(List1, 1);
     layout->addWidget(Label1);
+    layout->addWidget(ownMessagesFrame_);
     layout->addLayout(buttons);
 }
 
@@ -139,6 +164,9 @@ void Form7::wireEvents() {
     connect(Command7, &QPushButton::clicked, this, &Form7::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form7::Command8_Click);
     connect(Timer1, &QTimer::timeout, this, &Form7::Timer1_Timer);
+    connect(ownMessagesList_, &QListWidget::currentRowChanged, this, &Form7::showStopRetrying);
+    connect(stopRetrying_, &QPushButton::clicked, this, &Form7::stopRetryingClicked);
+    connect(stopRetryingAction_, &QAction::triggered, this, &Form7::stopRetryingClicked);
 }
 
 void Form7::Form_Load() {
@@ -175,6 +203,40 @@ void Form7::markAcknowledged(std::function<bool(const QString&)> isAcknowledged)
     ToonMyMes(selectedFilter());
 }
 
+void Form7::setOwnMessages(const MessageRetries* retries) {
+    retries_ = retries;
+    showOwnMessages();
+}
+
+void Form7::showOwnMessages() {
+    if (!retries_)
+        return;
+    const int selected = ownMessagesList_->currentRow();
+    {
+        const QSignalBlocker blocker(ownMessagesList_);
+        ownMessagesList_->clear();
+        for (const OwnMessage& m : retries_->messages())
+            ownMessagesList_->addItem(ownMessageLine(m));
+        if (selected >= 0 && selected < ownMessagesList_->count())
+            ownMessagesList_->setCurrentRow(selected);
+    }
+    showStopRetrying();
+}
+
+void Form7::showStopRetrying() {
+    const int row = ownMessagesList_->currentRow();
+    const bool retrying = retries_ && row >= 0 && row < retries_->messages().size() &&
+                          retries_->at(row).state == OwnMessage::State::Retrying;
+    stopRetrying_->setEnabled(retrying);
+    stopRetryingAction_->setEnabled(retrying);
+}
+
+void Form7::stopRetryingClicked() {
+    const int row = ownMessagesList_->currentRow();
+    if (row >= 0)
+        emit stopRetryingRequested(row);
+}
+
 void Form7::Option7_Click() { state_.settings.logDigipeatedMessages = 0; }
 void Form7::Option8_Click() { state_.settings.logDigipeatedMessages = 1; }
 
@@ -209,7 +271,10 @@ void Form7::Command1_Click() { close(); }
 
 void Form7::Command2_Click() { Timer1_Timer(); }
 
-void Form7::Timer1_Timer() { ToonMyMes(selectedFilter()); }
+void Form7::Timer1_Timer() {
+    ToonMyMes(selectedFilter());
+    showOwnMessages();
+}
 
 void Form7::Command3_Click() {
     if (clearMessages(log_, listedMessages(), dialogs_))

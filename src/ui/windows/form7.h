@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class QAction;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -17,6 +18,7 @@ namespace zeno {
 struct AppState;
 class Dialogs;
 class MessageLog;
+class MessageRetries;
 class Platform;
 
 // "APRS Received Messages": the message log by addressee group, with copy, print, save,
@@ -31,6 +33,8 @@ public:
     int selectedFilter() const;
     // Own messages their addressee acknowledged carry a mark in the list.
     void markAcknowledged(std::function<bool(const QString&)> isAcknowledged);
+    // The station's own numbered messages and how each fared, below the log.
+    void setOwnMessages(const MessageRetries* retries);
 
 public slots:
     void Form_Load();
@@ -58,15 +62,22 @@ public slots:
     void Command8_Click();  // copy selected
     void Timer1_Timer();    // refresh, every 10 s
 
+    // Our own messages: the list again, and "Stop retrying" on the selected one.
+    void showOwnMessages();
+    void stopRetryingClicked();
+
 signals:
     // The operator wants to answer this station.
     void replyRequested(const QString& callsign);
+    // The operator stops retrying one of our messages (its index in the list).
+    void stopRetryingRequested(int index);
 
 private:
     void buildControls();
     void wireEvents();
     QStringList listedMessages() const;
     QString selectedMessage() const;
+    void showStopRetrying();
 
     MessageLog& log_;
     AppState& state_;
@@ -94,7 +105,12 @@ private:
     QPushButton* Command7 = nullptr;
     QPushButton* Command8 = nullptr;
     QTimer* Timer1 = nullptr;
+    QGroupBox* ownMessagesFrame_ = nullptr;
+    QListWidget* ownMessagesList_ = nullptr;
+    QPushButton* stopRetrying_ = nullptr;
+    QAction* stopRetryingAction_ = nullptr;
     std::function<bool(const QString&)> isAcknowledged_;
+    const MessageRetries* retries_ = nullptr;
 };
 
 }  // namespace zeno

@@ -82,6 +82,7 @@ QString HelpWindow::sectionFor(const QString& windowName) {
         {QStringLiteral("Form4"), QStringLiteral("connected-mode")},
         {QStringLiteral("Form5"), QStringLiteral("histories")},
         {QStringLiteral("Form7"), QStringLiteral("messages")},
+        {QStringLiteral("FormStations"), QStringLiteral("stations")},
         {QStringLiteral("Editor"), QStringLiteral("notebook")},
     };
     return sections.value(windowName, QStringLiteral("contents"));
