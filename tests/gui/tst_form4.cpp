@@ -30,16 +30,19 @@ class TestForm4 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // A second caller taken, the dropped one's disconnect swallowed; closing then asks first.
+    // A second caller taken; the dropped one's disconnect, there already, waits out the swap's
+    // pauses and is swallowed. Closing then asks first.
     void secondCallerAndClosing() {
         ZenoFixture f;
         QVERIFY(connected(f));
         f.sent.clear();
+        f.platform.setRealPauses(true);
         f.dialogs.expectMessage(QStringLiteral("New connection with your station"), MsgAnswer::Yes);
         f.server.sendConnected(QStringLiteral("N3CCC"), kOwn);
-        QVERIFY(f.tickUntil([&] { return !f.sent.isEmpty(); }));
-        QCOMPARE(f.sent, (QList<Sent>{{u'd', "N2BBB", ""}, {u'D', "N3CCC", "\rHello\r"}}));
         f.server.sendDisconnected(QStringLiteral("N2BBB"), kOwn);
+        QVERIFY(f.tickUntil([&] { return f.sent.size() == 2; }));
+        QCOMPARE(f.sent, (QList<Sent>{{u'd', "N2BBB", ""}, {u'D', "N3CCC", "\rHello\r"}}));
+        QTest::qWait(400);  // past the second pause
         QVERIFY(f.tickUntil([&] { return !f.state().connection.IgnoreNextDisconnect; }));
         QVERIFY(f.state().connection.IsConnected && !f.form1().findChild<Meld*>());
         QCOMPARE(terminal(f)->windowTitle(), QStringLiteral("Connected to N3CCC on Channel 1"));
