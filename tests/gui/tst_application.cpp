@@ -1,33 +1,18 @@
-// The real executable: copied alone into a folder with a zeno.ini it is a complete portable
-// install, and SIGTERM or SIGINT end it the orderly way, also while a box is open.
+// The real executable alone in a folder is a portable install; SIGTERM and SIGINT end it in
+// order, also while a box is open.
+
+#include "windowtest.h"
 
 #include "config/firstrun.h"
 #include "config/settingsfile.h"
-#include "support/fakeagwserver.h"
-#include "support/qtwarnings.h"
-#include "support/testrows.h"
-
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include <csignal>
 
-using namespace zeno;
-using namespace zeno::test;
-
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 }  // namespace
@@ -87,7 +72,8 @@ private slots:
         QVERIFY2(zeno.waitForFinished(5000), output.constData());
         QCOMPARE(zeno.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zeno.exitCode(), 0);
-        const QByteArray written = readAll(ini);
+        QFile iniFile(ini);
+        const QByteArray written = iniFile.open(QIODevice::ReadOnly) ? iniFile.readAll() : "";
         if (firstRun) {
             QVERIFY2(written.isEmpty(), written.constData());  // nothing to save yet
             QVERIFY(QFile::exists(dir.filePath(QStringLiteral("data/ZENO/engine.ini"))));

@@ -1,20 +1,17 @@
-// The notebook window: loading, saving exactly what the box holds, the question before changes
-// go, reading the file again, caps and find. The file's line rules are the notebook text's.
-#include "support/fakeplatform.h"
-#include "support/qtwarnings.h"
-#include "support/scripteddialogs.h"
-#include "support/testrows.h"
+// The notebook window; the file's line rules are the notebook text's (tests/unit/files).
+
+#include "windowtest.h"
+
 #include "ui/windows/editor.h"
 
-#include <QAction>
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QtTest>
+namespace {
 
-using namespace zeno;
-using namespace zeno::test;
+void typeAtEnd(Editor& editor, const QString& text) {
+    editor.Text1->moveCursor(QTextCursor::End);
+    editor.Text1->insertPlainText(text);
+}
+
+}  // namespace
 
 class TestEditor : public QObject {
     Q_OBJECT
@@ -28,12 +25,9 @@ private slots:
         QVERIFY2(dialogs_.problems().isEmpty(), qPrintable(dialogs_.problems().join('\n')));
     }
 
-    // The file's rules are the notebook text's: the window shows the text, unchanged, and
-    // tells when it was cut.
-    void loadShowsTheFileAndTellsOfACut() {
+    // The file's rules are the notebook text's: the window shows the text and tells of a cut.
+    void loadTellsOfACut() {
         Editor editor(dialogs_);
-        editor.loadFile(writeFile("one\r\ntwo"));
-        QCOMPARE(editor.Text1->toPlainText(), QStringLiteral("one\ntwo\n"));
         editor.Text1->insertPlainText(QStringLiteral("more"));
         dialogs_.expectMessage(
             QStringLiteral("File to large"), MsgAnswer::Ok,
@@ -44,35 +38,26 @@ private slots:
         QVERIFY(!editor.isChanged());
     }
 
-    void saveWritesTheBoxExactly() {
-        Editor editor(dialogs_, platform_, files_);
-        editor.loadFile(writeFile("one\ntwo\r\n"));
-        editor.Text1->moveCursor(QTextCursor::End);
-        editor.Text1->insertPlainText(QStringLiteral("thr\u00e9e"));
-        editor.findChild<QToolButton*>(QStringLiteral("Command1"))->click();
-        // Line ends as CR LF, Latin-1, and no line end added after the last line.
-        QCOMPARE(readFile(), QByteArray("one\r\ntwo\r\nthr\xe9"
-                                        "e"));
-        QVERIFY(!editor.isChanged());
+    // Saved with the button first, or at Exit after the question; the file holds the box.
+    void saveAndExit_data() {
+        columns<bool, bool, MsgAnswer, QByteArray>("edit", "save", "answer", "saved");
+        row("unchanged", false, false, MsgAnswer::Ok, QByteArray("x\r\n"));
+        row("changed, No discards", true, false, MsgAnswer::No, QByteArray("x\r\n"));
+        row("changed, Yes saves", true, false, MsgAnswer::Yes, QByteArray("x\r\nmor\xe9"));
+        row("saved by the button", true, true, MsgAnswer::Ok, QByteArray("x\r\nmor\xe9"));
     }
 
-    void closeAsksOnlyAboutChanges_data() {
-        columns<bool, MsgAnswer, QByteArray>("edit", "answer", "saved");
-        row("unchanged", false, MsgAnswer::Ok, QByteArray("x\r\n"));
-        row("changed, No discards", true, MsgAnswer::No, QByteArray("x\r\n"));
-        row("changed, Yes saves", true, MsgAnswer::Yes, QByteArray("x\r\nmore"));
-    }
-
-    void closeAsksOnlyAboutChanges() {
+    void saveAndExit() {
         Editor editor(dialogs_, platform_, files_);
         editor.loadFile(writeFile("x\r\n"));
         editor.show();
-        if (fetched<bool>("edit")) {
-            editor.Text1->moveCursor(QTextCursor::End);
-            editor.Text1->insertPlainText(QStringLiteral("more"));
+        if (fetched<bool>("edit"))
+            typeAtEnd(editor, QStringLiteral("mor\u00e9"));
+        if (fetched<bool>("save"))
+            editor.findChild<QToolButton*>(QStringLiteral("Command1"))->click();
+        else if (editor.isChanged())
             dialogs_.expectMessage(QStringLiteral("NoteBook"), fetched<MsgAnswer>("answer"),
                                    QStringLiteral("You made changes. Do you want to save it?"));
-        }
         editor.findChild<QAction*>(QStringLiteral("menuexit"))->trigger();
         QVERIFY(!editor.isVisible());
         QTEST(readFile(), "saved");
@@ -82,16 +67,12 @@ private slots:
     // At the end of the program: notes not saved are kept beside the file.
     void keepChangesLeavesNothingBehind() {
         Editor editor(dialogs_, platform_, files_);
-        const QString path = writeFile("x\r\n");
-        editor.loadFile(path);
-        editor.Text1->moveCursor(QTextCursor::End);
-        editor.Text1->insertPlainText(QStringLiteral("typed"));
+        editor.loadFile(writeFile("x\r\n"));
+        typeAtEnd(editor, QStringLiteral("typed"));
         dialogs_.expectMessage(QStringLiteral("NoteBook"), MsgAnswer::No);
         editor.keepChanges();
         QCOMPARE(readFile(), QByteArray("x\r\n"));
-        QFile unsaved(path + QStringLiteral(".unsaved"));
-        QVERIFY(unsaved.open(QIODevice::ReadOnly));
-        QCOMPARE(unsaved.readAll(), QByteArray("x\r\ntyped"));
+        QCOMPARE(readFile(QStringLiteral("notes.txt.unsaved")), QByteArray("x\r\ntyped"));
     }
 
     void activationReadsTheFileUnlessChanged() {
@@ -106,40 +87,33 @@ private slots:
         QCOMPARE(editor.Text1->toPlainText(), QStringLiteral("mine two\n"));
     }
 
-    void capsChangeOnlyASelection_data() {
-        columns<QString, int, int, QString>("item", "from", "to", "shown");
-        row("upper", "menucapsU", 0, 5, "HELLO World\n");
-        row("lower", "menucapsL", 6, 11, "Hello world\n");
-        row("nothing selected", "menucapsU", 3, 3, "Hello World\n");
-    }
-
-    void capsChangeOnlyASelection() {
-        QFETCH(int, from);
-        QFETCH(int, to);
+    // Caps change only a selection; find selects the first match whatever its case.
+    void capsAndFind() {
         Editor editor(dialogs_, platform_, files_);
         editor.loadFile(writeFile("Hello World"));
-        QTextCursor cursor = editor.Text1->textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        editor.Text1->setTextCursor(cursor);
-        if (from == to)
-            dialogs_.expectMessage(
-                QStringLiteral("ZENO"), MsgAnswer::Ok,
-                QStringLiteral("Please make a selection of text to change the caps."));
-        editor.findChild<QAction*>(fetched<QString>("item"))->trigger();
-        QTEST(editor.Text1->toPlainText(), "shown");
-        QCOMPARE(editor.isChanged(), from != to);
-    }
+        const auto caps = [&](const char* item, int from, int to) {
+            QTextCursor cursor = editor.Text1->textCursor();
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            editor.Text1->setTextCursor(cursor);
+            editor.findChild<QAction*>(QLatin1String(item))->trigger();
+        };
+        dialogs_.expectMessage(
+            QStringLiteral("ZENO"), MsgAnswer::Ok,
+            QStringLiteral("Please make a selection of text to change the caps."));
+        caps("menucapsU", 3, 3);
+        QVERIFY(!editor.isChanged());
+        caps("menucapsU", 0, 5);
+        caps("menucapsL", 6, 11);
+        QCOMPARE(editor.Text1->toPlainText(), QStringLiteral("HELLO world\n"));
+        QVERIFY(editor.isChanged());
 
-    void findSelectsTheFirstMatchIgnoringCase() {
-        Editor editor(dialogs_, platform_, files_);
-        editor.loadFile(writeFile("cq cq de PA3XYZ"));
         auto* findNext = editor.findChild<QAction*>(QStringLiteral("NedHelpZoekVerder"));
-        dialogs_.expectInput(QStringLiteral("Find"), QStringLiteral("CQ DE"))
+        dialogs_.expectInput(QStringLiteral("Find"), QStringLiteral("LO WO"))
             .expectInput(QStringLiteral("Find"), QStringLiteral("qrt"))
             .expectMessage(QStringLiteral("ZENO"), MsgAnswer::Ok, QStringLiteral("Nothing found"));
         editor.findChild<QAction*>(QStringLiteral("NedHelpZoeken"))->trigger();
-        QCOMPARE(editor.Text1->textCursor().selectedText(), QStringLiteral("cq de"));
+        QCOMPARE(editor.Text1->textCursor().selectedText(), QStringLiteral("LO wo"));
         QVERIFY(findNext->isEnabled());
         findNext->trigger();  // asks again
         QVERIFY(!editor.Text1->textCursor().hasSelection());
@@ -155,8 +129,8 @@ private:
         return path;
     }
 
-    QByteArray readFile() const {
-        QFile file(dir_.filePath(QStringLiteral("notes.txt")));
+    QByteArray readFile(const QString& name = QStringLiteral("notes.txt")) const {
+        QFile file(dir_.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

@@ -1,50 +1,21 @@
-// The main window as the operator meets it: start-up and the orderly end, and every control
-// and menu item reaching the part that does the work. The rules behind them are proven in the
-// logic tests (tests/unit); here one case per path proves the wiring.
+// The main window: one case per control or menu path, and its own flows (rules: tests/unit).
 
-#include "config/appstate.h"
+#include "windowtest.h"
+
 #include "config/firstrun.h"
-#include "config/settingsview.h"
 #include "link/agwlink.h"
-#include "monitor/monitorfilter.h"
 #include "platform/colors.h"
-#include "support/fixture/zenofixture.h"
-#include "support/qtwarnings.h"
-#include "support/testrows.h"
 #include "ui/common/widgets.h"
-#include "ui/main/form1menus.h"
-#include "ui/main/zenoprogram.h"
 #include "ui/windows/editor.h"
 #include "ui/windows/meld.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTimer>
-#include <QToolButton>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
 
 namespace {
 
-const QString kCallTitle = QStringLiteral("ZENO Monitor: Your Call Sign please");
 const QString kNoEngineTitle = QStringLiteral("ZENO: AGWPE Not running");
 const QString kHeader = QStringLiteral("=5258.23N/00002.77W-");
 using Sent = ZenoFixture::Sent;
-
-QAction* item(const ZenoFixture& f, const QList<QAction*> Form1Menus::*array, int index) {
-    return (f.form1().controls().menus.*array).at(index);
-}
 
 // Selects characters start to end of the monitor.
 void select(const ZenoFixture& f, int start, int end) {
@@ -54,11 +25,7 @@ void select(const ZenoFixture& f, int start, int end) {
     f.find<QPlainTextEdit>("Text1")->setTextCursor(cursor);
 }
 
-// Clicks a button ("Command13") or runs a menu item ("menuedits_5").
-void run(const ZenoFixture& f, const char* name) {
-    auto* button = f.find<QToolButton>(QLatin1String(name));
-    button ? button->click() : f.find<QAction>(QLatin1String(name))->trigger();
-}
+void run(const ZenoFixture& f, const QString& name) { zeno::test::run(f.form1(), name); }
 
 // A station with its APRS position set up and a 10 s beacon.
 Settings aprsStation() {
@@ -77,18 +44,7 @@ class TestForm1 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // --- start-up and the end (their order: tests/unit/config/tst_session.cpp) -----------
-
-    void firstRunAsksForTheCallsign() {
-        ZenoFixture f;
-        f.dialogs.expectInput(kCallTitle, QStringLiteral("pa3xyz"));
-        QVERIFY(f.start());
-        QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3XYZ"));
-        QCOMPARE(f.form1().windowTitle(), QStringLiteral("ZENO v3.0.1 - PA3XYZ"));
-        QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[Your Call Sign]\r\nPA3XYZ\r\n"));
-        QVERIFY(f.dialogs.problems().isEmpty());
-    }
-
+    // Without an engine it runs on, says why nothing goes out, and finds the engine later.
     void noEngineRunsAnywayAndFindsItLater() {
         ZenoFixture f;
         f.writeStationSettings();
@@ -99,6 +55,9 @@ private slots:
         QCOMPARE(f.monitorText(), QStringLiteral("RUNNING WITHOUT AGW PACKET ENGINE DETECTED!"));
         auto* status = f.find<QLabel>("linkStatus");
         QVERIFY(status->text().contains(QStringLiteral("trying again")));
+        f.form1().Command2_Click();
+        QCOMPARE(f.find<QLabel>("noticeStatus")->text(),
+                 QStringLiteral("Not sent: no engine link (127.0.0.1:%1)").arg(enginePort));
 
         QVERIFY(f.server.listen(enginePort));
         QTRY_VERIFY(status->text().contains(QStringLiteral("connected to 127.0.0.1")));
@@ -120,7 +79,6 @@ private slots:
         QTest::qWait(0);  // the window settles its size once its frame is known
         run(f, "menufiles_7");
         QVERIFY(f.hasEnded());
-        QCOMPARE(f.find<QComboBox>("Combo2")->currentText(), QStringLiteral("APRS"));
         const QByteArray file = f.readFile(QStringLiteral("zeno.ini"));
         QVERIFY(file.contains("[To call]\r\nAPRS\r\n"));
         // The window's size round-trips: it does not grow by its frame at every start.
@@ -128,21 +86,29 @@ private slots:
         QVERIFY(f.server.waitForClients(0));
     }
 
-    // --- receive side --------------------------------------------------------------------
-
+    // The monitor, the clock, the heard list, a message for us and the monitor's switches.
     void monitorShowsWhatIsHeard() {
         ZenoFixture f;
         Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
         s.screenColor = paletteColor(1);
         QVERIFY(f.startStation(s));
-        QCOMPARE(f.find<QTimer>("Timer1")->interval(), 250);
-        const QString init = f.state().link.EngineInitText;
+        QCOMPARE(f.form1().windowTitle(), QStringLiteral("ZENO v3.0.1 - PA3XYZ"));
         QVERIFY(f.hear({"N0CALL>CQ,RS0ISS*:Hello", "PA3ABC-9>CQ:2"}));
-        QVERIFY(f.monitorText().startsWith(
-            "\n" + init + "\nFm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]\nHello\n\n"));
+        QVERIFY(f.hear({"N2BBB>APRS,RS0ISS*::PA3XYZ   :hello{42"}));  // for us: it stands out
+        QVERIFY(
+            f.monitorText().contains("Fm N0CALL To CQ Via RS0ISS* <UI pid=F0 Len=5 >[21:04:09]"
+                                     "\nHello\n\n"));
         QCOMPARE(f.find<QLabel>("Klok")->text(), QStringLiteral("21:04:09"));
-        QCOMPARE(f.heardCalls(), (QStringList{"N0CALL", "PA3ABC-9"}));
-        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("2"));
+        QCOMPARE(f.heardCalls(), (QStringList{"N0CALL", "PA3ABC-9", "N2BBB"}));
+        QCOMPARE(f.find<QLabel>("StationTeller")->text(), QStringLiteral("3"));
+        auto* messages = f.find<QToolButton>("Command18");
+        QCOMPARE(messages->toolTip(), QStringLiteral("View received APRS Messages (1 unread)"));
+        QVERIFY(!messages->styleSheet().isEmpty());
+        QCOMPARE(f.form1().findChild<Meld*>()->Label1->text(),
+                 QStringLiteral("Message from N2BBB: hello"));
+        f.form1().Command18_Click();
+        QVERIFY(messages->styleSheet().isEmpty());
+        QCOMPARE(messages->toolTip(), QStringLiteral("View received APRS Messages"));
         const auto* text = f.find<QPlainTextEdit>("Text1");
         QCOMPARE(text->palette().color(QPalette::Base), colorFromRgbNumber(paletteColor(1)));
         auto* list = f.find<QListWidget>("List1");
@@ -168,11 +134,9 @@ private slots:
         for (int i = 0; i < kReceiveQueueCapacity + 3; ++i)
             f.server.sendHeard(QStringLiteral("N0CALL>CQ:%1").arg(i));
         QTRY_COMPARE(f.link().droppedFrames(), qint64(3));
-        const auto* dropped = f.find<QLabel>("droppedFrames");
-        QVERIFY(dropped->isHidden());
         f.tick();
-        QVERIFY(!dropped->isHidden());
-        QCOMPARE(dropped->text(), QStringLiteral("3 frames dropped"));
+        const auto* dropped = f.find<QLabel>("droppedFrames");
+        QVERIFY(!dropped->isHidden() && dropped->text() == QStringLiteral("3 frames dropped"));
     }
 
     void filterMenuAndLabel() {
@@ -189,35 +153,6 @@ private slots:
         QTRY_VERIFY(f.form1().controls().menus.filters.menufilter->isVisible());
         f.form1().controls().menus.filters.menufilter->hide();
     }
-
-    void messageForUsStandsOutUntilRead() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        QVERIFY(f.hear({"N2BBB>APRS,RS0ISS*::PA3XYZ   :hello{42"}));
-        auto* button = f.find<QToolButton>("Command18");
-        QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages (1 unread)"));
-        QVERIFY(!button->styleSheet().isEmpty());
-        QCOMPARE(f.form1().findChild<Meld*>()->Label1->text(),
-                 QStringLiteral("Message from N2BBB: hello"));
-        f.form1().Command18_Click();
-        QCOMPARE(button->toolTip(), QStringLiteral("View received APRS Messages"));
-        QVERIFY(button->styleSheet().isEmpty());
-    }
-
-    void sendWithoutEngineLinkSaysSo() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        const QString port = QString::number(f.server.port());
-        f.server.stop();
-        QTRY_VERIFY(!f.link().isUp());
-        const QString monitor = f.monitorText();
-        f.form1().Command2_Click();
-        QCOMPARE(f.find<QLabel>("noticeStatus")->text(),
-                 "Not sent: no engine link (127.0.0.1:" + port + ")");
-        QCOMPARE(f.monitorText(), monitor);
-    }
-
-    // --- transmit side -------------------------------------------------------------------
 
     void eachSendReachesTheLink_data() {
         columns<QString, QStringList>("how", "data");
@@ -239,7 +174,6 @@ private slots:
     }
 
     void eachSendReachesTheLink() {
-        QFETCH(QString, how);
         QFETCH(QStringList, data);
         ZenoFixture f;
         QVERIFY(f.startStation(aprsStation()));
@@ -249,12 +183,7 @@ private slots:
         f.find<QComboBox>("Combo5")->setEditText(QStringLiteral("N0CALL"));
         f.find<QComboBox>("Combo6")->setEditText(QStringLiteral("hello"));
         f.find<QComboBox>("Combo2")->setEditText(QStringLiteral("aprs"));
-        if (auto* button = f.find<QPushButton>(how))
-            button->click();
-        else if (auto* box = f.find<QComboBox>(how))
-            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        else
-            f.form1().findChild<QAction*>(how)->trigger();
+        run(f, fetched<QString>("how"));
         QList<Sent> expected;
         for (const QString& d : data)
             expected << Sent{'V', "APRS RS0ISS", d};
@@ -263,9 +192,18 @@ private slots:
         QVERIFY(f.dialogs.problems().isEmpty());
     }
 
-    void blankToAndViaAskForTheCall() {
+    // Enter in To, Via and For records the box; a blank To and Via ask for the call.
+    void toViaAndForBoxes() {
         ZenoFixture f;
         QVERIFY(f.startStation());
+        for (const char* name : {"Combo2", "Combo3", "Combo5"}) {
+            auto* box = f.find<QComboBox>(name);
+            box->setEditText(QStringLiteral("PA3NEW"));
+            run(f, name);
+            QCOMPARE(box->itemText(box->count() - 1), QStringLiteral("PA3NEW"));
+        }
+        QCOMPARE(f.find<QComboBox>("Combo6")->toolTip(),
+                 QStringLiteral("Message contents to transmit For:PA3NEW"));
         f.find<QComboBox>("Combo2")->setEditText(QStringLiteral(" "));
         f.find<QComboBox>("Combo3")->setEditText(QString());
         f.dialogs.expectInput(kProgramTitle, QStringLiteral("pa3abc rs0iss"))
@@ -275,19 +213,6 @@ private slots:
         QCOMPARE(f.sentUiFrames().size(), 1);
         QCOMPARE(f.sentUiFrames().first().callField, QStringLiteral("PA3ABC RS0ISS"));
         QVERIFY(f.dialogs.problems().isEmpty());
-    }
-
-    void enterInToViaAndForRecords() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        for (const char* name : {"Combo2", "Combo3", "Combo5"}) {
-            auto* box = f.find<QComboBox>(name);
-            box->setEditText(QStringLiteral("PA3NEW"));
-            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-            QCOMPARE(box->itemText(box->count() - 1), QStringLiteral("PA3NEW"));
-        }
-        QCOMPARE(f.find<QComboBox>("Combo6")->toolTip(),
-                 QStringLiteral("Message contents to transmit For:PA3NEW"));
     }
 
     void historyEditorsOpenOnTheirList_data() {
@@ -301,8 +226,6 @@ private slots:
     }
 
     void historyEditorsOpenOnTheirList() {
-        QFETCH(QString, how);
-        QFETCH(QString, caption);
         ZenoFixture f;
         QVERIFY(f.startStation());
         QString shown;
@@ -311,8 +234,8 @@ private slots:
             form->findChild<QPushButton*>("Command3")->click();  // Remove All
             form->findChild<QPushButton*>("Command1")->click();  // OK
         });
-        run(f, qPrintable(how));
-        QCOMPARE(shown, caption);
+        run(f, fetched<QString>("how"));
+        QTEST(shown, "caption");
         const Settings& s = f.state().settings;
         QCOMPARE(s.txDataHistory.isEmpty() + s.aprsDataHistory.isEmpty() +
                      s.messageTextHistory.isEmpty(),
@@ -322,7 +245,8 @@ private slots:
     void aprsSetupEnablesThePosition() {
         ZenoFixture f;
         QVERIFY(f.startStation());
-        auto* sendMenu = item(f, &Form1Menus::menusends, int(SendItem::AprsPosition));
+        const Form1Menus& menus = f.form1().controls().menus;
+        auto* sendMenu = menuItem(menus.menusends, SendItem::AprsPosition);
         QVERIFY(!f.find<QPushButton>("Command9")->isEnabled() && !sendMenu->isEnabled());
         f.find<QComboBox>("Combo4")->setEditText(QStringLiteral("portable"));
         f.dialogs.expectMessage(QStringLiteral("APRS Setup complete"), MsgAnswer::Yes);
@@ -331,7 +255,7 @@ private slots:
             form->findChild<QComboBox*>("Combo2")->setEditText(QStringLiteral("w"));
             form->findChild<QPushButton*>("Command1")->click();
         });
-        item(f, &Form1Menus::menusetups, int(SetupItem::AprsPosition))->trigger();
+        menuItem(menus.menusetups, SetupItem::AprsPosition)->trigger();
         QVERIFY(f.state().settings.aprs.endsWith(QStringLiteral("portable {ZENO30}")));
         QVERIFY(f.find<QPushButton>("Command9")->isEnabled() && sendMenu->isEnabled());
         QVERIFY(f.dialogs.problems().isEmpty());
@@ -342,9 +266,8 @@ private slots:
         QVERIFY(f.startStation(aprsStation()));
         auto* label = f.find<ClickableLabel>("Label6");
         QTest::mouseDClick(label, Qt::LeftButton);
-        QCOMPARE(f.state().settings.beacon, -1);
         f.tick(41);  // ten seconds of ticks and one more
-        QCOMPARE(f.sentUiFrames().size(), 1);
+        QVERIFY(f.state().settings.beacon == -1 && f.sentUiFrames().size() == 1);
         QTest::mouseDClick(label, Qt::LeftButton);
         QCOMPARE(f.state().settings.beacon, 0);
 
@@ -356,8 +279,6 @@ private slots:
         f.tick();
         QCOMPARE(f.state().settings.beacon, -1);
     }
-
-    // --- the monitor's text and the heard list: each path once ----------------------------
 
     // steps: run on "Fm N0CALL To CQ" with "N0CALL" selected and "X" on the clipboard
     void editPaths_data() {
@@ -381,13 +302,12 @@ private slots:
         select(f, 3, 9);
         f.platform.clipboard = QStringLiteral("X");
         for (const QString& step : fetched<QStringList>("steps"))
-            run(f, qPrintable(step));
+            run(f, step);
         QTEST(f.monitorText(), "monitor");
         QTEST(f.platform.clipboard, "clipboard");
     }
 
-    // The first box of each path, answered No or Cancel. shown: the box's title, or the file
-    // name a save dialog proposes.
+    // The first box of each path, answered No or Cancel; shown: its title or the name offered.
     void eachPathShowsItsBox_data() {
         using K = ScriptedDialogs::Kind;
         columns<QString, int, QString>("how", "kind", "shown");
@@ -403,7 +323,6 @@ private slots:
     }
     void eachPathShowsItsBox() {
         using K = ScriptedDialogs::Kind;
-        QFETCH(QString, how);
         QFETCH(int, kind);
         QFETCH(QString, shown);
         ZenoFixture f;
@@ -414,10 +333,7 @@ private slots:
             f.dialogs.expectInput(shown, QString());
         else
             f.dialogs.expectSaveFile(QString());
-        if (auto* button = f.find<QAbstractButton>(how))
-            button->click();
-        else
-            run(f, qPrintable(how));
+        run(f, fetched<QString>("how"));
         QCOMPARE(f.dialogs.shown.size(), 1);
         const ScriptedDialogs::Box& box = f.dialogs.shown.first();
         QCOMPARE(K(kind) == K::SaveFile ? box.defaultText : box.title, shown);
@@ -434,6 +350,8 @@ private slots:
         run(f, "menufiles_1");
         QCOMPARE(f.platform.editorFiles, QStringList{in});
         QCOMPARE(f.dialogs.shown.last().defaultText, QStringLiteral("ZENO001.TXT"));
+        run(f, "menuoptionsopens_7");  // Edit BBS/Terminal Files: 'Send Text' Nr 3
+        QCOMPARE(f.platform.editorFiles.last(), f.file(QStringLiteral("sendtxt3.txt")));
         run(f, "menufiles_0");
         QCOMPARE(f.form1().findChild<Editor*>(QStringLiteral("Editor"))->currentFile(), in);
         run(f, "Command3");

@@ -1,22 +1,9 @@
-// "Setup APRS": the boxes and pictures it opens with, the checks and what OK stores. The
-// coordinate rules and texts themselves are unit-tested with the position.
+// "Setup APRS": what it opens with, its checks and what OK stores (rules: tests/unit/tx).
 
-#include "config/appstate.h"
-#include "support/qtwarnings.h"
-#include "support/scripteddialogs.h"
-#include "support/testrows.h"
+#include "windowtest.h"
+
 #include "ui/common/aprsicons.h"
 #include "ui/windows/form2.h"
-
-#include <QComboBox>
-#include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSet>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
 
 namespace {
 
@@ -46,22 +33,17 @@ struct Rig {
         }
         return pictures;
     }
-    // The eight coordinate boxes, in the order of the header.
+    // The eight coordinate boxes, in the order of the header: line edits and two combo boxes.
+    static const char* text(const char* box) { return box[0] == 'C' ? "currentText" : "text"; }
     QStringList boxes() const {
         QStringList texts;
-        for (const char* name : kBoxes) {
-            auto* combo = form->findChild<QComboBox*>(name);
-            texts << (combo ? combo->currentText() : form->findChild<QLineEdit*>(name)->text());
-        }
+        for (const char* name : kBoxes)
+            texts << form->findChild<QWidget*>(name)->property(text(name)).toString();
         return texts;
     }
     void enter(const QStringList& texts) const {
-        for (int i = 0; i < 8; ++i) {
-            if (auto* combo = form->findChild<QComboBox*>(kBoxes[i]))
-                combo->setEditText(texts[i]);
-            else
-                form->findChild<QLineEdit*>(kBoxes[i])->setText(texts[i]);
-        }
+        for (int i = 0; i < 8; ++i)
+            form->findChild<QWidget*>(kBoxes[i])->setProperty(text(kBoxes[i]), texts[i]);
     }
 };
 
@@ -80,11 +62,9 @@ private slots:
         Rig defaults(kHeader.left(19));
         QCOMPARE(defaults.boxes(), (QStringList{"00", "00", "00", "N", "000", "00", "00", "E"}));
         QCOMPARE(defaults.bordered(), QList<int>{2});
-    }
 
-    // Eighteen different drawings; a click selects only the one clicked.
-    void pictures() {
-        Rig rig;
+        // Eighteen different drawings; a click selects only the one clicked.
+        Rig& rig = defaults;
         QSet<QByteArray> seen;
         for (int p = 2; p <= 19; ++p) {
             QImage image(rig.picture(p)->size(), QImage::Format_ARGB32);

@@ -1,30 +1,12 @@
-// The setup dialog as the operator meets it from the main window, the listener (SWL) layout it
-// switches to, and moving the link to another engine. The rules behind OK are unit-tested with
-// SetupValues.
+// The setup dialog from the main window: the listener layout, a new call and another engine.
 
-#include "config/appstate.h"
+#include "windowtest.h"
+
 #include "config/firstrun.h"
 #include "link/agwlink.h"
 #include "platform/colors.h"
-#include "support/fixture/zenofixture.h"
-#include "support/qtwarnings.h"
-#include "support/testrows.h"
-#include "ui/main/form1menus.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
 
 namespace {
 
@@ -32,11 +14,6 @@ namespace {
 void inSetup(ZenoFixture& f, const std::function<void(QDialog*)>& act) {
     whenModal(QStringLiteral("Form3"), act);
     menuItem(f.form1().controls().menus.menusetups, SetupItem::Setup)->trigger();
-}
-
-template <typename T = QPushButton>
-void click(QDialog* form, const char* name) {
-    form->findChild<T*>(QLatin1String(name))->click();
 }
 
 QLineEdit* box(QDialog* form, const char* name) {
@@ -65,8 +42,8 @@ private slots:
                 ports << form->findChild<QLabel*>(name)->text();
             QVERIFY(!form->findChild<QRadioButton*>("Option2")->isEnabled());
             box(form, "Text3")->setText(QStringLiteral("pa3abc"));
-            click<QToolButton>(form, "Command13");  // box text black
-            click(form, "Command1");
+            run(*form, "Command13");  // box text black
+            run(*form, "Command1");
         });
         QCOMPARE(ports, (QStringList{"Port1 Fake soundcard", ""}));
         QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3ABC"));
@@ -87,8 +64,8 @@ private slots:
             QStringLiteral("Cannot connect to AGW Packet Engine, is it running ?"));
         inSetup(f, [](QDialog* form) {
             box(form, "Text3")->setText(QStringLiteral("PA3ABC"));
-            click<QCheckBox>(form, "Check4");
-            click(form, "Command1");
+            run(*form, "Check4");
+            run(*form, "Command1");
         });
         QVERIFY(f.hasEnded());
         const QByteArray ini = f.readFile(QStringLiteral("zeno.ini"));
@@ -114,8 +91,8 @@ private slots:
         if (!atStartUp) {
             f.dialogs.expectMessage(QStringLiteral("SWL Mode"));
             inSetup(f, [](QDialog* form) {
-                click<QCheckBox>(form, "Check6");
-                click(form, "Command1");
+                run(*form, "Check6");
+                run(*form, "Command1");
             });
         }
         // The beacon and incoming connects are switched off by the setup's rules; nothing is
@@ -147,10 +124,10 @@ private slots:
         bool stayedOpen = false;
         inSetup(f, [&](QDialog* form) {
             box(form, "EnginePort")->setText(QStringLiteral("0"));
-            click(form, "Command1");
+            run(*form, "Command1");
             stayedOpen = form->isVisible();
             box(form, "EnginePort")->setText(QString::number(second.port()));
-            click(form, "Command1");
+            run(*form, "Command1");
         });
         QVERIFY(stayedOpen);
         QVERIFY(second.waitForFrame('X'));

@@ -1,21 +1,10 @@
-// The terminal window and connected mode through the whole program; the rules are proven in
-// tests/unit/connected, a whole conversation in tests/engine.
-#include "config/appstate.h"
-#include "support/fixture/zenofixture.h"
-#include "support/qtwarnings.h"
-#include "support/testrows.h"
+// The terminal and connected mode in the whole program (rules: tests/unit/connected).
+
+#include "windowtest.h"
+
 #include "ui/windows/editor.h"
 #include "ui/windows/form4.h"
 #include "ui/windows/meld.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
 
 namespace {
 
@@ -41,56 +30,41 @@ class TestForm4 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    void secondStation_data() {
-        columns<bool>("takeNew");
-        row("No keeps the current station", false);
-        row("Yes takes the new one", true);
-    }
-
-    void secondStation() {
-        QFETCH(bool, takeNew);
+    // A second caller taken; the dropped one's disconnect, there already, waits out the swap's
+    // pauses and is swallowed. Closing then asks first.
+    void secondCallerAndClosing() {
         ZenoFixture f;
         QVERIFY(connected(f));
         f.sent.clear();
-        f.dialogs.expectMessage(
-            QStringLiteral("New connection with your station"),
-            takeNew ? MsgAnswer::Yes : MsgAnswer::No,
-            QStringLiteral("Station N3CCC has connected to you to.\rDo you want to disconnect "
-                           "with current station N2BBB to continue with N3CCC?"));
+        f.platform.setRealPauses(true);
+        f.dialogs.expectMessage(QStringLiteral("New connection with your station"), MsgAnswer::Yes);
         f.server.sendConnected(QStringLiteral("N3CCC"), kOwn);
-        QVERIFY(f.tickUntil([&] { return !f.sent.isEmpty(); }));
-        const QString kept = takeNew ? QStringLiteral("N3CCC") : QStringLiteral("N2BBB");
-        const QString dropped = takeNew ? QStringLiteral("N2BBB") : QStringLiteral("N3CCC");
-        const QList<Sent> swap{{u'd', dropped, ""}, {u'D', kept, "\rHello\r"}};
-        QCOMPARE(f.sent, swap.mid(0, takeNew ? 2 : 1));
-        // The dropped station's disconnect is swallowed.
-        f.server.sendDisconnected(dropped, kOwn);
+        f.server.sendDisconnected(QStringLiteral("N2BBB"), kOwn);
+        QVERIFY(f.tickUntil([&] { return f.sent.size() == 2; }));
+        QCOMPARE(f.sent, (QList<Sent>{{u'd', "N2BBB", ""}, {u'D', "N3CCC", "\rHello\r"}}));
+        QTest::qWait(400);  // past the second pause
         QVERIFY(f.tickUntil([&] { return !f.state().connection.IgnoreNextDisconnect; }));
         QVERIFY(f.state().connection.IsConnected && !f.form1().findChild<Meld*>());
-        QCOMPARE(terminal(f)->windowTitle(),
-                 QStringLiteral("Connected to %1 on Channel 1").arg(kept));
+        QCOMPARE(terminal(f)->windowTitle(), QStringLiteral("Connected to N3CCC on Channel 1"));
+
+        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::No,
+                                QStringLiteral("Do you want to quit the connection?"));
+        QVERIFY(terminal(f)->close());
+        QCOMPARE(f.sent.size(), 2);
+        QVERIFY(!f.state().connection.IsConnected && f.dialogs.problems().isEmpty());
     }
 
-    void refusedCaller() {
-        ZenoFixture f;
-        QVERIFY(f.startStation(kOwn));
-        f.state().connection.RefuseIncoming = true;
-        f.server.sendConnected(QStringLiteral("N4DDD"), kOwn);
-        QVERIFY(f.tickUntil([&] { return f.sent.last() == Sent{u'd', "N4DDD", ""}; }));
-        QVERIFY(!terminal(f));
-        QCOMPARE(
-            f.form1().findChild<Meld*>()->Label1->text(),
-            QStringLiteral("Station N4DDD has tried to connect you.\rAuto Disconnected executed."));
-    }
-
-    // The controls, and the limits of the conversation and the history.
+    // The controls, the limits of the conversation and the history, and Disconnect.
     void terminalControls() {
         ZenoFixture f;
         QVERIFY(connected(f));
         Form4* t = terminal(f);
         f.writeFile(QStringLiteral("sendtxt1.txt"), "text one\r\n");
+        f.writeFile(QStringLiteral("sendtxt2.txt"), "text two\r\n");
         t->Command5->click();
         QCOMPARE(f.sent.last(), (Sent{u'D', "N2BBB", "\rtext one\r"}));
+        t->Command7->click();
+        QCOMPARE(f.sent.last(), (Sent{u'D', "N2BBB", "\rtext two\r"}));
         f.dialogs.expectMessage(QStringLiteral("No BBS Password entered"));
         t->findChild<QAction*>("bbs2")->trigger();
         QVERIFY(f.state().settings.bbsMode == 0 && !t->bbs[2]->isChecked());
@@ -105,26 +79,11 @@ private slots:
         QCOMPARE(t->conversation().length(), 26000);
         t->history().append(QString(50001, u'x'));
         QCOMPARE(t->history().length(), 45000);
-    }
 
-    void closing_data() {
-        columns<bool>("disconnectFirst");
-        row("after Disconnect nothing is asked", true);
-        row("during a connection No keeps the link", false);
-    }
-
-    void closing() {
-        QFETCH(bool, disconnectFirst);
-        ZenoFixture f;
-        QVERIFY(connected(f));
-        f.sent.clear();
-        if (disconnectFirst)
-            terminal(f)->Command1->click();
-        else
-            f.dialogs.expectMessage(kProgramTitle, MsgAnswer::No,
-                                    QStringLiteral("Do you want to quit the connection?"));
-        QVERIFY(terminal(f)->close());
-        QCOMPARE(f.sent.size(), disconnectFirst ? 1 : 0);
+        // After Disconnect the terminal closes without a question.
+        t->Command1->click();
+        QCOMPARE(f.sent.last(), (Sent{u'd', "N2BBB", ""}));
+        QVERIFY(t->close());
         QVERIFY(!f.state().connection.IsConnected && f.dialogs.problems().isEmpty());
     }
 };

@@ -1,31 +1,8 @@
-// "Edit Data fields": the editing buttons over the history editor's lines.
+// "Edit Data fields": its buttons over the history editor (rules: tests/unit/tx).
 
-#include "support/qtwarnings.h"
-#include "support/scripteddialogs.h"
+#include "windowtest.h"
+
 #include "ui/windows/form5.h"
-
-#include <QListWidget>
-#include <QPushButton>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
-
-namespace {
-
-QStringList shown(const Form5& form) {
-    const auto* list = form.findChild<QListWidget*>("List1");
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
-void click(const Form5& form, const char* button) {
-    form.findChild<QPushButton*>(QLatin1String(button))->click();
-}
-
-}  // namespace
 
 class TestForm5 : public QObject {
     Q_OBJECT
@@ -33,37 +10,29 @@ class TestForm5 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // Remove All and OK are pressed in the main window's test; the line rules are the history
-    // editor's.
-    void editRemoveAddAndCancel() {
+    void eachButtonOnce() {
         ScriptedDialogs dialogs;
         Form5 form(2, {"one", "two", "three"}, dialogs);
         auto* list = form.findChild<QListWidget*>("List1");
         list->setCurrentRow(1);
-        dialogs.expectInput(QStringLiteral("Edit Line"), QStringLiteral("TWO"))
-            .expectInput(QStringLiteral("Add Line"), QStringLiteral("four"));
-        click(form, "Command4");
+        dialogs.expectInput(QStringLiteral("Edit Line"), QStringLiteral("TWO"));
+        run(form, "Command4");
         QCOMPARE(dialogs.shown.last().defaultText, QStringLiteral("two"));
         list->setCurrentRow(0);
-        click(form, "Command6");
-        click(form, "Command5");
-        QCOMPARE(shown(form), (QStringList{"three", "TWO", "four"}));
-        QCOMPARE(form.lines(), shown(form));
-        click(form, "Command2");
-        QCOMPARE(form.result(), int(QDialog::Rejected));
-        QVERIFY(dialogs.problems().isEmpty());
-    }
-
-    void addStopsWhenFull() {
-        ScriptedDialogs dialogs;
-        Form5 form(1, QStringList(25, QStringLiteral("line")), dialogs);
-        for (int i = 25; i < 31; ++i) {
-            dialogs.expectInput(QStringLiteral("Add Line"), QStringLiteral("line %1").arg(i));
-            click(form, "Command5");
+        run(form, "Command6");
+        for (int lines = 2; lines < 31; ++lines) {
+            dialogs.expectInput(QStringLiteral("Add Line"), QStringLiteral("line %1").arg(lines));
+            run(form, "Command5");
         }
+        QCOMPARE(form.lines().mid(0, 2), (QStringList{"three", "TWO"}));
+        QCOMPARE(list->count(), 31);
+        QCOMPARE(list->item(30)->text(), QStringLiteral("line 30"));
+        // Full: Add is off, and even called directly it asks nothing.
         QVERIFY(!form.findChild<QPushButton*>("Command5")->isEnabled());
-        form.Command5_Click();  // even when called directly: no question, no line
+        form.Command5_Click();
         QCOMPARE(form.lines().size(), 31);
+        run(form, "Command2");
+        QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(dialogs.problems().isEmpty());
     }
 };

@@ -1,15 +1,11 @@
-// The monitor box repaints only what text added at its end touches, and its scroll bar only
-// when the bar looks different: what is on screen after each append must still be exactly what
-// a full paint of the box gives.
-#include "support/qtwarnings.h"
+// The monitor box repaints only what an append touches, and its scroll bar only when it looks
+// different: the screen after each append must be exactly a full paint of the box.
+
+#include "windowtest.h"
+
 #include "ui/common/monitorbox.h"
 
-#include <QGuiApplication>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QtTest>
-
-using namespace zeno;
 
 class TestMonitorBox : public QObject {
     Q_OBJECT

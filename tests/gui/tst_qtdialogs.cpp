@@ -1,24 +1,14 @@
 // The real dialogs and the real printing path, driven the way an operator would answer them.
 
-#include "support/qtwarnings.h"
-#include "support/scripteddialogs.h"
+#include "windowtest.h"
+
 #include "ui/common/desktopplatform.h"
 #include "ui/common/qtdialogs.h"
 #include "ui/windows/form8.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QInputDialog>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPrinterInfo>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
 
 namespace {
 
