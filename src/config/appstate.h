@@ -6,6 +6,7 @@
 #include "link/engineaddress.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace zeno {
 
@@ -27,11 +28,13 @@ struct AppState {
     LinkValues link;        // RadioPort, ReceivedKind, EngineInitText, LinkAddress
     FileDialogState files;
     ConnectionState connection;
-    QString MainCaption;            // the main window's normal caption
-    QString ReplyText;              // text that connected-mode senders transmit
-    QString notebookFile;           // file edited by the notebook
-    QString osText;                 // system version text for the settings file
-    bool addOnMenuVisible = false;  // the Extra menu was filled at start-up
+    QString MainCaption;              // the main window's normal caption
+    QString ReplyText;                // text that connected-mode senders transmit
+    QString notebookFile;             // file edited by the notebook
+    QString osText;                   // system version text for the settings file
+    bool addOnMenuVisible = false;    // the Extra menu was filled at start-up
+    bool settingsUnsaved = false;     // the last save of zeno.ini failed
+    QStringList missingDefaultFiles;  // default files that could not be copied at start-up
 };
 
 }  // namespace zeno

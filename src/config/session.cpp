@@ -8,6 +8,8 @@
 #include "platform/dialogs.h"
 #include "zenoversion.h"
 
+#include <QDir>
+
 namespace zeno {
 
 namespace {
@@ -57,6 +59,15 @@ bool Session::Form_Load() {
     window_.startPollTimer();
     window_.applyStartupState();
     window_.ZENOAddOns();
+    if (!state_.missingDefaultFiles.isEmpty()) {
+        window_.showWindow();
+        dialogs_.message(QStringLiteral("ZENO could not copy these files into %1:\r\r%2\r\r"
+                                        "It runs without them. Make room on the disk (or make "
+                                        "the folder writable) and start ZENO again.")
+                             .arg(QDir::toNativeSeparators(state_.appPath),
+                                  state_.missingDefaultFiles.join(QStringLiteral(", "))),
+                         QStringLiteral("ZENO: Files missing"), MsgIcon::Exclamation);
+    }
     return true;
 }
 
@@ -87,8 +98,7 @@ bool Session::askFirstRunCallsign() {
         const auto box = static_cast<HistoryBox>(i);
         view.setHistory(box, s.history(box));
     }
-    SaveSettings(state_, view, dialogs_, platform_);
-    LoadSettings(state_, view, dialogs_);
+    SaveAndLoadSettings(state_, view, dialogs_, platform_);
     return true;
 }
 

@@ -27,15 +27,7 @@ const QStringList& Settings::history(HistoryBox box) const {
 }
 
 bool isCallsignSet(const QString& callsign) {
-    const QString c = callsign.trimmed().toUpper();
-    return !c.isEmpty() && c != QLatin1String("MYCALL");
-}
-
-bool isReadableCallsign(const QString& callsign) {
-    const QString c = callsign.trimmed();
-    if (c.size() > kMaxCallsignLength)
-        return false;
-    return std::all_of(c.cbegin(), c.cend(), [](QChar ch) { return ch.isPrint(); });
+    return isValidCallsign(callsign) && callsign.trimmed().toUpper() != QLatin1String("MYCALL");
 }
 
 bool isValidCallsign(const QString& callsign) {

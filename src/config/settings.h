@@ -58,14 +58,12 @@ struct Settings {
     const QStringList& history(HistoryBox box) const;
 };
 
-// A callsign counts as set when it is not empty and not the placeholder "MYCALL".
+// A callsign counts as set when the setup dialog would take it and it is not the placeholder
+// "MYCALL": start-up asks for one otherwise, so nothing else is ever registered with the engine.
 bool isCallsignSet(const QString& callsign);
 
 // The longest callsign the engine registers (six characters, "-" and a two-digit SSID).
 inline constexpr int kMaxCallsignLength = 9;
-
-// What a settings file may hold as a callsign: trimmed, at most 9 printable characters.
-bool isReadableCallsign(const QString& callsign);
 
 // A callsign the operator may enter: trimmed, 2 to 9 characters, letters and digits with at
 // most one "-" (the engine cannot register anything else).

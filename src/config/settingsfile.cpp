@@ -490,9 +490,10 @@ SettingsFileContent readSettingsFile(const QByteArray& bytes, const Settings& cu
         out.callsignPlaceholder = true;
         return out;
     }
-    // Binary, a runaway line or a key line where the callsign belongs: the file is not ours to
-    // read on.
-    if (!isReadableCallsign(s.callsign) || isKeyLine(s.callsign)) {
+    // A key line, binary or anything else the setup dialog would refuse where the callsign
+    // belongs: the file is not ours to read on, and start-up asks for the callsign. A callsign
+    // too short to be one is for LoadSettings to refuse aloud.
+    if (s.callsign.trimmed().size() >= 2 && !isValidCallsign(s.callsign)) {
         s.callsign = kPlaceholderCall;
         out.callsignPlaceholder = true;
         out.callsignUnreadable = true;

@@ -25,7 +25,7 @@ inline constexpr qsizetype kSettingsLineLimit = 1000;
 
 // How a value line is written and read.
 enum class FieldKind {
-    Callsign,     // text; a key line or an unreadable text there means no callsign
+    Callsign,     // text; one the setup dialog would refuse (a key line, say) means none
     Text,         // the whole line as it stands
     DefaultText,  // text kept only when not empty, cut to `cut` characters when that is set
     Integer,      // 16-bit, a blank in the sign position when not negative (" 60", "-1")
@@ -74,7 +74,7 @@ struct SettingsFileContent {
     Settings settings;
     bool oldFormat = false;            // first line ";ZENO v.2": nothing after "[ZENO Tag]"
     bool callsignPlaceholder = false;  // callsign "MYCALL": nothing after it was read
-    bool callsignUnreadable = false;   // not a callsign at all (or a key line): "MYCALL"
+    bool callsignUnreadable = false;   // one the setup dialog would refuse: "MYCALL"
     bool readError = false;  // a key line not found, a value missing or a number not converting
     // Entries counted per list, including those beyond the read limit.
     std::array<int, kHistoryBoxCount> listCounts{};

@@ -25,8 +25,10 @@ const QString kWriteFailedText = QStringLiteral(
     "this program to your HD first.");
 
 // A file we could not read is about to be overwritten by the next save; keep the operator's
-// hand-made content next to it.
+// hand-made content next to it. No path: the bytes never reached the disk.
 void keepUnreadableCopy(const QString& path) {
+    if (path.isEmpty())
+        return;
     const QString copy = path + QStringLiteral(".bad");
     QFile::remove(copy);
     QFile::copy(path, copy);
@@ -156,16 +158,9 @@ void applyReadErrorDefaults(AppState& state, const SettingsFileContent& content,
     }
 }
 
-}  // namespace
-
-QString settingsFilePath(const QString& appPath) {
-    return appFile(appPath, QStringLiteral("\\zeno.ini"));
-}
-
-bool SaveSettings(AppState& state, const SettingsView& view, Dialogs& dialogs,
-                  const Platform& platform) {
-    state.osText = detectwindows(platform);
-
+// What SaveSettings writes: the settings with the port in use, the texts the boxes show and the
+// window's place and size.
+Settings withWindow(const AppState& state, const SettingsView& view) {
     Settings s = state.settings;
     s.radioPort = state.link.RadioPort;
     s.txDataDefault = view.boxText(HistoryBox::TxData);
@@ -177,34 +172,12 @@ bool SaveSettings(AppState& state, const SettingsView& view, Dialogs& dialogs,
     s.vSize = geometry.height + kSizeMargin;
     s.leftPos = geometry.left;
     s.topPos = geometry.top;
-
-    SettingsDiagnostics diagnostics;
-    diagnostics.systemDirectory = platform.systemDirectory();
-    diagnostics.appPath = state.appPath;
-    diagnostics.writtenAt = platform.now();
-    diagnostics.osText = state.osText;
-    diagnostics.engineInitText = state.link.EngineInitText;
-    diagnostics.addOnMenuVisible = state.addOnMenuVisible;
-    const QByteArray bytes = writeSettingsFile(s, diagnostics);
-
-    if (!replaceFile(settingsFilePath(state.appPath), bytes).isEmpty()) {
-        dialogs.message(kWriteFailedText, kProgramTitle, MsgIcon::Exclamation, MsgButtons::Ok);
-        return false;
-    }
-    state.settings = s;
-    return true;
+    return s;
 }
 
-LoadOutcome LoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs) {
-    const QString path = settingsFilePath(state.appPath);
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        state.settings.callsign = QStringLiteral("MYCALL");
-        return LoadOutcome::NoFile;
-    }
-    const QByteArray bytes = file.read(kSettingsFileReadLimit);
-    file.close();
-
+// LoadSettings on the bytes of the file at path (empty for bytes that never reached the disk).
+LoadOutcome loadBytes(AppState& state, SettingsView& view, Dialogs& dialogs,
+                      const QByteArray& bytes, const QString& path) {
     const Settings before = state.settings;
     const SettingsFileContent content = readSettingsFile(bytes, before);
     Settings& s = state.settings;
@@ -246,6 +219,59 @@ LoadOutcome LoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs) 
     }
     applyAll(state, content, view, dialogs);
     return LoadOutcome::Applied;
+}
+
+}  // namespace
+
+QString settingsFilePath(const QString& appPath) {
+    return appFile(appPath, QStringLiteral("\\zeno.ini"));
+}
+
+bool SaveSettings(AppState& state, const SettingsView& view, Dialogs& dialogs,
+                  const Platform& platform) {
+    state.osText = detectwindows(platform);
+    const Settings s = withWindow(state, view);
+    SettingsDiagnostics diagnostics;
+    diagnostics.systemDirectory = platform.systemDirectory();
+    diagnostics.appPath = state.appPath;
+    diagnostics.writtenAt = platform.now();
+    diagnostics.osText = state.osText;
+    diagnostics.engineInitText = state.link.EngineInitText;
+    diagnostics.addOnMenuVisible = state.addOnMenuVisible;
+
+    if (!replaceFile(settingsFilePath(state.appPath), writeSettingsFile(s, diagnostics))
+             .isEmpty()) {
+        // Told once: a full or write-protected disk stays so for the rest of the session, and
+        // every later save would only repeat the box.
+        if (!state.settingsUnsaved)
+            dialogs.message(kWriteFailedText, kProgramTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+        state.settingsUnsaved = true;
+        return false;
+    }
+    state.settingsUnsaved = false;
+    state.settings = s;
+    return true;
+}
+
+LoadOutcome LoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs) {
+    const QString path = settingsFilePath(state.appPath);
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        state.settings.callsign = QStringLiteral("MYCALL");
+        return LoadOutcome::NoFile;
+    }
+    return loadBytes(state, view, dialogs, file.read(kSettingsFileReadLimit), path);
+}
+
+void SaveAndLoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs,
+                         const Platform& platform) {
+    if (SaveSettings(state, view, dialogs, platform)) {
+        LoadSettings(state, view, dialogs);
+        return;
+    }
+    // Read back what the file should have held: the session goes on with what the operator
+    // chose (a callsign typed at the first start above all), not with what the disk has.
+    loadBytes(state, view, dialogs, writeSettingsFile(withWindow(state, view), {}), QString());
 }
 
 }  // namespace zeno

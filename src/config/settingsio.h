@@ -16,9 +16,9 @@ QString settingsFilePath(const QString& appPath);
 
 // SaveSettings: writes the whole settings file from the state and the main window (the four
 // texts its boxes show, its geometry) and fills state.osText. The file is replaced in one
-// step, so a failed write leaves the previous file as it was. On failure the operator is told
-// and false comes back; the settings stay as they were. On success state.settings holds what
-// was written.
+// step, so a failed write leaves the previous file as it was. On failure false comes back and
+// the settings stay as they were; the operator is told unless the save before failed too. On
+// success state.settings holds what was written.
 bool SaveSettings(AppState& state, const SettingsView& view, Dialogs& dialogs,
                   const Platform& platform);
 
@@ -33,5 +33,10 @@ enum class LoadOutcome {
 // LoadSettings: reads the settings file into state.settings (and the port in use) and shows
 // it in the main window.
 LoadOutcome LoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs);
+
+// SaveSettings, then LoadSettings; when the file could not be written, what it should have
+// held is read back instead.
+void SaveAndLoadSettings(AppState& state, SettingsView& view, Dialogs& dialogs,
+                         const Platform& platform);
 
 }  // namespace zeno

@@ -28,7 +28,7 @@ QString appFile(const QString& appPath, const QString& name) {
 }
 
 QStringList installDefaultFiles(const QString& appPath) {
-    QStringList copied;
+    QStringList missing;
     QDirIterator it(QStringLiteral(":/defaults"), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -37,14 +37,15 @@ QStringList installDefaultFiles(const QString& appPath) {
         if (QFileInfo::exists(target))
             continue;
         QDir().mkpath(QFileInfo(target).absolutePath());
-        if (QFile::copy(source, target)) {
-            // Resource files are read-only; the operator must be able to edit the copies.
-            QFile::setPermissions(
-                target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-            copied << relative;
+        if (!QFile::copy(source, target)) {
+            missing << relative;
+            continue;
         }
+        // Resource files are read-only; the operator must be able to edit the copies.
+        QFile::setPermissions(
+            target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
-    return copied;
+    return missing;
 }
 
 }  // namespace zeno

@@ -15,7 +15,8 @@ QString resolveApplicationPath(const QString& executableDirectory);
 QString appFile(const QString& appPath, const QString& name);
 
 // Copies the built-in default files (texts, sounds, help) into the application path where
-// they are missing. The operator's own files are never overwritten. Returns the names copied.
+// they are missing. The operator's own files are never overwritten. Returns the names that
+// could not be copied (a full or write-protected disk).
 QStringList installDefaultFiles(const QString& appPath);
 
 }  // namespace zeno

@@ -125,8 +125,7 @@ void SetupSide::saveAndReload() {
         context_.dialogs.message(QStringLiteral("Could not write engine.ini: %1").arg(error),
                                  kProgramTitle, MsgIcon::Exclamation);
     }
-    SaveSettings(state, view_, context_.dialogs, context_.platform);
-    LoadSettings(state, view_, context_.dialogs);
+    SaveAndLoadSettings(state, view_, context_.dialogs, context_.platform);
 }
 
 }  // namespace zeno

@@ -17,7 +17,7 @@ ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& pla
     : QObject(parent), dialogs_(dialogs), platform_(platform) {
     screenFit_ = std::make_unique<ScreenFit>();
     state_.appPath = appPath;
-    installDefaultFiles(appPath);
+    state_.missingDefaultFiles = installDefaultFiles(appPath);
     PublicFolder(appPath).create();
     state_.engine = loadEngineSettings(appPath);
     link_ = std::make_unique<AgwLink>(state_.link, platform_, state_.engine.address);

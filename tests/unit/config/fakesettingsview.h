@@ -2,6 +2,7 @@
 
 #include "config/settingsview.h"
 
+#include <QFile>
 #include <QMap>
 #include <QSizeF>
 #include <QStringList>
@@ -44,5 +45,11 @@ private:
         calls << words.join(u' ');
     }
 };
+
+// A whole file, such as the settings file on disk: empty when there is none.
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace zeno::test

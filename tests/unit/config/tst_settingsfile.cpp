@@ -1,12 +1,19 @@
-// The settings file as one walk over its field table: every field written, read back and
-// damaged.
+// The settings file as one walk over its field table (every field written, read back and
+// damaged), then LoadSettings and SaveSettings against a fake main window.
 
 #include "config/firstrun.h"
+#include "config/formdefaults.h"
 #include "config/settingsfile.h"
+#include "config/settingsio.h"
 #include "config/systemtext.h"
+#include "fakesettingsview.h"
+#include "files/textfiles.h"
 #include "support/fakeplatform.h"
+#include "support/scripteddialogs.h"
 #include "support/testrows.h"
 
+#include <QMap>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -68,7 +75,7 @@ QByteArrayList valueOf(const QByteArrayList& lines, int field) {
     return lines.mid(first, lines.indexOf(keyOf(field + 1), first) - first);
 }
 
-QByteArrayList writtenLines(const Settings& s) { return fileLines(written(s)); }
+Settings station() { return firstRunSettings(QStringLiteral("PA3XYZ")); }
 
 // Kinds, name, value lines, the value written again (none: the field keeps what it held),
 // read error.
@@ -87,7 +94,7 @@ const QList<ValueCase> kValueCases{
     {"r", "a fraction", {" -.25 "}, {"-0.25"}, false},
     {"r", "beyond single precision", {'1' + QByteArray(39, '0')}, {}, true},
     {"r", "an exponent", {"1e5"}, {}, true},
-    {"ct", "as it stands", {" a  b "}, {" a  b "}, false},
+    {"ct", "as it stands", {" pa3-x "}, {" pa3-x "}, false},
     {"d", "long", {"ABCDEFGHIJKL"}, {"ABCDEFGHIJKL"}, false},  // "[Default For:]" is cut to 9
     {"d", "empty", {""}, {}, false},
     {"L", "entries", {" x ", "", "y", " [**end**] "}, {" x ", "y", "[**end**]"}, false},
@@ -106,7 +113,16 @@ class TestSettingsFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        dir_ = std::make_unique<QTemporaryDir>();
+        state_ = AppState();
+        state_.appPath = dir_->path();
+        view_ = FakeSettingsView();
+        dialogs_.reset();
+    }
+
+    void cleanup() { QCOMPARE(dialogs_.problems(), QStringList()); }
 
     // Every field read from value lines of its kind and written again, while every other field
     // still reads its own sample value.
@@ -128,7 +144,7 @@ private slots:
         const SettingsFileContent r =
             read(sampleFile(100, field, fetched<QByteArrayList>("lines")));
         QTEST(r.readError, "error");
-        const QByteArrayList out = writtenLines(r.settings);
+        const QByteArrayList out = fileLines(written(r.settings));
         QTEST(valueOf(out, field), "written");
         for (int other = 0; other < kFields; ++other) {
             if (other != field)
@@ -166,7 +182,7 @@ private slots:
         // The callsign's own line lost: no callsign, and nothing after it is read.
         const bool noCallsign = line == 3;
         QCOMPARE(r.callsignPlaceholder, noCallsign);
-        const QByteArrayList out = writtenLines(r.settings);
+        const QByteArrayList out = fileLines(written(r.settings));
         for (int i = 0; i < kFields; ++i) {
             const QByteArrayList value = valueOf(out, i);
             const QList<QByteArrayList> kept{
@@ -271,41 +287,40 @@ private slots:
         QVERIFY(runaway.settings.toCall.size() == kSettingsLineLimit && !runaway.readError);
     }
 
+    // none: a file holding it is read as holding no callsign (one letter is refused aloud).
     void callsignRules_data() {
-        columns<QString, bool, bool>("call", "readable", "valid");  // in a file; when entered
-        row("SSID, blanks around", " pa3xyz-15 ", true, true);
-        row("two characters", "AB", true, true);
-        row("one character", "A", true, false);
-        row("ten characters", "PA3XYZ-150", false, false);
-        row("two dashes", "PA-3XY-1", true, false);
-        row("a slash", "PA3XYZ/P", true, false);
-        row("control character", "PA3\x01XY", false, false);
-        row("letter outside ASCII", QStringLiteral("PA3\u00c4B"), true, false);
+        columns<QString, bool, bool>("call", "valid", "none");
+        row("SSID, blanks around", " pa3xyz-15 ", true, false);
+        row("two characters", "AB", true, false);
+        row("one character", "A", false, false);
+        row("ten characters", "PA3XYZ-150", false, true);
+        row("two dashes", "PA-3XY-1", false, true);
+        row("a slash", "PA3XYZ/P", false, true);
+        row("control character", "PA3\x01XY", false, true);
+        row("letter outside ASCII", QStringLiteral("PA3\u00c4B"), false, true);
+        row("a key line", "[To call]", false, true);
     }
 
     void callsignRules() {
         QFETCH(QString, call);
-        QFETCH(bool, readable);
-        QCOMPARE(isReadableCallsign(call), readable);
         QTEST(isValidCallsign(call), "valid");
-        // A file holding an unreadable callsign is read as holding none.
         const SettingsFileContent r = read(sampleFile(100, 0, {call.toLatin1()}));
-        QCOMPARE(r.callsignUnreadable, !readable);
-        QCOMPARE(r.callsignPlaceholder, !readable);
+        QTEST(r.callsignUnreadable, "none");
+        QTEST(r.callsignPlaceholder, "none");
     }
 
     // Every value but what the window supplies at the first save, and the callsign.
     void firstRunDefaultsReplaceEveryValue() {
         Settings start = sample(500);
         applyFirstRunDefaults(start);
-        const Settings first = firstRunSettings(QStringLiteral(" v500 "));
+        const QByteArrayList after = fileLines(written(start));
+        const QByteArrayList first = fileLines(written(firstRunSettings(QStringLiteral(" v500 "))));
         const QByteArrayList window{"[h-size]",           "[v-size]",           "[left-pos]",
                                     "[top-pos]",          "[TXDataDefault]",    "[Default For:]",
                                     "[Default Message:]", "[Default APRS Text]"};
         for (int i = 0; i < kFields; ++i)
-            QCOMPARE(valueOf(writtenLines(start), i), window.contains(keyOf(i))
-                                                          ? sampleValue(i, 500)
-                                                          : valueOf(writtenLines(first), i));
+            QCOMPARE(valueOf(after, i),
+                     window.contains(keyOf(i)) ? sampleValue(i, 500) : valueOf(first, i));
     }
 
     void detectsSystemText() {
@@ -319,6 +334,188 @@ private slots:
                  QStringList({"4.0  Windows 95", "5.1  Windows XP",
                               "6.1  Debian GNU/Linux 12 (bookworm)", "Err detecting windows"}));
     }
+
+    // The port in use goes into the file, not the one read last.
+    void writesFirstRunFile() {
+        state_.settings = station();
+        state_.settings.radioPort = 2;
+        state_.link.EngineInitText = QStringLiteral("Engine 127.0.0.1:8000 v1.6") + QChar(0) + "x";
+        view_.texts = {{HistoryBox::TxData, FormDefaults::txText()},
+                       {HistoryBox::MessageFor, FormDefaults::messageFor()},
+                       {HistoryBox::MessageText, FormDefaults::messageText()},
+                       {HistoryBox::AprsData, FormDefaults::aprsComment()}};
+        view_.geometry = {1234.5, 900, 11407.5, 8100};
+        FakePlatform platform;
+        platform.setNow(QDateTime(QDate(2024, 3, 7), QTime(14, 5, 9)));
+
+        QVERIFY(SaveSettings(state_, view_, dialogs_, platform));
+        QByteArray expected = readFile(QFINDTESTDATA("../../data/config/first-run.ini"));
+        expected.replace("@APPPATH@", dir_->path().toLatin1());
+        // Line by line for a readable failure; every byte counts, line ends included.
+        QCOMPARE(readFile(path()).split('\n'), expected.split('\n'));
+    }
+
+    // The boxes' texts and the window's place and size (+80 out, -80 in, where usable on the
+    // fake 19200 x 14400 twips screen) go out and come back, and all of it is shown.
+    void roundTripsThroughTheWindow_data() {
+        columns<QList<double>, QStringList>("geometry", "calls");  // left, top, width, height
+        row("just inside", QList<double>{-79, 9999.5, 4921, 2920},
+            QStringList({"setWindowLeft -79", "setWindowTop 9999.5", "setWindowSize 4921 2920"}));
+        row("just outside", QList<double>{-80, 10000, 4920, 8920}, QStringList());
+        row("screen size", QList<double>{0, 0, 19120, 14320},
+            QStringList({"setWindowLeft 0", "setWindowTop 0", "maximizeWindow"}));
+    }
+
+    void roundTripsThroughTheWindow() {
+        QFETCH(QList<double>, geometry);
+        QFETCH(QStringList, calls);
+        Settings& s = state_.settings = station();
+        state_.link.RadioPort = 3;
+        s.savePosition = s.beacon = -1;
+        s.autoScroll = 0;
+        view_.texts = {{HistoryBox::TxData, "Typed"},
+                       {HistoryBox::MessageFor, "PA0AAA"},
+                       {HistoryBox::MessageText, "Draft"},
+                       {HistoryBox::AprsData, "Portable"}};
+        view_.geometry = {geometry[0], geometry[1], geometry[2], geometry[3]};
+        QVERIFY(SaveSettings(state_, view_, dialogs_, FakePlatform()));
+
+        state_.link.RadioPort = 0;
+        FakeSettingsView window;
+        if (calls.contains(QStringLiteral("maximizeWindow")))
+            dialogs_.expectMessage(kProgramTitle, MsgAnswer::Ok, QStringLiteral("maximize"));
+        QCOMPARE(LoadSettings(state_, window, dialogs_), LoadOutcome::Applied);
+        QCOMPARE(state_.link.RadioPort, 3);
+        QCOMPARE(window.entries[HistoryBox::Via],
+                 QStringList({"RS0ISS", "PCSAT-1", "W3ADO-1", "WIDE,WIDE", ""}));
+        QCOMPARE(window.texts.values(),
+                 QStringList({"Typed", "CQ", "RS0ISS", "Portable", "PA0AAA", "Draft"}));
+        QCOMPARE(window.calls,
+                 QStringList({"showCallsign PA3XYZ", "setMonitorFont Fixedsys",
+                              "setAutoScrollChecked false", "setDataBoxColors 16711680 14737632",
+                              "setMonitorColors 16777215 16711680"}) +
+                     calls + QStringList{"showBeaconOn"});
+    }
+
+    void loadsOnlyWithACallsign_data() {
+        columns<QString, LoadOutcome>("callsign", "outcome");  // null: no file at all
+        row("no file", QString(), LoadOutcome::NoFile);
+        row("placeholder", QString(" mycall "), LoadOutcome::NoCallsign);
+        row("one letter in blanks", QString("  A  "), LoadOutcome::InvalidCallsign);
+        row("two letters", QString("ab"), LoadOutcome::Applied);
+    }
+
+    // Without a callsign nothing is shown and the boxes keep their entries. With one: empty
+    // texts show the first entry or nothing, "[To call]" is cut to 10, an empty list leaves its
+    // box alone, and colours that would hide the text are not applied.
+    void loadsOnlyWithACallsign() {
+        QFETCH(QString, callsign);
+        QFETCH(LoadOutcome, outcome);
+        Settings s = station();
+        s.callsign = callsign;
+        s.toCall = QStringLiteral("ABCDEFGHIJKLMN");
+        s.digistation = s.txDataDefault = s.defaultFor = s.defaultMessage = s.defaultAprsText =
+            QString();
+        s.toHistory = {QStringLiteral("QST")};
+        s.aprsDataHistory.clear();
+        s.dataBoxForeColor = s.dataBoxBackColor;
+        s.screenColor = s.headerColor;
+        if (!callsign.isNull())
+            put(written(s));
+        const bool refused = outcome == LoadOutcome::InvalidCallsign;
+        if (refused)
+            dialogs_.expectMessage(QStringLiteral("No valid Callsign"), MsgAnswer::Ok,
+                                   QStringLiteral("No valid call entered."));
+        view_.entries[HistoryBox::AprsData] = state_.settings.toHistory = {QStringLiteral("DX")};
+        QCOMPARE(LoadSettings(state_, view_, dialogs_), outcome);
+        QCOMPARE(readFile(path() + ".bad"), refused ? written(s) : QByteArray());
+        if (refused)
+            QCOMPARE(dialogs_.shown.value(0).icon, MsgIcon::Exclamation);
+        if (outcome != LoadOutcome::Applied) {
+            QCOMPARE(state_.settings.toHistory, QStringList({"DX"}));
+            QCOMPARE(view_.calls, QStringList());
+            QVERIFY(refused || state_.settings.callsign == "MYCALL");
+            return;
+        }
+        QCOMPARE(state_.settings.toHistory + QStringList(state_.settings.toCall),
+                 QStringList({"QST", "ABCDEFGHIJ"}));
+        QCOMPARE(view_.texts.values(),
+                 QStringList({"Software: ZENO 3.0", "ABCDEFGHIJ", "", "BLN", ""}));
+        QCOMPARE(view_.entries[HistoryBox::AprsData], QStringList({"DX"}));
+        QCOMPARE(view_.calls, QStringList({"showCallsign AB", "setMonitorFont Fixedsys",
+                                           "setAutoScrollChecked true"}));
+    }
+
+    // A file of the previous release ends after "[ZENO Tag]" and holds no message lists: the
+    // usual addressees are offered.
+    void readsOldFormat() {
+        const QByteArray bytes = written(station()).replace(";ZENO v.3", ";ZENO v.2");
+        put(bytes.left(bytes.indexOf("[APRS Message For]")) + "[something else]\r\n");
+        state_.settings.messageForHistory = {QStringLiteral("DX")};
+        QCOMPARE(LoadSettings(state_, view_, dialogs_), LoadOutcome::Applied);
+        const QStringList addressees({"DX", "BLN", "EMAIL", "NWS", "SAT"});
+        QCOMPARE(view_.entries[HistoryBox::MessageFor], addressees);
+        QCOMPARE(state_.settings.messageForHistory, addressees);
+    }
+
+    void fallsBackOnReadError() {
+        Settings s = station();
+        s.headerColor = s.screenColor = 0;
+        s.alarmHeaderText = s.alarmDataText = QString();
+        s.txDataHistory = {QStringLiteral("Software: ZENO 2.5 beta"), QStringLiteral("Hello")};
+        s.radioPort = 2;
+        const QByteArray bytes =
+            written(s).replace("[Beacon Interval]\r\n 60", "[Beacon Interval]\r\nsixty");
+        put(bytes);
+        Settings& r = state_.settings;
+        r.toHistory = {QStringLiteral("DX")};
+        r.aprsDataHistory = {QStringLiteral("A1")};
+        r.beaconInterval = 99;
+
+        QCOMPARE(LoadSettings(state_, view_, dialogs_), LoadOutcome::Defaults);
+        // The default entries join what the boxes held; an old release's text follows this one.
+        QCOMPARE(view_.entries,
+                 (QMap<HistoryBox, QStringList>{
+                     {HistoryBox::TxData, {"Software: ZENO 3.0", "Hello"}},
+                     {HistoryBox::To, {"DX", "CQ", "APRS", "PCSAT"}},
+                     {HistoryBox::Via, {"RS0ISS", "PCSAT-1", "W3ADO-1", "WIDE,WIDE", ""}},
+                     {HistoryBox::MessageFor, {"BLN", "EMAIL", "NWS", "SAT"}}}));
+        QCOMPARE(r.toHistory, view_.entries[HistoryBox::To]);
+        QCOMPARE(r.aprsDataHistory, QStringList({"A1"}));
+        // The monitor is made usable with the default colours, font and alarm texts; nothing
+        // else of the file reaches the window.
+        QCOMPARE(view_.calls,
+                 QStringList({"showCallsign PA3XYZ", "setMonitorColors 16777215 16711680",
+                              "setMonitorFont Fixedsys", "setDataBoxColors 16711680 14737632"}));
+        QCOMPARE(r.alarmHeaderText + "|" + r.alarmDataText, "RS0ISS*|Hello from Tarn");
+        QCOMPARE(QList<int>({state_.link.RadioPort, r.zenoTag, r.beaconInterval}),
+                 QList<int>({2, 0, 99}));
+        // The next save replaces the file; what the operator had stays beside it.
+        QCOMPARE(readFile(path() + ".bad"), bytes);
+    }
+
+    void aFailedSaveLosesNothing() {
+        state_.appPath = dir_->filePath(QStringLiteral("missing"));  // nothing can be written
+        state_.settings = station();
+        view_.geometry = {1, 2, 3, 4};
+        dialogs_.expectMessage(
+            QStringLiteral("ZENO"), MsgAnswer::Ok,
+            QStringLiteral("Could not write to disk. Is the disk write-protected (CD-ROM)? If so, "
+                           "then please install this program to your HD first."));
+        QVERIFY(!SaveSettings(state_, view_, dialogs_, FakePlatform()));
+        QVERIFY(!SaveSettings(state_, view_, dialogs_, FakePlatform()));  // told once
+        QCOMPARE(dialogs_.shown.value(0).icon, MsgIcon::Exclamation);
+        QCOMPARE(written(state_.settings), written(station()));
+    }
+
+private:
+    QString path() const { return settingsFilePath(dir_->path()); }
+    void put(const QByteArray& bytes) { QVERIFY(replaceFile(path(), bytes).isEmpty()); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    AppState state_;
+    FakeSettingsView view_;
+    ScriptedDialogs dialogs_;
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -6,30 +6,29 @@
 #include "support/testrows.h"
 
 #include <QTest>
+#include <tuple>
 
 using namespace zeno;
 using namespace zeno::test;
 
-namespace {
-
 using Refusal = SetupRefusal;
-
-AppState station() {
-    AppState state;
-    state.settings = firstRunSettings(QStringLiteral("PA3ABC"));
-    state.settings.bbsMode = 1;
-    return state;
-}
-
-}  // namespace
-
 Q_DECLARE_METATYPE(SetupRefusal)
 Q_DECLARE_METATYPE(ColorButton)
 
 class TestSetupValues : public QObject {
     Q_OBJECT
+
+    AppState state_;  // a station with its commands disabled
+    SetupValues values_;
+
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        state_ = AppState();
+        state_.settings = firstRunSettings(QStringLiteral("PA3ABC"));
+        state_.settings.bbsMode = 1;
+        values_ = SetupValues::from(state_);
+    }
 
     void opensWithUsableValues_data() {
         // stored: box text, box back, header, screen, interval; shown: box text, box back,
@@ -46,16 +45,12 @@ private slots:
 
     void opensWithUsableValues() {
         QFETCH(QList<int>, stored);
-        AppState state = station();
-        Settings& s = state.settings;
-        s.dataBoxForeColor = stored[0];
-        s.dataBoxBackColor = stored[1];
-        s.headerColor = stored[2];
-        s.screenColor = stored[3];
-        s.dataColor = 0;
-        s.beaconInterval = stored[4];
+        Settings& s = state_.settings;
+        std::tie(s.dataBoxForeColor, s.dataBoxBackColor, s.headerColor, s.screenColor,
+                 s.beaconInterval) =
+            std::tuple(stored[0], stored[1], stored[2], stored[3], stored[4]);
         s.bbsPassword = QStringLiteral(" secret ");
-        const SetupValues v = SetupValues::from(state);
+        const SetupValues v = SetupValues::from(state_);
         QCOMPARE((QList<int>{v.dataBoxForeColor, v.dataBoxBackColor, v.headerColor, v.dataColor,
                              v.screenColor}),
                  fetched<QList<int>>("shown"));
@@ -66,71 +61,58 @@ private slots:
     void okChecksInOrder_data() {
         columns<QString, int, QString, QString, SetupRefusal, QString, int>(
             "callsign", "bbsMode", "password", "port", "refusal", "storedCall", "storedMode");
-        const QString ok = QStringLiteral("8000");
-        const QString old = QStringLiteral("PA3ABC");
-        row("lower case, blanks around", QString(" pa3xyz-9 "), 0, QString(), ok, Refusal::None,
-            QString("PA3XYZ-9"), 0);
+        const QString ok = QStringLiteral("8000"), old = QStringLiteral("PA3ABC"), none;
+        row("lower case, blanks", QString(" pa3xyz-9 "), 0, none, ok, Refusal::None, "PA3XYZ-9", 0);
         // Which callsigns are valid is the settings' rule; here only that OK asks it.
-        row("a slash", QString("PA3XYZ/P"), 0, QString(), ok, Refusal::Callsign, old, 0);
+        row("a slash", QString("PA3XYZ/P"), 0, none, ok, Refusal::Callsign, old, 0);
         // A short password opens the commands to everyone and stops before anything else.
         row("password of two", QString("A"), 2, QString(" ab "), ok, Refusal::BbsPassword, old, 0);
-        row("password of three", QString(old), 2, QString(" abc "), ok, Refusal::None, old, 2);
-        row("disabled needs none", QString(old), 1, QString(), ok, Refusal::None, old, 1);
-        row("port 0", QString("PA3XYZ"), 0, QString(), QString("0"), Refusal::EnginePort, old, 0);
-        row("port 65536", QString("PA3XYZ"), 0, QString(), QString("65536"), Refusal::EnginePort,
-            old, 0);
-        row("port not a number", QString("PA3XYZ"), 0, QString(), QString("80a"),
-            Refusal::EnginePort, old, 0);
+        row("password of three", old, 2, QString(" abc "), ok, Refusal::None, old, 2);
+        row("disabled needs none", old, 1, none, ok, Refusal::None, old, 1);
+        for (const char* port : {"0", "65536", "80a"})
+            row(port, QString("PA3XYZ"), 0, none, QString(port), Refusal::EnginePort, old, 0);
     }
 
     void okChecksInOrder() {
-        QFETCH(QString, callsign);
         QFETCH(QString, password);
         QFETCH(SetupRefusal, refusal);
-        AppState state = station();
-        SetupValues v = SetupValues::from(state);
-        v.callsign = callsign;
-        v.bbsMode = fetched<int>("bbsMode");
-        v.bbsPassword = password;
-        v.enginePort = fetched<QString>("port");
-        v.beaconInterval = QStringLiteral("45");
-        QCOMPARE(v.validate(), refusal);
-        QCOMPARE(v.apply(state).refusal, refusal);
-        QTEST(state.settings.callsign, "storedCall");
-        QTEST(state.settings.bbsMode, "storedMode");
+        values_.callsign = fetched<QString>("callsign");
+        values_.bbsMode = fetched<int>("bbsMode");
+        values_.bbsPassword = password;
+        values_.enginePort = fetched<QString>("port");
+        values_.beaconInterval = QStringLiteral("45");
+        QCOMPARE(values_.validate(), refusal);
+        QCOMPARE(values_.apply(state_).refusal, refusal);
+        QTEST(state_.settings.callsign, "storedCall");
+        QTEST(state_.settings.bbsMode, "storedMode");
         // The steps before the callsign stay applied when it is refused.
-        QCOMPARE(state.settings.beaconInterval, refusal == Refusal::BbsPassword ? 60 : 45);
+        QCOMPARE(state_.settings.beaconInterval, refusal == Refusal::BbsPassword ? 60 : 45);
         if (refusal == Refusal::None)
-            QCOMPARE(state.settings.bbsPassword, password.trimmed().toUpper());
+            QCOMPARE(state_.settings.bbsPassword, password.trimmed().toUpper());
     }
 
     void okReportsWhatChanged_data() {
         columns<QString, QString, SetupRefusal, bool, bool>("callsign", "host", "refusal",
                                                             "callsignChanged", "engineChanged");
-        const QString local = QStringLiteral("127.0.0.1");
+        const QString local = QStringLiteral("127.0.0.1"), call = QStringLiteral("PA3ABC");
         row("nothing", QString("pa3abc"), local, Refusal::None, false, false);
         row("callsign", QString("PA3ABC-1"), local, Refusal::None, true, false);
-        row("engine host", QString("PA3ABC"), QString(" engine.local "), Refusal::None, false,
-            true);
-        row("host with a blank", QString("PA3XYZ"), QString("a b"), Refusal::EngineHost, false,
-            false);
+        row("engine host", call, QString(" engine.local "), Refusal::None, false, true);
+        row("blank in host", QString("N0CALL"), QString("a b"), Refusal::EngineHost, false, false);
     }
 
     void okReportsWhatChanged() {
         QFETCH(QString, host);
         QFETCH(SetupRefusal, refusal);
-        QFETCH(bool, engineChanged);
-        AppState state = station();
-        SetupValues v = SetupValues::from(state);
-        v.callsign = fetched<QString>("callsign");
-        v.engineHost = host;
-        v.acknowledgeMessages = false;
-        const SetupResult result = v.apply(state);
+        values_.callsign = fetched<QString>("callsign");
+        values_.engineHost = host;
+        values_.acknowledgeMessages = false;
+        const SetupResult result = values_.apply(state_);
         QCOMPARE(result.refusal, refusal);
         QTEST(result.callsignChanged, "callsignChanged");
-        QCOMPARE(result.engineChanged, engineChanged);
-        QCOMPARE(state.engine.address.host, engineChanged ? host.trimmed() : QString("127.0.0.1"));
-        QCOMPARE(state.engine.acknowledgeMessages, refusal != Refusal::None);
+        QTEST(result.engineChanged, "engineChanged");
+        QCOMPARE(state_.engine.address.host, result.engineChanged ? host.trimmed() : "127.0.0.1");
+        QCOMPARE(state_.engine.acknowledgeMessages, refusal != Refusal::None);
     }
 
     void beaconInterval_data() {
@@ -161,12 +143,9 @@ private slots:
     }
 
     void colourChoices() {
-        SetupValues v;
-        v.dataBoxForeColor = 1;
-        v.dataBoxBackColor = 2;
-        v.headerColor = 3;
-        v.screenColor = 4;
-        v.dataColor = 5;
+        SetupValues& v = values_;
+        std::tie(v.dataBoxForeColor, v.dataBoxBackColor, v.headerColor, v.screenColor,
+                 v.dataColor) = std::tuple(1, 2, 3, 4, 5);
         QTEST(v.pickColor(fetched<ColorButton>("button"), fetched<int>("chosen")).has_value(),
               "refused");
         QCOMPARE((QList<int>{v.dataBoxForeColor, v.dataBoxBackColor, v.headerColor, v.screenColor,
@@ -184,16 +163,15 @@ private slots:
     }
 
     void listenerMode() {
-        AppState state = station();
-        state.settings.swlMode = fetched<int>("before");
-        SetupValues v = SetupValues::from(state);
+        state_.settings.swlMode = fetched<int>("before");
+        SetupValues v = SetupValues::from(state_);
         v.listener = fetched<bool>("checked");
         v.refuseIncoming = true;  // "Disable Incomming Connects" ticked
         v.beaconOn = true;
-        const SetupResult result = v.apply(state);
-        QTEST(state.settings.swlMode, "swlMode");
-        QTEST(state.connection.RefuseIncoming, "refuseIncoming");
-        QTEST(state.settings.beacon, "beacon");
+        const SetupResult result = v.apply(state_);
+        QTEST(state_.settings.swlMode, "swlMode");
+        QTEST(state_.connection.RefuseIncoming, "refuseIncoming");
+        QTEST(state_.settings.beacon, "beacon");
         QTEST(result.listenerOn, "layout");
         QTEST(result.listenerOff, "restartNotice");
     }
