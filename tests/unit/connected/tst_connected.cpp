@@ -59,6 +59,8 @@ struct Rig : FrameSink, ConnectedView, FakePlatform {
     void showReceived(const QString& text) override { log << "received " + text; }
     void setMainCaption(const QString& text) override { log << "main caption " + text; }
     void showPopup(const QString& text) override { log << "popup " + text; }
+    void showSent(const QString& text, const QString&) override { history += text; }
+    QString history;
 
     void beep() override { log << "!"; }
     void playWave(const QString&) override { log << "~"; }
@@ -265,6 +267,13 @@ private slots:
         QTEST(rig.replies, "replies");
         QTEST(rig.flags(), "after");
         QCOMPARE(rig.dialogs.problems(), QStringList());
+    }
+
+    // The frame drops the control characters; the history shows the line as typed.
+    void typedLine() {
+        Rig rig(dir_.path());
+        rig.connection.typeLine(QStringLiteral("de\tPA3XYZ"));
+        QCOMPARE(rig.replies + u'|' + rig.history, QStringLiteral("dePA3XYZ\r|de\tPA3XYZ"));
     }
 
 private:
