@@ -134,6 +134,22 @@ private slots:
         QCOMPARE(help->browser()->textCursor().selectedText(), QStringLiteral("public folder"));
     }
 
+    // What the desktop cannot open is said in a box.
+    void desktopCannotOpen() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.platform.setProgramsStart(false);
+        const QString cannot = QStringLiteral("The desktop could not open the ");
+        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::Ok,
+                                cannot + QStringLiteral("address:\r") + weblinks::kProgramPage);
+        helpItem(f, HelpItem::Web)->trigger();
+        f.dialogs.expectMessage(kProgramTitle, MsgAnswer::Ok,
+                                cannot + QStringLiteral("file in a text editor:\r") +
+                                    f.file(QStringLiteral("help.txt")));
+        menuItem(f.form1().controls().menus.menuoptionsopens, TerminalFileItem::Help)->trigger();
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
     void notebookKeepsTheFileItOpened() {
         ZenoFixture f;
         QVERIFY(f.startStation());

@@ -86,7 +86,9 @@ void UtilitySide::showHelp(const QString& section) {
     help_->activateWindow();
 }
 
-void UtilitySide::OpenWebLink(const QString& url) { zeno::OpenWebLink(context_.platform, url); }
+void UtilitySide::OpenWebLink(const QString& url) {
+    zeno::OpenWebLink(context_.platform, context_.dialogs, url);
+}
 
 void UtilitySide::showAbout() {
     if (!about_)

@@ -262,7 +262,7 @@ void Form4::bbs_Click(int Index) {
 
 // In the system's own text editor, whichever the operator has chosen there.
 void Form4::editsend_Click(int Index) {
-    platform_.openInTextEditor(appFile(state_.appPath, kSendTexts[Index]));
+    openInTextEditor(platform_, dialogs_, appFile(state_.appPath, kSendTexts[Index]));
 }
 
 void Form4::editconnectscreen_Click() { Text1->setReadOnly(!editconnectscreen->isChecked()); }
