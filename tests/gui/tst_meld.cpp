@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -56,6 +57,17 @@ private slots:
         QCOMPARE(next->PopupSeconds, 0);
         next->Timer1->setInterval(1);  // its own timer, quickly
         QTRY_VERIFY_WITH_TIMEOUT(popup.isNull() && next.isNull(), 5000);
+    }
+
+    // A line whole; a longer text wrapped within two thirds of the screen.
+    void wholeTextWithinTwoThirdsOfTheScreen() {
+        const char* const line = "Message from G4XYZ: 73 and thanks for the QSO ";
+        QLabel* label = show(line)->Label1;
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(QLatin1String(line)));
+        Meld* popup = show(QByteArray(line).repeated(9).constData());
+        QTRY_VERIFY(label->height() >= label->heightForWidth(label->width()));
+        QVERIFY(popup->frameGeometry().width() <=
+                popup->screen()->availableGeometry().width() * 2 / 3);
     }
 
 private:
