@@ -10,11 +10,14 @@
 #include "ui/main/form1.h"
 #include "ui/main/form1menus.h"
 #include "ui/windows/editor.h"
+#include "ui/windows/form8.h"
 #include "ui/windows/frmabout.h"
 #include "ui/windows/helpwindow.h"
+#include "ui/windows/meld.h"
 #include "zenoversion.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -132,6 +135,26 @@ private slots:
             ->setText(QStringLiteral("public folder"));
         help->findChild<QPushButton*>(QStringLiteral("helpFind"))->click();
         QCOMPARE(help->browser()->textCursor().selectedText(), QStringLiteral("public folder"));
+    }
+
+    // Esc closes a window through its own question, or as Cancel; Enter is the default button.
+    void escapeClosesEnterConfirms() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.form1().showPopup(QStringLiteral("x"));
+        Meld* popup = f.find<Meld>(QStringLiteral("Meld"));
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(popup->isUnloaded());
+        menuItem(f.form1().controls().menus.menuoptions, OptionItem::Notebook)->trigger();
+        auto* notebook = f.find<Editor>(QStringLiteral("Editor"));
+        notebook->Text1->insertPlainText(QStringLiteral("x"));
+        f.dialogs.expectMessage(QStringLiteral("NoteBook"), MsgAnswer::No);
+        QTest::keyClick(notebook->Text1, Qt::Key_Escape);
+        Form8 fonts(&f.form1());
+        fonts.findChild<QCheckBox*>(QStringLiteral("Check1"))->click();
+        QTest::keyClick(&fonts, Qt::Key_Escape);
+        QVERIFY(notebook->isHidden() && fonts.chosenFont().isEmpty());
+        QVERIFY(f.dialogs.problems().isEmpty());
     }
 
     // What the desktop cannot open is said in a box.

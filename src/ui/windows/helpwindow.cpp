@@ -65,6 +65,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::findInPage);
     connect(find, &QPushButton::clicked, this, &HelpWindow::findInPage);
     connect(search_, &QLineEdit::textChanged, searchResult_, &QLabel::clear);
+    giveDialogKeys(this);
 }
 
 void HelpWindow::showSection(const QString& section) {

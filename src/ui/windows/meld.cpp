@@ -33,7 +33,6 @@ Meld::Meld(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     Label1->setWordWrap(true);
 
     Command1 = controls::button(this, "Command1", QStringLiteral("OK"));
-    Command1->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1, 1);
@@ -44,6 +43,7 @@ Meld::Meld(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 
     connect(Timer1, &QTimer::timeout, this, &Meld::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &Meld::Command1_Click);
+    giveDialogKeys(this, Command1);
 }
 
 void Meld::showMessage(const QString& text) {
