@@ -137,6 +137,17 @@ private slots:
         QCOMPARE(help->browser()->textCursor().selectedText(), QStringLiteral("public folder"));
     }
 
+    // Above a modal window the manual opens as that window's own, at its section.
+    void manualAboveAModalWindow() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        helpItem(f, HelpItem::About)->trigger();
+        auto* about = f.find<frmAbout>(QStringLiteral("frmAbout"));
+        QTest::keyClick(about->cmdOK, Qt::Key_F1);
+        QCOMPARE(shownSection(f), QStringLiteral("about"));
+        QCOMPARE(f.find<HelpWindow>(QStringLiteral("HelpWindow"))->parentWidget(), about);
+    }
+
     // Esc closes a window through its own question, or as Cancel; Enter is the default button.
     void escapeClosesEnterConfirms() {
         ZenoFixture f;

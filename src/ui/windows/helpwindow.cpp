@@ -79,11 +79,13 @@ QString HelpWindow::sectionFor(const QString& windowName) {
         {QStringLiteral("Form1"), QStringLiteral("main-window")},
         {QStringLiteral("Form2"), QStringLiteral("aprs-position")},
         {QStringLiteral("Form3"), QStringLiteral("setup")},
-        {QStringLiteral("Form8"), QStringLiteral("setup")},
+        {QStringLiteral("Form8"), QStringLiteral("font")},
         {QStringLiteral("Form4"), QStringLiteral("connected-mode")},
         {QStringLiteral("Form5"), QStringLiteral("histories")},
         {QStringLiteral("Form7"), QStringLiteral("messages")},
         {QStringLiteral("Editor"), QStringLiteral("notebook")},
+        {QStringLiteral("frmAbout"), QStringLiteral("about")},
+        {QStringLiteral("Meld"), QStringLiteral("connected-mode")},
     };
     return sections.value(windowName, QStringLiteral("contents"));
 }
