@@ -19,6 +19,7 @@ namespace {
 constexpr int kTickMs = 1000;
 constexpr int kLastSecond = 4;   // it closes at the tick after this one
 constexpr int kNarrowest = 240;  // a short message still gets a popup that looks like one
+constexpr int kFrameAllowance = 16;
 
 }  // namespace
 
@@ -50,8 +51,10 @@ void Meld::showMessage(const QString& text) {
     Label1->setText(text);
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
     const QMargins margins = layout()->contentsMargins();
-    const int widest = where->availableGeometry().width() * 2 / 3 - margins.left() -
-                       margins.right() - (frameGeometry().width() - width());
+    // The window frame is known only once the popup has been shown: room is kept for one.
+    const int frame = qMax(frameGeometry().width() - width(), kFrameAllowance);
+    const int widest =
+        where->availableGeometry().width() * 2 / 3 - margins.left() - margins.right() - frame;
     const QFontMetrics metrics(Label1->font());
     int longest = 0;
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))

@@ -269,8 +269,7 @@ private slots:
         QCOMPARE(rig.dialogs.problems(), QStringList());
     }
 
-    // The frame drops the control characters; the history shows the line as typed.
-    void typedLine() {
+    void typedLine() {  // the frame drops control characters, the history keeps them
         Rig rig(dir_.path());
         rig.connection.typeLine(QStringLiteral("de\tPA3XYZ"));
         QCOMPARE(rig.replies + u'|' + rig.history, QStringLiteral("dePA3XYZ\r|de\tPA3XYZ"));
