@@ -1,12 +1,16 @@
 #include "config/weblinks.h"
 
+#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "zenoversion.h"
 
 namespace zeno {
 
-void OpenWebLink(Platform& platform, const QString& url) {
-    platform.openWebLink(url.isEmpty() ? weblinks::kAuthorHome : url);
+void OpenWebLink(Platform& platform, Dialogs& dialogs, const QString& url) {
+    const QString address = url.isEmpty() ? weblinks::kAuthorHome : url;
+    if (!platform.openWebLink(address))
+        dialogs.message(QStringLiteral("The desktop could not open the address:\r") + address,
+                        kProgramTitle, MsgIcon::Exclamation);
 }
 
 QString authorMailLink() {
@@ -19,6 +23,8 @@ QString authorMailLink() {
            subject;
 }
 
-void MailAuthor(Platform& platform) { platform.openWebLink(authorMailLink()); }
+void MailAuthor(Platform& platform, Dialogs& dialogs) {
+    OpenWebLink(platform, dialogs, authorMailLink());
+}
 
 }  // namespace zeno

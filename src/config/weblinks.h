@@ -4,6 +4,7 @@
 
 namespace zeno {
 
+class Dialogs;
 class Platform;
 
 // ZENO's own web pages and the author's address. zeno.example.org stands in until the project
@@ -17,11 +18,11 @@ inline const QString kAuthorMail = QStringLiteral("qz9zzz@zeno.example.org");
 }  // namespace weblinks
 
 // Opens a web address with the system's handler; an empty address is the author's home page.
-// Failures are not reported.
-void OpenWebLink(Platform& platform, const QString& url);
+// When the desktop cannot open it, a box says so.
+void OpenWebLink(Platform& platform, Dialogs& dialogs, const QString& url);
 
 // "mailto:" the author with the subject "ZENO v 3. 0. 1".
 QString authorMailLink();
-void MailAuthor(Platform& platform);
+void MailAuthor(Platform& platform, Dialogs& dialogs);
 
 }  // namespace zeno

@@ -264,8 +264,8 @@ void Connection::typeLine(const QString& typed) {
     line += QLatin1Char('\r');
     // One frame however long: the link cuts it only where the engine needs it.
     link_.send(QLatin1Char('D'), state_.link.LinkAddress, line);
-    // One line per send in the history.
-    view_.showSent(typed + QStringLiteral("\r\n"), line + QLatin1Char('\n'));
+    // The history keeps the box's text as it stood, line end and all; it adds none of its own.
+    view_.showSent(typed, line + QLatin1Char('\n'));
 }
 
 void Connection::sendAppFile(const QString& name) { senders_.StuurFile(appFilePath(name)); }

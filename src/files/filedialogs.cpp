@@ -20,6 +20,14 @@ FileRequest openRequest(const FileDialogState& files) {
 
 }  // namespace
 
+void openInTextEditor(Platform& platform, Dialogs& dialogs, const QString& path) {
+    // Without an editor or a launcher the desktop says nothing but on standard error.
+    if (!platform.openInTextEditor(path))
+        dialogs.message(
+            QStringLiteral("The desktop could not open the file in a text editor:\r") + path,
+            kProgramTitle, MsgIcon::Exclamation);
+}
+
 QStringList textFileFilters() {
     return {QStringLiteral("Text Files (*.txt)"), QStringLiteral("Log Files (*.log)"),
             QStringLiteral("All Files (*.*)")};
@@ -35,7 +43,7 @@ void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, 
 
     switch (files.OpenMode) {
         case kOpenInTextEditor:
-            platform.openInTextEditor(path);
+            openInTextEditor(platform, dialogs, path);
             files.OpenMode = 0;
             return;
         case kOpenIntoMonitor: {

@@ -41,6 +41,9 @@ public:
 void OpenTextFile(FileDialogState& files, QString& ReplyText, Dialogs& dialogs, Platform& platform,
                   OpenTextTargets& targets);
 
+// Opens a file in the system's text editor; when the desktop cannot, a box says so.
+void openInTextEditor(Platform& platform, Dialogs& dialogs, const QString& path);
+
 // Shows the save dialog proposing files.FileName; sets FilePath and SaveConfirmed.
 // An existing file is only confirmed after "Do you want to overwrite the file?" is answered Yes.
 void AskSaveFile(FileDialogState& files, Dialogs& dialogs);

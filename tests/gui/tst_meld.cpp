@@ -3,6 +3,8 @@
 
 #include "ui/windows/meld.h"
 
+#include <QScreen>
+
 namespace {
 
 // Shows a message as the main window does; returns the one popup open.
@@ -53,6 +55,20 @@ private slots:
         QCOMPARE(next->PopupSeconds, 0);
         next->Timer1->setInterval(1);  // its own timer, quickly
         QTRY_VERIFY_WITH_TIMEOUT(popup.isNull() && next.isNull(), 5000);
+    }
+
+    // A long text wrapped within two thirds of the screen, all of it in sight; Esc closes it.
+    void wholeTextWithinTwoThirdsOfTheScreen() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        Meld* popup =
+            show(f, QByteArray("Message from G4XYZ: 73 and thanks ").repeated(12).constData());
+        QLabel* label = popup->Label1;
+        QTRY_VERIFY(label->height() >= label->heightForWidth(label->width()));
+        QVERIFY(popup->frameGeometry().width() <=
+                popup->screen()->availableGeometry().width() * 2 / 3);
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QVERIFY(popup->isUnloaded());
     }
 };
 

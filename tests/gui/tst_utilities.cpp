@@ -112,6 +112,23 @@ private slots:
 
         QVERIFY(f.dialogs.problems().isEmpty());
     }
+
+    // F1 above a modal window: the manual as its own. What the desktop cannot open: a box.
+    void manualAboveAModalWindowAndDesktopFailures() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        helpItem(f, HelpItem::About)->trigger();
+        auto* about = f.find<frmAbout>(QStringLiteral("frmAbout"));
+        QTest::keyClick(about, Qt::Key_F1);
+        QCOMPARE(shownSection(f), QStringLiteral("about"));
+        QCOMPARE(f.find<HelpWindow>(QStringLiteral("HelpWindow"))->parentWidget(), about);
+        f.platform.setProgramsStart(false);
+        f.dialogs.expectMessage(kProgramTitle).expectMessage(kProgramTitle);
+        helpItem(f, HelpItem::Web)->trigger();
+        menuItem(f.form1().controls().menus.menuoptionsopens, TerminalFileItem::Help)->trigger();
+        QVERIFY(f.dialogs.problems().isEmpty());
+        QVERIFY(f.dialogs.shown.last().text.endsWith(f.file(QStringLiteral("help.txt"))));
+    }
 };
 
 QTEST_MAIN(TestUtilities)

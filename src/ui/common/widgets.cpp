@@ -2,11 +2,14 @@
 
 #include "platform/colors.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 namespace zeno {
 
@@ -131,6 +134,44 @@ void setWidgetColors(QWidget* widget, int textRgb, int backgroundRgb) {
     palette.setColor(QPalette::Button, back);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+// Sees the keys the window's controls left unused, as a dialog does.
+class DialogKeys : public QObject {
+public:
+    DialogKeys(QWidget* window, QAbstractButton* defaultButton)
+        : QObject(window), button_(defaultButton) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (key->key() == Qt::Key_Escape) {
+            static_cast<QWidget*>(watched)->close();
+            return true;
+        }
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || !button_ || !button_->isVisible() || !button_->isEnabled())
+            return false;
+        button_->click();
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> button_;
+};
+
+}  // namespace
+
+void giveDialogKeys(QWidget* window, QAbstractButton* defaultButton) {
+    new DialogKeys(window, defaultButton);
 }
 
 }  // namespace zeno

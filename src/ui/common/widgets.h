@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QWidget>
 
+class QAbstractButton;
+
 namespace zeno {
 
 // A label that reports clicks and double clicks (filter label, beacon label).
@@ -45,5 +47,9 @@ QIcon themedIcon(const char* themeName, QStyle::StandardPixmap fallback);
 
 // Sets text and background colours of a widget from RGB numbers (red in the low byte).
 void setWidgetColors(QWidget* widget, int textRgb, int backgroundRgb);
+
+// A window that is no dialog gets a dialog's keys: Esc closes it (through its own close
+// question, if it has one) and Enter clicks its default button, if it has one.
+void giveDialogKeys(QWidget* window, QAbstractButton* defaultButton = nullptr);
 
 }  // namespace zeno

@@ -1,6 +1,7 @@
 #include "ui/main/connectedside.h"
 
 #include "config/appstate.h"
+#include "files/filedialogs.h"
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/platform.h"
@@ -70,7 +71,8 @@ void ConnectedSide::editTerminalFile(int item) {
                                     QStringLiteral("\\sendtxt3.txt")};
     if (item < 0 || item >= int(std::size(files)) || files[item].isEmpty())
         return;
-    context_.platform.openInTextEditor(appFile(context_.state.appPath, files[item]));
+    openInTextEditor(context_.platform, context_.dialogs,
+                     appFile(context_.state.appPath, files[item]));
 }
 
 Form4* ConnectedSide::terminal() const { return form4_; }

@@ -167,8 +167,7 @@ void ReceiveSide::playAlarm() { PlayAlarm(context_.platform, context_.state.appP
 void ReceiveSide::showPopup(const QString& text) {
     if (!meld_ || meld_->isUnloaded())
         meld_ = new Meld(context_.window);
-    meld_->show();
-    meld_->Label1->setText(text);
+    meld_->showMessage(text);
 }
 
 // MonitorView

@@ -78,15 +78,26 @@ void UtilitySide::keepNotebookChanges() {
 // Help and About
 
 void UtilitySide::showHelp(const QString& section) {
-    if (!help_)
-        help_ = new HelpWindow(context_.window);
+    // A modal window blocks every window but its own: above one, the manual becomes its window.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == help_)
+        owner = context_.window;
+    if (!help_) {
+        help_ = new HelpWindow(owner);
+    } else if (help_->parentWidget() != owner) {
+        const QRect place = help_->geometry();
+        help_->setParent(owner, help_->windowFlags());
+        help_->setGeometry(place);
+    }
     help_->showSection(section);
     help_->show();
     help_->raise();
     help_->activateWindow();
 }
 
-void UtilitySide::OpenWebLink(const QString& url) { zeno::OpenWebLink(context_.platform, url); }
+void UtilitySide::OpenWebLink(const QString& url) {
+    zeno::OpenWebLink(context_.platform, context_.dialogs, url);
+}
 
 void UtilitySide::showAbout() {
     if (!about_)

@@ -62,6 +62,7 @@ Editor::Editor(Dialogs& dialogs, Platform* platform, FileDialogState* files, QWi
 Editor::~Editor() = default;
 
 void Editor::wireEvents() {
+    giveDialogKeys(this);
     connect(Text1, &QPlainTextEdit::textChanged, this, &Editor::edited);
     const EditorToolbar& t = ui_.toolbar;
     const std::pair<QToolButton*, void (Editor::*)()> buttons[] = {

@@ -108,6 +108,7 @@ void Form2::buildLayout() {
 
     Command1 = button(this, "Command1", QStringLiteral("OK"));
     Command2 = button(this, "Command2", QStringLiteral("Cancel"));
+    Command1->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Command1);

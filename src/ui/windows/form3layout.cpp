@@ -230,6 +230,7 @@ void buildForm3Layout(QDialog* dialog, Form3Controls& c) {
     buildAprs(dialog, c.aprs);
     c.Command1 = button(dialog, "Command1", QStringLiteral("Save Current Settings"));
     c.Command2 = button(dialog, "Command2", QStringLiteral("Cancel"));
+    c.Command1->setDefault(true);
 
     QVBoxLayout* left = column({c.callsign.Frame3, c.alarm.Frame7, c.beacon.Frame8,
                                 c.radioPort.Frame1, c.engine.EngineFrame});

@@ -102,6 +102,7 @@ void Form4::wireEvents() {
     connect(menuexitpopup, &QAction::triggered, this, &Form4::menuexitpopup_Click);
     connect(editconnectscreen, &QAction::triggered, this, &Form4::editconnectscreen_Click);
     connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(13); });
+    giveDialogKeys(this);
     connect(Text1, &QPlainTextEdit::textChanged, this,
             [this] { keepLast(*text1Box_, kText1Limit, kText1Kept); });
     connect(Text3, &QPlainTextEdit::textChanged, this,
@@ -262,7 +263,7 @@ void Form4::bbs_Click(int Index) {
 
 // In the system's own text editor, whichever the operator has chosen there.
 void Form4::editsend_Click(int Index) {
-    platform_.openInTextEditor(appFile(state_.appPath, kSendTexts[Index]));
+    openInTextEditor(platform_, dialogs_, appFile(state_.appPath, kSendTexts[Index]));
 }
 
 void Form4::editconnectscreen_Click() { Text1->setReadOnly(!editconnectscreen->isChecked()); }

@@ -38,6 +38,7 @@ void Form5::buildLayout() {
                       QStringLiteral("Removes all history lines"));
     Command1 = button(this, "Command1", QStringLiteral("OK"));
     Command2 = button(this, "Command2", QStringLiteral("Cancel"));
+    Command1->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(List1, 0, 0, 7, 1);

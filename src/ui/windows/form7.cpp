@@ -147,6 +147,7 @@ void Form7::buildControls() {
 }
 
 void Form7::wireEvents() {
+    giveDialogKeys(this, Command1);
     const std::pair<QRadioButton*, void (Form7::*)()> options[] = {
         {Option1, &Form7::Option1_Click}, {Option2, &Form7::Option2_Click},
         {Option3, &Form7::Option3_Click}, {Option4, &Form7::Option4_Click},

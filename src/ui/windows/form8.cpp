@@ -31,6 +31,7 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
     Command1 = button(this, "Command1", QStringLiteral("OK"));
     Command2 = button(this, "Command2", QStringLiteral("Cancel"));
     Command1->setEnabled(false);
+    Command1->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Check1);
@@ -81,9 +82,11 @@ void Form8::Check1_Click() {
 
 void Form8::Command1_Click() { accept(); }
 
-void Form8::Command2_Click() {
+void Form8::Command2_Click() { reject(); }
+
+void Form8::reject() {
     chosen_.clear();
-    reject();
+    QDialog::reject();
 }
 
 }  // namespace zeno

@@ -27,6 +27,9 @@ public slots:
     void Command1_Click();  // OK
     void Command2_Click();  // Cancel
 
+    // Cancel, Esc and the window's close button forget the choice.
+    void reject() override;
+
 private:
     void choose(const QString& family);
 

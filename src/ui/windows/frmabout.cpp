@@ -77,10 +77,10 @@ frmAbout::frmAbout(Dialogs& dialogs, Platform& platform, const QString& engineTe
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     connect(lblWeb, &ClickableLabel::clicked, this,
-            [this] { OpenWebLink(platform_, weblinks::kProgramPage); });
+            [this] { OpenWebLink(platform_, dialogs_, weblinks::kProgramPage); });
     connect(lblAuthor, &ClickableLabel::clicked, this,
-            [this] { OpenWebLink(platform_, QString()); });
-    connect(lblMail, &ClickableLabel::clicked, this, [this] { MailAuthor(platform_); });
+            [this] { OpenWebLink(platform_, dialogs_, QString()); });
+    connect(lblMail, &ClickableLabel::clicked, this, [this] { MailAuthor(platform_, dialogs_); });
 }
 
 void frmAbout::cmdOK_Click() { close(); }

@@ -65,6 +65,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::findInPage);
     connect(find, &QPushButton::clicked, this, &HelpWindow::findInPage);
     connect(search_, &QLineEdit::textChanged, searchResult_, &QLabel::clear);
+    giveDialogKeys(this);
 }
 
 void HelpWindow::showSection(const QString& section) {
@@ -78,12 +79,14 @@ QString HelpWindow::sectionFor(const QString& windowName) {
         {QStringLiteral("Form1"), QStringLiteral("main-window")},
         {QStringLiteral("Form2"), QStringLiteral("aprs-position")},
         {QStringLiteral("Form3"), QStringLiteral("setup")},
-        {QStringLiteral("Form8"), QStringLiteral("setup")},
+        {QStringLiteral("Form8"), QStringLiteral("font")},
         {QStringLiteral("Form4"), QStringLiteral("connected-mode")},
         {QStringLiteral("Form5"), QStringLiteral("histories")},
         {QStringLiteral("Form7"), QStringLiteral("messages")},
         {QStringLiteral("FormStations"), QStringLiteral("stations")},
         {QStringLiteral("Editor"), QStringLiteral("notebook")},
+        {QStringLiteral("frmAbout"), QStringLiteral("about")},
+        {QStringLiteral("Meld"), QStringLiteral("connected-mode")},
     };
     return sections.value(windowName, QStringLiteral("contents"));
 }

@@ -4,8 +4,11 @@
 #include "ui/common/widgets.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -14,7 +17,9 @@ namespace zeno {
 namespace {
 
 constexpr int kTickMs = 1000;
-constexpr int kLastSecond = 4;  // it closes at the tick after this one
+constexpr int kLastSecond = 4;   // it closes at the tick after this one
+constexpr int kNarrowest = 240;  // a short message still gets a popup that looks like one
+constexpr int kFrameAllowance = 16;
 
 }  // namespace
 
@@ -26,10 +31,9 @@ Meld::Meld(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     Label1 = controls::label(this, "Label1", QString());
     Label1->setFont(fontForFamily(QStringLiteral("Fixedsys")));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setMinimumWidth(320);
+    Label1->setWordWrap(true);
 
     Command1 = controls::button(this, "Command1", QStringLiteral("OK"));
-    Command1->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1, 1);
@@ -40,6 +44,25 @@ Meld::Meld(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 
     connect(Timer1, &QTimer::timeout, this, &Meld::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &Meld::Command1_Click);
+    giveDialogKeys(this, Command1);
+}
+
+void Meld::showMessage(const QString& text) {
+    Label1->setText(text);
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QMargins margins = layout()->contentsMargins();
+    // The window frame is known only once the popup has been shown: room is kept for one.
+    const int frame = qMax(frameGeometry().width() - width(), kFrameAllowance);
+    const int widest =
+        where->availableGeometry().width() * 2 / 3 - margins.left() - margins.right() - frame;
+    const QFontMetrics metrics(Label1->font());
+    int longest = 0;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+        longest = qMax(longest, metrics.horizontalAdvance(line));
+    // A few pixels to spare: the label lays its text out with its own rounding.
+    Label1->setFixedWidth(qBound(kNarrowest, longest + metrics.averageCharWidth(), widest));
+    adjustSize();
+    show();
 }
 
 void Meld::Timer1_Timer() {

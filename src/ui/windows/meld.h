@@ -20,6 +20,10 @@ public:
     QTimer* Timer1 = nullptr;         // one tick a second
     int PopupSeconds = 0;             // ticks since it was loaded
 
+    // Shows the message in Label1, the popup as wide as its longest line up to two thirds of
+    // the screen; longer lines wrap and the popup grows in height.
+    void showMessage(const QString& text);
+
     // Closed (by itself, by OK or by the operator) and waiting to be deleted.
     bool isUnloaded() const { return unloaded_; }
 

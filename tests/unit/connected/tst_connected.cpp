@@ -64,6 +64,8 @@ struct Rig : FrameSink, ConnectedView, FakePlatform {
     void setMainCaption(const QString& text) override { log << "main caption " + text; }
     void showPopup(const QString& text) override { log << "popup " + text; }
     void tellOperator(const QString& text) override { log << "told " + text; }
+    void showSent(const QString& text, const QString&) override { history += text; }
+    QString history;
 
     void beep() override { log << "!"; }
     void playWave(const QString&) override { log << "~"; }
@@ -306,6 +308,12 @@ private slots:
         row("disconnect", "connected greeted unlocked", "disconnect", "d N2BBB", "", "N2BBB/N2BBB");
     }
     void connection() { run(); }
+
+    void typedLine() {  // the frame drops control characters, the history keeps them
+        Rig rig(dir_.path());
+        rig.connection.typeLine(QStringLiteral("de\tPA3XYZ"));
+        QCOMPARE(rig.replies + u'|' + rig.history, QStringLiteral("dePA3XYZ\r|de\tPA3XYZ"));
+    }
 
 private:
     QTemporaryDir dir_;
