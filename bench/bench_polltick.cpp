@@ -88,6 +88,35 @@ void BM_TickWithFullMonitorHidden(benchmark::State& state) {
 }
 BENCHMARK(BM_TickWithFullMonitorHidden)->Unit(benchmark::kMicrosecond)->Iterations(20000);
 
+// A frame from a station not heard before, with `range` stations already in the heard list:
+// the tick and the repaint, as CPU time.
+void BM_NewStation(benchmark::State& state) {
+    TickRig rig(29000);
+    const auto station = [](int n) { return QStringLiteral("N%1XY>CQ:new").arg(n); };
+    QStringList heard;
+    for (int n = 0; n < state.range(0); ++n)
+        heard.append(station(n));
+    rig.queue(heard);
+    while (rig.pending() > 0)
+        rig.tick();
+    QCoreApplication::processEvents();
+    std::vector<double> shownUs;
+    int next = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.queue({station(next++)});
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        const double cpuStart = cpuMicroseconds();
+        rig.tick();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        shownUs.push_back(cpuMicroseconds() - cpuStart);
+    }
+    state.counters["shown_cpu_median_us"] = percentile(shownUs, 50);
+}
+BENCHMARK(BM_NewStation)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond)->Iterations(300);
+
 // A tick with nothing waiting: the clock and the beacon counter only.
 void BM_IdleTick(benchmark::State& state) {
     TickRig rig(29000);

@@ -51,9 +51,16 @@ public:
 
     // Has the engine send count more frames and waits until the link holds them all.
     void queueFrames(int count) {
-        const qsizetype target = f_.link().pendingFrames() + count;
+        QStringList frames;
         for (int i = 0; i < count; ++i)
-            f_.server.sendHeard(trafficFrame(next_++));
+            frames.append(trafficFrame(next_++));
+        queue(frames);
+    }
+    // The same for frames of the caller's own.
+    void queue(const QStringList& frames) {
+        const qsizetype target = f_.link().pendingFrames() + frames.size();
+        for (const QString& frame : frames)
+            f_.server.sendHeard(frame);
         QDeadlineTimer deadline(10000);
         while (f_.link().pendingFrames() < target) {
             if (deadline.hasExpired()) {

@@ -21,12 +21,11 @@ std::optional<QString> HeardList::update(const QString& HeaderLine) {
     if (!HeaderLine.startsWith(QLatin1String("fm"), Qt::CaseInsensitive))
         return std::nullopt;
     const QString call = senderOf(HeaderLine);
-    // Slot HeardCount is compared too: empty until the list is full, so an empty call is
-    // never added before that.
-    for (int slot = 0; slot <= HeardCount_; ++slot) {
-        if (HeardCalls_[size_t(slot)] == call)
-            return std::nullopt;
-    }
+    // Slot HeardCount takes part in the check too: empty until the list is full, so an
+    // empty call is never added before that.
+    if (heard_.contains(call) || (call.isEmpty() && HeardCount_ < kLastSlot))
+        return std::nullopt;
+    heard_.insert(call);
     HeardCalls_[size_t(HeardCount_)] = call;
     if (HeardCount_ < kLastSlot)
         ++HeardCount_;
@@ -52,6 +51,7 @@ void HeardList::clear() {
     HeardCalls_.fill(QString());
     HeardCount_ = 0;
     entries_.clear();
+    heard_.clear();
 }
 
 bool copyHeardList(const HeardList& list, Dialogs& dialogs, Platform& platform) {

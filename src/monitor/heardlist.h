@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -15,7 +16,9 @@ class Platform;
 class HeardList {
 public:
     // HeardCalls has slots 0 to 350; HeardCount stays at 350 once reached, so every further
-    // new call overwrites slot 350 while the list itself keeps growing.
+    // new call overwrites slot 350 while the list itself keeps growing. A deliberate change:
+    // the duplicate check covers every call heard, not only the slots, so a busy pass past
+    // 351 stations lists each station once instead of once per frame.
     static constexpr int kLastSlot = 350;
 
     // The sender's call of a monitor header ("Fm N0CALL-7 To CQ ..."): 10 characters from the
@@ -45,6 +48,7 @@ private:
     std::array<QString, kLastSlot + 1> HeardCalls_;
     int HeardCount_ = 0;
     QStringList entries_;
+    QSet<QString> heard_;  // every call in entries_
 };
 
 // Copy (Command16): the list onto the clipboard, or a message when it is empty.
