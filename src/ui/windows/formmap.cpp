@@ -189,7 +189,24 @@ void MapCanvas::paintOutline(QPainter& painter, const MapOutline& outline, bool 
         painter.drawPolyline(polygon);
 }
 
+namespace {
+
+QImage stationDotImage(const QColor& color) {
+    QImage dot(9, 9, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter p(&dot);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::black);
+    p.setBrush(color);
+    p.drawEllipse(QPointF(4.5, 4.5), 3.5, 3.5);
+    return dot;
+}
+
+}  // namespace
+
 void MapCanvas::paintStations(QPainter& painter) const {
+    static const QImage stationDot = stationDotImage(kStationColor);
+    static const QImage satelliteDot = stationDotImage(kSatelliteHeardColor);
     // Labels only where no other label is yet: with thousands of stations the map stays
     // readable and a repaint draws at most what fits on the screen.
     const QFontMetrics metrics(font());
@@ -202,9 +219,9 @@ void MapCanvas::paintStations(QPainter& painter) const {
         if (!visible.contains(at))
             continue;
         const QColor color = s.viaSatellite ? kSatelliteHeardColor : kStationColor;
-        painter.setPen(Qt::black);
-        painter.setBrush(color);
-        painter.drawEllipse(at, 3.5, 3.5);
+        // One small picture per colour, drawn once: thousands of dots cost little.
+        const QImage& dot = s.viaSatellite ? satelliteDot : stationDot;
+        painter.drawImage(at - QPointF(dot.width(), dot.height()) / 2, dot);
         const qint64 cell = (qint64(at.y()) / cellH) * 100000 + qint64(at.x()) / cellW;
         if (labelled.contains(cell))
             continue;
