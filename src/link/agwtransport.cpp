@@ -61,6 +61,11 @@ void AgwTransport::disconnectNow() {
     markLost();
 }
 
+void AgwTransport::dropConnection() {
+    socket_->abort();
+    markLost();
+}
+
 void AgwTransport::write(const WireFrame& frame) {
     if (!up_)
         return;
