@@ -442,6 +442,10 @@ void Form1::showEngineFileProblem(const QString& text) {
         monitor.setText(text + QStringLiteral("\r\n") + monitor.text());
 }
 
+void Form1::setEndPending(std::function<bool()> pending) {
+    receive_->setEndPending(std::move(pending));
+}
+
 void Form1::startPollTimer() { c_.Timer1->start(); }
 
 void Form1::Check5_Click() { geometry_->expandOrRestore(); }

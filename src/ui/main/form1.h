@@ -5,6 +5,7 @@
 #include "ui/main/form1controls.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 namespace zeno {
@@ -50,6 +51,8 @@ public:
     // Why engine.ini is not used: in the status bar until the file is written again (empty
     // text), and as the monitor's first line.
     void showEngineFileProblem(const QString& text);
+    // The poll tick gives way to an end asked for from outside (see PollTick).
+    void setEndPending(std::function<bool()> pending);
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
 
