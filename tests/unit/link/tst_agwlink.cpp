@@ -32,13 +32,6 @@ struct Rig {
         QObject::connect(&link, &AgwLink::statusChanged, [this](LinkStatus s) { statuses << s; });
     }
 
-    // The status bar's text for the i-th status, with the engine's address written out.
-    QString said(qsizetype i) const {
-        return linkStatusText(statuses.value(i, LinkStatus::NotRunning),
-                              engineAddressText(link.address()))
-            .replace(QString::number(server.port()), QStringLiteral("PORT"));
-    }
-
     std::optional<AgwFrame> next() {
         std::optional<AgwFrame> frame;
         (void)QTest::qWaitFor([&] { return (frame = link.fetch()).has_value(); }, kWait);
@@ -198,12 +191,11 @@ private slots:
     // A lost connection, or a stream that cannot be trusted, is closed and opened again; the
     // status bar says which.
     void reconnectsAfterALostOrBrokenConnection_data() {
-        columns<QByteArray, bool, QString>("bytes", "engineCloses", "said");
+        columns<QByteArray, bool, int>("bytes", "engineCloses", "status");
         row("engine closes mid-frame",
             FakeAgwServer::encode(0, 'D', QStringLiteral("N1AAA"), {}, "abcdef").left(40), true,
-            "Engine: connection to 127.0.0.1:PORT lost, reconnecting...");
-        row("garbage", QByteArray(100, char(0xA5)), false,
-            "Engine at 127.0.0.1:PORT: bad frame from the engine, reconnecting");
+            int(LinkStatus::Lost));
+        row("garbage", QByteArray(100, char(0xA5)), false, int(LinkStatus::BadFrame));
     }
 
     void reconnectsAfterALostOrBrokenConnection() {
@@ -223,7 +215,7 @@ private slots:
         QCOMPARE(rig.states.at(1).at(0).toBool(), false);
         QVERIFY(rig.link.isUp());
         QTRY_COMPARE_WITH_TIMEOUT(rig.statuses.size(), 3, kWait);
-        QTEST(rig.said(1), "said");
+        QTEST(int(rig.statuses.at(1)), "status");
         QCOMPARE(rig.statuses.at(2), LinkStatus::Answering);
         // The link that was up is reported down; nothing of the broken stream is left over and
         // there is no second start-up text.
@@ -242,9 +234,8 @@ private slots:
         rig.link.setTimings(LinkTimings{2000, 50, 300, 200});
         rig.server.setSilent(true);
         QVERIFY(rig.link.start("N0CALL"));
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.statuses.isEmpty(), kWait);
-        QCOMPARE(rig.said(0), "Engine at 127.0.0.1:PORT does not answer");
         QTRY_VERIFY_WITH_TIMEOUT(rig.server.countOfKind('R') >= 2, kWait);
+        QCOMPARE(linkStatusText(rig.statuses.value(0), "h:1"), "Engine at h:1 does not answer");
         rig.server.setSilent(false);
         QTRY_COMPARE_WITH_TIMEOUT(rig.statuses.last(), LinkStatus::Answering, kWait);
         QCOMPARE(rig.statuses.count(LinkStatus::NoAnswer), rig.statuses.size() - 1);
