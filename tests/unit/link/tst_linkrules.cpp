@@ -203,8 +203,6 @@ private slots:
             "");
         row("comments and blank lines", QByteArray("; engine\n\n# where\nport=1\nhost=localhost"),
             "localhost:1", "", "");
-        row("no equals sign", QByteArray("host 127.0.0.2\nport=8001\n"), local,
-            "line 1 not understood", "127.0.0.1|8001");
         row("empty host", QByteArray("port=8001\r\nhost=\r\n"), local, "line 2 not understood",
             "|8001");
         row("port 0", QByteArray("host=h\nport=0\n"), local, "line 2 not understood", "h|0");
