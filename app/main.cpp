@@ -5,6 +5,7 @@
 #include "platform/apppath.h"
 #include "ui/common/desktopplatform.h"
 #include "ui/common/qtdialogs.h"
+#include "ui/main/form1.h"
 #include "ui/main/zenoprogram.h"
 #include "zenoversion.h"
 
@@ -20,8 +21,12 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+// Set by the handler at once; the poll tick reads it between frames, long before the event
+// loop gets round to the pipe during a flood of frames.
+volatile std::sig_atomic_t endSignalled = 0;
 
 void onTerminationSignal(int) {
+    endSignalled = 1;
     const char byte = 1;
     // Only async-signal-safe work here: the event loop picks it up.
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
@@ -69,6 +74,7 @@ int main(int argc, char* argv[]) {
         &app, &QGuiApplication::commitDataRequest, &program,
         [&program](QSessionManager&) { program.shutdown(); }, Qt::DirectConnection);
     watchTerminationSignals(&app, [&program] { program.requestEnd(); });
+    program.form1().setEndPending([] { return endSignalled != 0; });
 
     if (!program.start())
         return 0;

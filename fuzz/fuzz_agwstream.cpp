@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the link's receive path as if the engine had sent them, cut into
-// reads of varying size, and renders whatever frames come out.
+// reads of varying size, and renders whatever frames come out. A stream that cannot be
+// trusted is reported with its reason (the link closes the connection on it), a decoded frame
+// is what the header announced, and the receive queue keeps within its bounds.
 #include "link/agwwire.h"
 #include "link/ax25decode.h"
 #include "link/engineinfo.h"
+#include "link/frameintake.h"
 #include "link/monitortext.h"
 
 #include <QTime>
@@ -60,15 +63,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t length = size - 1;
 
     zeno::WireDecoder decoder;
+    zeno::FrameIntake intake([] { return QTime(12, 0, 0); });
     std::vector<zeno::WireFrame> frames;
     for (size_t at = 0; at < length; at += chunk) {
         frames.clear();
         const auto status = decoder.feed(
             QByteArrayView(bytes + at, qsizetype(std::min(chunk, length - at))), frames);
-        for (const auto& frame : frames)
+        for (const auto& frame : frames) {
+            const bool letter = (frame.kind >= 'A' && frame.kind <= 'Z') ||
+                                (frame.kind >= 'a' && frame.kind <= 'z');
+            if (!letter || frame.data.size() > zeno::kMaxWireDataLength ||
+                frame.callFrom.size() > zeno::kWireCallSize ||
+                frame.callTo.size() > zeno::kWireCallSize)
+                __builtin_trap();
             consume(frame);
-        if (status == zeno::WireDecoder::Status::Corrupt)
+            intake.take(frame);
+        }
+        const zeno::ReceiveQueue& queue = intake.queue();
+        if (queue.size() > zeno::kReceiveQueueCapacity || queue.bytes() > zeno::kReceiveQueueBytes)
+            __builtin_trap();
+        if (status == zeno::WireDecoder::Status::Corrupt) {
+            if (decoder.error().isEmpty() || decoder.pendingBytes() != 0)
+                __builtin_trap();
             break;
+        }
         // Never more than one frame's worth is held back.
         if (decoder.pendingBytes() > zeno::kWireHeaderSize + zeno::kMaxWireDataLength)
             __builtin_trap();

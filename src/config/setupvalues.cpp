@@ -104,8 +104,10 @@ SetupValues SetupValues::from(const AppState& state) {
     v.listener = s.swlMode != 0;
     v.aprsEnabled = s.aprsEnabled != 0;
     v.dropTag = s.zenoTag == -1;
-    v.engineHost = state.engine.address.host;
-    v.enginePort = QString::number(state.engine.address.port);
+    // A damaged engine.ini is shown as it stands, to be mended here.
+    const std::optional<EngineFileProblem>& problem = state.engine.problem;
+    v.engineHost = problem ? problem->host : state.engine.address.host;
+    v.enginePort = problem ? problem->port : QString::number(state.engine.address.port);
     v.acknowledgeMessages = state.engine.acknowledgeMessages;
     return v;
 }
@@ -154,7 +156,7 @@ SetupResult SetupValues::apply(AppState& state) const {
     s.callsign = call;
     const EngineAddress address{engineHost.trimmed(), *enginePortFrom(enginePort)};
     result.engineChanged = address != state.engine.address;
-    state.engine = EngineSettings{address, acknowledgeMessages};
+    state.engine = EngineSettings{address, acknowledgeMessages, std::nullopt};
 
     s.radioPort = radioPort;
     state.link.RadioPort = radioPort;

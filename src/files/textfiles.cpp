@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zeno {
 
@@ -30,20 +29,6 @@ TextFileRead readTextLines(const QString& path, qsizetype limit) {
     if (file.error() != QFileDevice::NoError)
         read.error = file.errorString();
     return read;
-}
-
-QString replaceFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // The explicit flush matters: commit() does not notice when its own final flush of the
-    // buffered bytes fails (a full disk would pass as a good save).
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    return file.commit() ? QString() : file.errorString();
 }
 
 QString writeTextFile(const QString& path, const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/replacefile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -18,11 +20,6 @@ struct TextFileRead {
     QString error;
 };
 TextFileRead readTextLines(const QString& path, qsizetype limit = 0);
-
-// Replaces a file with these bytes in one step: written beside it and renamed over it only when
-// complete, so a full disk or a crash never leaves a cut file and never destroys the previous
-// one. Returns why it failed, empty on success.
-QString replaceFile(const QString& path, const QByteArray& bytes);
 
 // replaceFile with text written as Latin-1; what Latin-1 cannot hold becomes "?".
 QString writeTextFile(const QString& path, const QString& text);

@@ -28,11 +28,13 @@ AgwLink::AgwLink(LinkValues& values, const Platform& platform, EngineAddress add
       intake_([this] { return platform_.now().time(); }) {
     transport_->setAddress(address_);
     startupTimer_.setSingleShot(true);
+    answerTimer_.setSingleShot(true);
     setTimings(LinkTimings{});
     connect(transport_.get(), &AgwTransport::connectionUp, this, &AgwLink::onConnectionUp);
     connect(transport_.get(), &AgwTransport::connectionLost, this, &AgwLink::onConnectionLost);
     connect(transport_.get(), &AgwTransport::frameReceived, this, &AgwLink::onFrame);
     connect(&startupTimer_, &QTimer::timeout, this, &AgwLink::finishStartupText);
+    connect(&answerTimer_, &QTimer::timeout, this, &AgwLink::onNoAnswer);
 }
 
 AgwLink::~AgwLink() {
@@ -43,6 +45,7 @@ AgwLink::~AgwLink() {
 void AgwLink::setTimings(const LinkTimings& timings) {
     transport_->setTimings(timings.connectTimeoutMs, timings.reconnectIntervalMs);
     startupTimer_.setInterval(timings.replyTimeoutMs);
+    answerTimer_.setInterval(timings.answerTimeoutMs);
 }
 
 bool AgwLink::start(const QString& callsign) {
@@ -127,6 +130,8 @@ void AgwLink::onConnectionUp() {
     links_.clear();
     engineInfo_ = EngineInfo{};
     intake_.newConnection();
+    answered_ = false;
+    answerTimer_.start();
     // 'm' and 'k' are toggles that the engine resets on every new connection: once each.
     const int port = qBound(0, values_.RadioPort, 255);
     transport_->write(request('m', port));
@@ -145,6 +150,11 @@ void AgwLink::onConnectionUp() {
 }
 
 void AgwLink::onConnectionLost() {
+    const LinkStatus why = leftSilent_                          ? LinkStatus::NoAnswer
+                           : !transport_->lastError().isEmpty() ? LinkStatus::BadFrame
+                                                                : LinkStatus::Lost;
+    leftSilent_ = false;
+    answerTimer_.stop();
     // The engine drops every link of a client that goes away; tell the program.
     for (const QString& station : links_.stations()) {
         const QByteArray call = station.toLatin1();
@@ -155,11 +165,25 @@ void AgwLink::onConnectionLost() {
     intake_.newConnection();
     finishStartupText();
     emit linkStateChanged(false);
+    emit statusChanged(why);
+}
+
+void AgwLink::onNoAnswer() {
+    if (answered_ || !transport_->isUp())
+        return;
+    // Taken for connected, it would swallow every send for good: leave it and try again.
+    leftSilent_ = true;
+    transport_->dropConnection();
 }
 
 void AgwLink::onFrame(const WireFrame& frame) {
     switch (frame.kind) {
         case 'R':
+            if (!answered_) {
+                answered_ = true;
+                answerTimer_.stop();
+                emit statusChanged(LinkStatus::Answering);
+            }
             engineInfo_.takeVersionReply(frame.data);
             if (engineInfo_.complete())
                 finishStartupText();

@@ -4,6 +4,7 @@
 #include "link/engineaddress.h"
 #include "link/engineinfo.h"
 #include "link/frameintake.h"
+#include "link/linkstatus.h"
 #include "link/receivequeue.h"
 #include "link/sendrules.h"
 
@@ -28,6 +29,7 @@ struct LinkTimings {
     int connectTimeoutMs = 3000;     // start() waits this long for the TCP connection
     int reconnectIntervalMs = 5000;  // between attempts to re-open a lost connection
     int replyTimeoutMs = 2000;       // for the 'R' and 'G' replies behind the start-up text
+    int answerTimeoutMs = 5000;      // for the 'R' reply before the connection is given up
 };
 
 // The only component that talks to the engine. Four operations, nothing else:
@@ -63,8 +65,12 @@ public:
     void setTimings(const LinkTimings& timings);
 
 signals:
-    // The TCP connection to the engine came up or went down (shown in the main window).
+    // The TCP connection to the engine came up or went down.
     void linkStateChanged(bool up);
+    // What the main window shows: Answering once the engine has answered on a new connection
+    // (an engine that takes the connection and keeps silent never counts as connected), or
+    // why the connection went down.
+    void statusChanged(zeno::LinkStatus status);
     // Every send() as the program made it, before the link decides what reaches the engine,
     // and also while there is no engine.
     void sendRequested(QChar kind, const QString& callField, const QString& data);
@@ -75,6 +81,7 @@ private:
     void onConnectionUp();
     void onConnectionLost();
     void onFrame(const WireFrame& frame);
+    void onNoAnswer();
     void registerCall(const QString& call);
     void beginStartupText();
     void finishStartupText();
@@ -92,6 +99,9 @@ private:
     bool startupPending_ = false;
     bool startupTextOwed_ = false;  // start() found no engine: the text comes when it does
     QTimer startupTimer_;
+    QTimer answerTimer_;       // from the connection to the engine's 'R' reply
+    bool answered_ = false;    // the engine has replied on this connection
+    bool leftSilent_ = false;  // the connection is being closed because the engine kept silent
 };
 
 }  // namespace zeno

@@ -5,10 +5,14 @@
 namespace zeno {
 
 namespace {
+// Qt reads no more than this from the socket per readyRead. Without a cap one readyRead
+// during a flood brings megabytes, and decoding them holds the event loop for a second or
+// more: a SIGTERM, the poll tick and the orderly end all wait behind it.
 constexpr qint64 kReadChunk = 64 * 1024;
-}
+}  // namespace
 
 AgwTransport::AgwTransport(QObject* parent) : QObject(parent), socket_(new QTcpSocket(this)) {
+    socket_->setReadBufferSize(kReadChunk);
     reconnectTimer_.setInterval(5000);
     connect(&reconnectTimer_, &QTimer::timeout, this, &AgwTransport::retry);
     connect(socket_, &QTcpSocket::connected, this, &AgwTransport::onConnected);
@@ -57,6 +61,11 @@ void AgwTransport::disconnectNow() {
     setReconnect(false);
     if (up_)
         socket_->flush();
+    socket_->abort();
+    markLost();
+}
+
+void AgwTransport::dropConnection() {
     socket_->abort();
     markLost();
 }

@@ -29,6 +29,8 @@ public:
     void setReconnect(bool armed);
     // Closes the connection for good (until the next connectNow).
     void disconnectNow();
+    // Closes the connection as if it had been lost: re-opened like one while armed.
+    void dropConnection();
 
     bool isUp() const { return up_; }
     // Dropped while the connection is down: the engine would not have heard it either.

@@ -1,12 +1,12 @@
 #include "link/engineaddress.h"
 
+#include "link/linkstatus.h"
 #include "platform/apppath.h"
+#include "platform/replacefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <optional>
 
 namespace zeno {
 
@@ -18,84 +18,91 @@ constexpr qint64 kMaxFileSize = 4096;
 
 constexpr qsizetype kMaxHostLength = 253;
 
-// Host and port with valid values, "ack" optional, nothing else but blank and comment lines.
-std::optional<EngineSettings> parse(const QString& text) {
-    std::optional<QString> host;
-    std::optional<quint16> port;
+// The defaults, with why the file's values are not used and what it said of host and port.
+EngineSettings defaultsBecause(const QString& why, const QString& host = EngineAddress{}.host,
+                               const QString& port = QString::number(EngineAddress{}.port)) {
+    EngineSettings defaults;
+    defaults.problem = EngineFileProblem{
+        QStringLiteral("engine.ini %1: using %2").arg(why, engineAddressText(defaults.address)),
+        host, port};
+    return defaults;
+}
+
+QByteArray fileText(const EngineSettings& settings, bool withAck) {
+    QString text = QStringLiteral("host=%1\r\nport=%2\r\n")
+                       .arg(settings.address.host)
+                       .arg(settings.address.port);
+    if (withAck)
+        text += QStringLiteral("ack=%1\r\n").arg(settings.acknowledgeMessages ? 1 : 0);
+    return text.toLatin1();
+}
+
+}  // namespace
+
+EngineSettings readEngineFile(QByteArrayView bytes) {
+    const EngineAddress defaults;
+    QString host = defaults.host;  // as written, for the setup dialog
+    QString port = QString::number(defaults.port);
+    bool hostRead = false;
+    std::optional<quint16> portNumber;
     bool acknowledge = true;
-    for (const QString& rawLine : text.split(QLatin1Char('\n'))) {
+    int badLine = 0;  // the first line that could not be used
+    int lineNumber = 0;
+    for (const QString& rawLine : QString::fromLatin1(bytes).split(QLatin1Char('\n'))) {
+        ++lineNumber;
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
             line.startsWith(QLatin1Char('#'))) {
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            return std::nullopt;
-        const QString key = line.left(equals).trimmed().toLower();
+        const QString key = equals < 0 ? QString() : line.left(equals).trimmed().toLower();
         const QString value = line.mid(equals + 1).trimmed();
+        bool understood = false;
         if (key == QLatin1String("host")) {
-            if (!isValidEngineHost(value))
-                return std::nullopt;
             host = value;
+            hostRead = understood = isValidEngineHost(value);
         } else if (key == QLatin1String("port")) {
+            port = value;
             bool ok = false;
             const uint number = value.toUInt(&ok);
-            if (!ok || number < 1 || number > 65535)
-                return std::nullopt;
-            port = quint16(number);
+            understood = ok && number >= 1 && number <= 65535;
+            portNumber = understood ? std::optional<quint16>(quint16(number)) : std::nullopt;
         } else if (key == QLatin1String("ack")) {
-            if (value != QLatin1String("0") && value != QLatin1String("1"))
-                return std::nullopt;
-            acknowledge = value == QLatin1String("1");
-        } else {
-            return std::nullopt;
+            understood = value == QLatin1String("0") || value == QLatin1String("1");
+            acknowledge = value != QLatin1String("0");
         }
+        if (!understood && badLine == 0)
+            badLine = lineNumber;
     }
-    if (!host || !port)
-        return std::nullopt;
-    return EngineSettings{EngineAddress{*host, *port}, acknowledge};
+    if (badLine > 0)
+        return defaultsBecause(QStringLiteral("line %1 not understood").arg(badLine), host, port);
+    if (!hostRead)
+        return defaultsBecause(QStringLiteral("has no host line"), host, port);
+    if (!portNumber)
+        return defaultsBecause(QStringLiteral("has no port line"), host, port);
+    return EngineSettings{EngineAddress{host, *portNumber}, acknowledge, std::nullopt};
 }
-
-void writeDefaults(const QString& path) {
-    const EngineAddress defaults;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    file.write(
-        QStringLiteral("host=%1\r\nport=%2\r\n").arg(defaults.host).arg(defaults.port).toLatin1());
-}
-
-}  // namespace
 
 EngineSettings loadEngineSettings(const QString& appPath) {
     const QString path = appFile(appPath, kFileName);
-    if (!QFileInfo::exists(path)) {
-        writeDefaults(path);
-        return {};
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        const QString error = replaceFile(path, fileText(EngineSettings{}, false));
+        return error.isEmpty()
+                   ? EngineSettings{}
+                   : defaultsBecause(QStringLiteral("could not be written (%1)").arg(error));
     }
+    if (info.size() > kMaxFileSize)
+        return defaultsBecause(QStringLiteral("is larger than %1 bytes").arg(kMaxFileSize));
     QFile file(path);
-    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
-        return {};
-    return parse(QString::fromLatin1(file.readAll())).value_or(EngineSettings{});
-}
-
-EngineAddress loadEngineAddress(const QString& appPath) {
-    return loadEngineSettings(appPath).address;
+    if (!file.open(QIODevice::ReadOnly))
+        return defaultsBecause(QStringLiteral("could not be read (%1)").arg(file.errorString()));
+    return readEngineFile(file.readAll());
 }
 
 QString saveEngineSettings(const QString& appPath, const EngineSettings& settings) {
-    QSaveFile file(appFile(appPath, kFileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(QStringLiteral("host=%1\r\nport=%2\r\nack=%3\r\n")
-                   .arg(settings.address.host)
-                   .arg(settings.address.port)
-                   .arg(settings.acknowledgeMessages ? 1 : 0)
-                   .toLatin1());
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return replaceFile(appFile(appPath, kFileName), fileText(settings, true));
 }
 
 bool isValidEngineHost(const QString& host) {

@@ -30,6 +30,9 @@ void PollTick::Timer1_Timer() {
     }
     if (hooks_.connected.holdsPollTick())
         return;
+    // A flood of frames must not keep the program from ending: the end comes first.
+    if (endPending())
+        return;
     const QScopedValueRollback<bool> guard(running_, true);
     nestedTick_ = false;
 
@@ -45,7 +48,7 @@ void PollTick::Timer1_Timer() {
         return;
     }
     while (frame) {
-        if (!handleFrame(*frame) || elapsed.elapsed() >= kTickFrameBudgetMs)
+        if (!handleFrame(*frame) || elapsed.elapsed() >= kTickFrameBudgetMs || endPending())
             break;
         frame = source_.fetch();
     }
@@ -126,6 +129,8 @@ bool PollTick::handleFrame(const AgwFrame& frame) {
     // A box or a wait of connected mode ends the tick's frames.
     return mayTakeMoreFrames();
 }
+
+bool PollTick::endPending() const { return endPending_ && endPending_(); }
 
 bool PollTick::mayTakeMoreFrames() const {
     return !nestedTick_ && !hooks_.connected.holdsPollTick();

@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace zeno {
@@ -60,10 +61,13 @@ public:
              HeardList& heard, MonitorView& view, const PollHooks& hooks);
 
     // One tick. A tick that starts while another still runs (a box inside the tick runs a
-    // nested event loop in which the timer fires), or while connected mode pauses between
-    // the frames it sends, returns at once.
+    // nested event loop in which the timer fires), while connected mode pauses between the
+    // frames it sends, or while the program's end is pending, returns at once.
     void Timer1_Timer();
     bool isRunning() const { return running_; }
+    // True once the program has been asked to end (SIGTERM, SIGINT) and the end has not run
+    // yet: a flood of frames must not hold it up.
+    void setEndPending(std::function<bool()> pending) { endPending_ = std::move(pending); }
 
 private:
     void showClock();
@@ -72,6 +76,7 @@ private:
     // it).
     bool handleFrame(const AgwFrame& frame);
     bool mayTakeMoreFrames() const;
+    bool endPending() const;
 
     AppState& state_;
     Platform& platform_;
@@ -83,6 +88,7 @@ private:
     bool running_ = false;
     // A tick fired inside this one: a box ran its own event loop during a frame's steps.
     bool nestedTick_ = false;
+    std::function<bool()> endPending_;
 };
 
 }  // namespace zeno

@@ -139,6 +139,27 @@ private slots:
                     .contains("port=" + QByteArray::number(second.port())));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
+
+    // Named in the status bar and as the monitor's first line until Setup writes the file
+    // again; Setup offers the file's own values to mend.
+    void damagedEngineFileIsNamedUntilMended() {
+        ZenoFixture f;
+        f.writeStationSettings();
+        f.create();
+        // As a damaged file leaves it, but with the in-test engine's address.
+        f.state().engine.problem = EngineFileProblem{"engine.ini bad", "127.0.0.1", "80o0"};
+        QVERIFY(f.start());
+        auto* status = f.find<QLabel>("engineFileStatus");
+        QCOMPARE(status->text(), "engine.ini bad");
+        QVERIFY(f.monitorText().startsWith("engine.ini bad\n"));
+        inSetup(f, [&](QDialog* form) {
+            QCOMPARE(box(form, "EnginePort")->text(), QStringLiteral("80o0"));
+            box(form, "EnginePort")->setText(QString::number(f.server.port()));
+            click(form, "Command1");
+        });
+        QVERIFY(status->isHidden());
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestForm3)

@@ -150,10 +150,15 @@ void Form1::wireEvents() {
         showPopup(notice);
         awareness_->askForAttention();
     });
+    // A connection that is up counts as connected only once the engine answers on it: the
+    // link says so itself.
     connect(setup_.get(), &SetupSide::engineMoved, this, [this](bool up, const QString& where) {
-        up ? showLinkState(true, where) : showNoEngine(where);
+        if (!up)
+            showNoEngine(where);
     });
     connect(setup_.get(), &SetupSide::panelsMoved, this, &Form1::Form_Resize);
+    connect(setup_.get(), &SetupSide::engineFileWritten, this,
+            [this] { showEngineFileProblem(QString()); });
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
     wireMenuArray(c_.menus.menuedits, &Form1::menuedits_Click);
@@ -431,14 +436,28 @@ void Form1::replaceMonitorText(const QString& text) { receive_->monitor().setTex
 QString Form1::monitorText() const { return c_.monitor.Text1->toPlainText(); }
 
 void Form1::showLinkState(bool up, const QString& engineAddress) {
-    c_.linkStatus->setText(
-        up ? QStringLiteral("Engine: connected to %1").arg(engineAddress)
-           : QStringLiteral("Engine: connection to %1 lost, reconnecting...").arg(engineAddress));
+    showLinkState(up ? LinkStatus::Answering : LinkStatus::Lost, engineAddress);
+}
+
+void Form1::showLinkState(LinkStatus status, const QString& engineAddress) {
+    c_.linkStatus->setText(linkStatusText(status, engineAddress));
 }
 
 void Form1::showNoEngine(const QString& engineAddress) {
-    c_.linkStatus->setText(
-        QStringLiteral("Engine: not running at %1, trying again every 5 s").arg(engineAddress));
+    showLinkState(LinkStatus::NotRunning, engineAddress);
+}
+
+void Form1::showEngineFileProblem(const QString& text) {
+    c_.engineFileStatus->setText(text);
+    c_.engineFileStatus->setVisible(!text.isEmpty());
+    // The first line, above what start-up has put there (the no-engine text).
+    MonitorTextBox& monitor = receive_->monitor();
+    if (!text.isEmpty())
+        monitor.setText(text + QStringLiteral("\r\n") + monitor.text());
+}
+
+void Form1::setEndPending(std::function<bool()> pending) {
+    receive_->setEndPending(std::move(pending));
 }
 
 void Form1::startPollTimer() { c_.Timer1->start(); }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "config/session.h"
+#include "link/linkstatus.h"
 #include "ui/main/form1controls.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 namespace zeno {
@@ -45,7 +47,13 @@ public:
     QString monitorText() const;
     // Shows whether the engine link is up, without a modal box.
     void showLinkState(bool up, const QString& engineAddress);
+    void showLinkState(LinkStatus status, const QString& engineAddress);
     void showNoEngine(const QString& engineAddress) override;
+    // Why engine.ini is not used: in the status bar until the file is written again (empty
+    // text), and as the monitor's first line.
+    void showEngineFileProblem(const QString& text);
+    // The poll tick gives way to an end asked for from outside (see PollTick).
+    void setEndPending(std::function<bool()> pending);
     // The self-closing popup ("Meld").
     void showPopup(const QString& text);
 

@@ -164,6 +164,8 @@ struct Form1Controls {
     QLabel* linkStatus = nullptr;     // engine link state, in the status bar (never a modal box)
     QLabel* droppedFrames = nullptr;  // frames the link dropped, in the status bar
     QTimer* Timer1 = nullptr;         // the 250 ms poll tick
+    // Why engine.ini is not used, in the status bar; hidden while it is.
+    QLabel* engineFileStatus = nullptr;
 };
 
 }  // namespace zeno

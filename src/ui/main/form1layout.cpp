@@ -258,6 +258,9 @@ void buildForm1Layout(QMainWindow* window, Form1Controls& c) {
 
     c.linkStatus = label(window, "linkStatus", QString());
     window->statusBar()->addWidget(c.linkStatus, 1);
+    c.engineFileStatus = label(window, "engineFileStatus", QString());
+    c.engineFileStatus->hide();
+    window->statusBar()->addWidget(c.engineFileStatus);
     c.droppedFrames = label(window, "droppedFrames", QString());
     c.droppedFrames->hide();
     window->statusBar()->addPermanentWidget(c.droppedFrames);

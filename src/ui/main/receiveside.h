@@ -26,6 +26,7 @@ public:
     ~ReceiveSide() override;
 
     void tick();
+    void setEndPending(std::function<bool()> pending) { tick_.setEndPending(std::move(pending)); }
     void storeAutoScroll();  // the AutoScroll box was clicked
     void clearMonitor();
     // Runs an item of the Filters menu; the call filters take the To and Via box texts.

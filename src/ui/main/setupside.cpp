@@ -124,6 +124,8 @@ void SetupSide::saveAndReload() {
     if (!error.isEmpty()) {
         context_.dialogs.message(QStringLiteral("Could not write engine.ini: %1").arg(error),
                                  kProgramTitle, MsgIcon::Exclamation);
+    } else {
+        emit engineFileWritten();
     }
     SaveAndLoadSettings(state, view_, context_.dialogs, context_.platform);
 }

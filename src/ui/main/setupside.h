@@ -41,6 +41,8 @@ public:
 signals:
     // The link now talks to the engine at this address; up: it answered at once.
     void engineMoved(bool up, const QString& engineAddress);
+    // engine.ini holds the setup's values now.
+    void engineFileWritten();
     // The listener layout moved the panels: the window fits them again.
     void panelsMoved();
 

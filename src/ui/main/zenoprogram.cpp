@@ -25,9 +25,8 @@ ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& pla
     session_ = std::make_unique<Session>(state_, *link_, *form1_, dialogs_, platform_);
 
     // The setup dialog may move the link to another engine: name the one it talks to now.
-    connect(link_.get(), &AgwLink::linkStateChanged, form1_.get(), [this](bool up) {
-        const EngineAddress engine = link_->address();
-        form1_->showLinkState(up, QStringLiteral("%1:%2").arg(engine.host).arg(engine.port));
+    connect(link_.get(), &AgwLink::statusChanged, form1_.get(), [this](LinkStatus status) {
+        form1_->showLinkState(status, engineAddressText(link_->address()));
     });
     connect(form1_.get(), &Form1::unloadRequested, session_.get(), &Session::Einde);
     connect(session_.get(), &Session::programEnded, this, [this] {
@@ -50,8 +49,12 @@ bool ZenoProgram::start() {
             shutdown();
         return false;
     }
-    if (running)
+    if (running) {
+        // Said where the operator looks first: the engine it names is the default one.
+        if (state_.engine.problem)
+            form1_->showEngineFileProblem(state_.engine.problem->text);
         form1_->show();
+    }
     return running;
 }
 

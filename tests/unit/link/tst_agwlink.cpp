@@ -22,12 +22,14 @@ struct Rig {
     LinkValues values;
     AgwLink link;
     QSignalSpy states;
+    QList<LinkStatus> statuses;
 
     Rig()
         : link(values, platform, EngineAddress{QStringLiteral("127.0.0.1"), server.port()}),
           states(&link, &AgwLink::linkStateChanged) {
         link.setTimings(LinkTimings{2000, 50, 300});
         platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(21, 4, 9)));
+        QObject::connect(&link, &AgwLink::statusChanged, [this](LinkStatus s) { statuses << s; });
     }
 
     std::optional<AgwFrame> next() {
@@ -186,12 +188,14 @@ private slots:
         QCOMPARE(rig.sentBeforeMarker(), QStringList({"d N0CALL>N3CCC"}));
     }
 
-    // A lost connection, or a stream that cannot be trusted, is closed and opened again.
+    // A lost connection, or a stream that cannot be trusted, is closed and opened again; the
+    // status bar says which.
     void reconnectsAfterALostOrBrokenConnection_data() {
-        columns<QByteArray, bool>("bytes", "engineCloses");
+        columns<QByteArray, bool, int>("bytes", "engineCloses", "status");
         row("engine closes mid-frame",
-            FakeAgwServer::encode(0, 'D', QStringLiteral("N1AAA"), {}, "abcdef").left(40), true);
-        row("garbage", QByteArray(100, char(0xA5)), false);
+            FakeAgwServer::encode(0, 'D', QStringLiteral("N1AAA"), {}, "abcdef").left(40), true,
+            int(LinkStatus::Lost));
+        row("garbage", QByteArray(100, char(0xA5)), false, int(LinkStatus::BadFrame));
     }
 
     void reconnectsAfterALostOrBrokenConnection() {
@@ -210,6 +214,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.states.count(), 3, kWait);
         QCOMPARE(rig.states.at(1).at(0).toBool(), false);
         QVERIFY(rig.link.isUp());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.statuses.size(), 3, kWait);
+        QTEST(int(rig.statuses.at(1)), "status");
+        QCOMPARE(rig.statuses.at(2), LinkStatus::Answering);
         // The link that was up is reported down; nothing of the broken stream is left over and
         // there is no second start-up text.
         QCOMPARE(rig.fetchedBeforeMarker(),
@@ -218,6 +225,21 @@ private slots:
         // Both calls registered again; the link that went down takes no data.
         QCOMPARE(rig.sentBeforeMarker(),
                  QStringList({"m >", "k >", "X N0CALL>", "X N0CALL-1>", "R >", "G >"}));
+    }
+
+    // An engine that takes the connection and never answers is never shown as connected: it
+    // is left and tried again like a lost connection until it answers.
+    void leavesAnEngineThatDoesNotAnswer() {
+        Rig rig;
+        rig.link.setTimings(LinkTimings{2000, 50, 300, 200});
+        rig.server.setSilent(true);
+        QVERIFY(rig.link.start("N0CALL"));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.server.countOfKind('R') >= 2, kWait);
+        QCOMPARE(linkStatusText(rig.statuses.value(0), "h:1"), "Engine at h:1 does not answer");
+        rig.server.setSilent(false);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.statuses.last(), LinkStatus::Answering, kWait);
+        QCOMPARE(rig.statuses.count(LinkStatus::NoAnswer), rig.statuses.size() - 1);
+        QVERIFY(rig.link.isUp());
     }
 
     void closeEndsTheConnection() {

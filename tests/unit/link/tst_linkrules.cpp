@@ -3,6 +3,7 @@
 #include "link/agwwire.h"
 #include "link/engineaddress.h"
 #include "link/engineinfo.h"
+#include "link/linkstatus.h"
 #include "link/sendrules.h"
 #include "support/testrows.h"
 
@@ -102,6 +103,7 @@ private slots:
     void rejectsABrokenHeader_data() {
         columns<QByteArray, int>("bytes", "framesBefore");
         row("length over 64 KiB", header('U', 64 * 1024 + 1), 0);
+        row("length 2^32-1", header('D', 0xFFFFFFFF), 0);
         row("kind digit", header('1', 0), 0);
         row("kind Latin-1 letter", header(char(0xC4), 0), 0);
         row("after a good frame", encodeWireFrame({0, 'y', 0, {}, {}, "1234"}) + header('[', 0), 1);
@@ -189,26 +191,33 @@ private slots:
         QVERIFY(ui[0].data.size() <= 2122);
     }
 
-    void readsTheAddress_data() {
-        columns<QByteArray, QString, int>("content", "host", "port");  // null content: no file
-        const QString local = QStringLiteral("127.0.0.1");
-        row("missing", QByteArray(), local, 8000);
-        row("plain", QByteArray("host=192.168.1.5\nport=8001\n"), "192.168.1.5", 8001);
-        row("CR LF, blanks, case", QByteArray("  HOST = engine.local \r\nPort= 65535\r\n"),
-            "engine.local", 65535);
+    // "problem" is the reason the status bar and the monitor give, "shown" what the setup
+    // dialog offers to mend (host|port as the file has them).
+    void readsEngineIni_data() {
+        columns<QByteArray, QString, QString, QString>("content", "address", "problem", "shown");
+        const QString local = QStringLiteral("127.0.0.1:8000");
+        row("missing: written", QByteArray(), local, "", "");
+        row("plain", QByteArray("host=192.168.1.5\nport=8001\n"), "192.168.1.5:8001", "", "");
+        row("CR LF, blanks, case, ack",
+            QByteArray("  HOST = engine.local \r\nPort= 65535\r\nack=0"), "engine.local:65535", "",
+            "");
         row("comments and blank lines", QByteArray("; engine\n\n# where\nport=1\nhost=localhost"),
-            "localhost", 1);
-        // Anything malformed means the defaults.
-        for (const char* bad : {"host 127.0.0.2\nport=8001\n", "host=a b\nport=8001\n",
-                                "host=h\nport=0\n", "host=h\nport=65536\n", "host=h\n",
-                                "host=h\nport=8001\nmode=fast\n", "host=h\nport=8001\nack=yes\n"})
-            row(QByteArray(bad).replace('\n', '|').constData(), QByteArray(bad), local, 8000);
-        row("huge", QByteArray("host=h\nport=8001\n") + QByteArray(10000, '#'), local, 8000);
+            "localhost:1", "", "");
+        row("empty host", QByteArray("port=8001\r\nhost=\r\n"), local, "line 2 not understood",
+            "|8001");
+        row("port 0", QByteArray("host=h\nport=0\n"), local, "line 2 not understood", "h|0");
+        row("unknown key", QByteArray("host=h\nport=8001\nmode=fast\n"), local,
+            "line 3 not understood", "h|8001");
+        row("binary", QByteArray("\x01\x02\x03\x04", 4), local, "line 1 not understood",
+            "127.0.0.1|8000");
+        row("no port", QByteArray("host=h\n"), local, "has no port line", "h|8000");
+        row("huge", QByteArray("host=h\nport=8001\n") + QByteArray(10000, '#'), local,
+            "is larger than 4096 bytes", "127.0.0.1|8000");
     }
 
-    void readsTheAddress() {
+    void readsEngineIni() {
         QFETCH(QByteArray, content);
-        QFETCH(QString, host);
+        QFETCH(QString, problem);
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("engine.ini")));
         if (!content.isNull()) {
@@ -216,22 +225,32 @@ private slots:
             file.write(content);
             file.close();
         }
-        const EngineAddress address = loadEngineAddress(dir.path());
-        QCOMPARE(address.host, host);
-        QTEST(int(address.port), "port");
+        const EngineSettings read = loadEngineSettings(dir.path());
+        QTEST(engineAddressText(read.address), "address");
+        QCOMPARE(read.acknowledgeMessages, !content.contains("ack=0"));
+        QCOMPARE(bool(read.problem), !problem.isEmpty());
+        if (read.problem) {
+            QCOMPARE(read.problem->text, "engine.ini " + problem + ": using 127.0.0.1:8000");
+            QTEST(read.problem->host + "|" + read.problem->port, "shown");
+        }
         // A missing file is written with the defaults; the operator's own file is left alone.
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content.isNull() ? "host=127.0.0.1\r\nport=8000\r\n" : content);
     }
 
-    void keepsTheAcknowledgeSwitch() {
+    // Through a replace in one step, so a failed write never leaves a cut or empty file; it is
+    // reported instead.
+    void writesEngineIni() {
         QTemporaryDir dir;
-        QVERIFY(loadEngineSettings(dir.path()).acknowledgeMessages);  // on without the key
-        const EngineSettings off{EngineAddress{QStringLiteral("engine.local"), 8001}, false};
+        const EngineSettings off{EngineAddress{QStringLiteral("engine.local"), 8001}, false, {}};
         QCOMPARE(saveEngineSettings(dir.path(), off), QString());
         const EngineSettings read = loadEngineSettings(dir.path());
         QCOMPARE(read.address, off.address);
-        QVERIFY(!read.acknowledgeMessages);
+        QVERIFY(!read.acknowledgeMessages && !read.problem);
+        const QString gone = dir.filePath(QStringLiteral("gone"));
+        QVERIFY(!saveEngineSettings(gone, off).isEmpty());
+        const std::optional<EngineFileProblem> problem = loadEngineSettings(gone).problem;
+        QVERIFY(problem && problem->text.startsWith("engine.ini could not be written ("));
     }
 
     void namesTheEngine() {

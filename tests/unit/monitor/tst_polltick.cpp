@@ -194,6 +194,7 @@ private slots:
         row("nested tick", QStringLiteral("nested"), 1);
         row("connected mode waits", QStringLiteral("wait"), 1);
         row("time share used", QStringLiteral("slow"), 1);
+        row("end pending", QStringLiteral("end"), 1);
     }
 
     void framesOfOneTick() {
@@ -207,6 +208,8 @@ private slots:
             r.pausing = during == "wait";
             if (during == "slow")
                 QTest::qSleep(kTickFrameBudgetMs + 5);
+            if (during == "end")
+                r.tick.setEndPending([] { return true; });
         };
         r.frames << frame('c', "*** CONNECTED To Station N1AAA\r" + kNul)
                  << heard("N0CALL To CQ", "Hello") << heard("N1ABC To CQ", "Hi");
@@ -216,7 +219,7 @@ private slots:
         QVERIFY(!r.tick.isRunning());
         r.pausing = false;
         r.tick.Timer1_Timer();
-        QVERIFY(r.frames.isEmpty());
+        QCOMPARE(r.frames.isEmpty(), during != "end");  // no tick while the end is pending
     }
 };
 
