@@ -125,6 +125,11 @@ void SetupSide::saveAndReload() {
         context_.dialogs.message(QStringLiteral("Could not write engine.ini: %1").arg(error),
                                  kProgramTitle, MsgIcon::Exclamation);
     }
+    if (const QString orbitError = saveOrbitSettings(state.appPath, state.orbit);
+        !orbitError.isEmpty()) {
+        context_.dialogs.message(QStringLiteral("Could not write orbit.ini: %1").arg(orbitError),
+                                 kProgramTitle, MsgIcon::Exclamation);
+    }
     SaveSettings(state, view_, context_.dialogs, context_.platform);
     LoadSettings(state, view_, context_.dialogs);
 }

@@ -1,0 +1,45 @@
+// What each value of orbit.ini reads as; a value that does not read means its default.
+#include "config/orbitsettings.h"
+#include "support/testrows.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zeno;
+using namespace zeno::test;
+
+class TestOrbitSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void valuesRead_data() {
+        columns<QByteArray, QString, double, double>("file", "address", "altitude", "minEl");
+        const QString celestrak(
+            "https://celestrak.org/NORAD/elements/gp.php?GROUP=amateur&FORMAT=tle");
+        row("missing: written with the defaults", QByteArray(), celestrak, 0.0, 0.0);
+        row("as written",
+            QByteArray("tle=http://a.example/t\r\naltitude=120\r\nminelevation=10\r\n"),
+            QString("http://a.example/t"), 120.0, 10.0);
+        row("any case, a decimal comma", QByteArray("ALTITUDE = 12,5\nMinElevation=60\n"),
+            celestrak, 12.5, 60.0);
+        row("not numbers, no address", QByteArray("tle=\naltitude=high\nminelevation=\n"),
+            celestrak, 0.0, 0.0);
+        row("out of range", QByteArray("altitude=9001\nminelevation=-1\n"), celestrak, 0.0, 0.0);
+    }
+
+    void valuesRead() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("orbit.ini")));
+        const QByteArray text = fetched<QByteArray>("file");
+        QVERIFY(text.isNull() || (file.open(QIODevice::WriteOnly) && file.write(text) > 0));
+        file.close();
+        const OrbitSettings s = loadOrbitSettings(dir.path());
+        QTEST(s.tleAddress, "address");
+        QTEST(s.altitudeM, "altitude");
+        QTEST(s.minElevationDeg, "minEl");
+        QCOMPARE(loadOrbitSettings(dir.path()), s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOrbitSettings)
+#include "tst_orbitsettings.moc"
