@@ -109,7 +109,9 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                   {QStringLiteral("Clear MHeard List")},
                   {QStringLiteral("Copy MHeard List to Clipboard")},
                   {},
-                  {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)}});
+                  {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)},
+                  {},
+                  {QStringLiteral("Passes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}});
 
     c.menusetup = menu(window, "menusetup", QStringLiteral("Set&up"));
     c.menusetups = addItems(c.menusetup, "menusetups",
@@ -119,7 +121,8 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                              {QStringLiteral("Edit TX-Data History...")},
                              {QStringLiteral("Edit APRS-Data History...")},
                              {QStringLiteral("Edit APRS-Messages History....")},
-                             {}});
+                             {},
+                             {QStringLiteral("Update TLEs...")}});
     c.menuoptionsopen = c.menusetup->addMenu(QStringLiteral("Edit BBS/Terminal Files"));
     c.menuoptionsopen->setObjectName(QStringLiteral("menuoptionsopen"));
     c.menuoptionsopens = addItems(c.menuoptionsopen, "menuoptionsopens",

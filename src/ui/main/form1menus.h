@@ -36,14 +36,16 @@ enum class OptionItem {
     ViewHeardStations = 2,
     ClearHeardList = 3,
     CopyHeardList = 4,
-    Notebook = 6
+    Notebook = 6,
+    Passes = 8
 };
 enum class SetupItem {
     Setup = 0,
     AprsPosition = 1,
     EditTxDataHistory = 3,
     EditAprsDataHistory = 4,
-    EditMessageHistory = 5
+    EditMessageHistory = 5,
+    UpdateTles = 7
 };
 // "Edit BBS/Terminal Files"
 enum class TerminalFileItem {

@@ -83,6 +83,7 @@ QString HelpWindow::sectionFor(const QString& windowName) {
         {QStringLiteral("Form5"), QStringLiteral("histories")},
         {QStringLiteral("Form7"), QStringLiteral("messages")},
         {QStringLiteral("Editor"), QStringLiteral("notebook")},
+        {QStringLiteral("FormPasses"), QStringLiteral("satellite-passes")},
     };
     return sections.value(windowName, QStringLiteral("contents"));
 }
