@@ -1,7 +1,5 @@
-// Satellite passes in the program: the status line that follows the clock and the Via box, the
-// pass list with its plot, the timed beacon set to a pass, tle.txt updated from a file or the
-// web, and the Setup fields passes are seen with. The texts' rules are unit-tested.
-#include "config/appstate.h"
+// Satellite passes in the program: the status line, the pass list with its plot, the timed
+// beacon set to a pass, tle.txt updated from a file or the web. The texts' rules are unit-tested.
 #include "config/firstrun.h"
 #include "support/fixture/zenofixture.h"
 #include "support/httpfileserver.h"
@@ -34,8 +32,7 @@ void at(ZenoFixture& f, const QDateTime& t) {
     f.tick();
 }
 
-// A station at the APRS example position, the ISS in the Via box, two days after the shipped
-// elements' epoch.
+// At the APRS example position, the ISS in the Via box, two days after the shipped epoch.
 bool startPassStation(ZenoFixture& f) {
     Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
     s.aprs = QStringLiteral("=5258.23N/00002.77W-");
@@ -86,14 +83,10 @@ private slots:
         FormPasses* window = openPasses(f);
         auto* list = window->findChild<QTableWidget*>(QStringLiteral("PassList"));
         QVERIFY2(list->rowCount() >= 4, "the ISS passes over England several times in two days");
-        QCOMPARE(list->rowCount(), window->passes().size());
         const auto* plot = window->findChild<PolarPlot*>(QStringLiteral("PassPlot"));
         list->selectRow(2);
         QVERIFY(qAbs(plot->track().first().y()) < 0.5);  // it rises at the horizon
         QVERIFY(qAbs(plot->track().first().x() - window->passes()[2].aosAzimuthDeg) < 0.5);
-        QVERIFY(list->item(2, 7)->text().section(u':', 0, 0).toInt() < 15);  // minutes
-        QTest::keyClick(window, Qt::Key_Escape);
-        QVERIFY(!window->isVisible());
     }
 
     void aPassSetsTheTimedBeaconWhichThenRunsAsEver() {
@@ -134,20 +127,6 @@ private slots:
                                                           MsgAnswer::Yes);
         update->trigger();
         QTRY_COMPARE(f.readFile(QStringLiteral("tle.txt")), kIss);
-    }
-
-    void setupKeepsTheAltitudeAndTheMinimumElevation() {
-        ZenoFixture f;
-        QVERIFY(f.startStation());
-        whenModal(QStringLiteral("Form3"), [](QDialog* form) {
-            form->findChild<QLineEdit*>(QStringLiteral("Altitude"))->setText(QStringLiteral("120"));
-            form->findChild<QLineEdit*>(QStringLiteral("MinElevation"))
-                ->setText(QStringLiteral("10"));
-            form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        });
-        menuItem(f.form1().controls().menus.menusetups, SetupItem::Setup)->trigger();
-        QCOMPARE(f.state().orbit.altitudeM, 120.0);
-        QVERIFY(f.readFile(QStringLiteral("orbit.ini")).contains("minelevation=10"));
     }
 };
 
