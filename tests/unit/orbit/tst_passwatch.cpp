@@ -95,8 +95,8 @@ private slots:
 
     void anUpdateNeedsEverySetToRead() {
         const QString refusal = tleUpdateRefusal(parseTleText(fetched<QString>("text")));
-        const QString& expected = fetched<QString>("refusal");
-        QVERIFY2(refusal.startsWith(expected) && refusal.isEmpty() == expected.isEmpty(),
+        const QString& want = fetched<QString>("refusal");
+        QVERIFY2(refusal.left(want.size()) == want && refusal.isEmpty() == want.isEmpty(),
                  qPrintable(refusal));
     }
 };
