@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/orbitsettings.h"
 #include "config/settings.h"
 #include "files/filedialogs.h"
 #include "link/agwframe.h"
@@ -25,6 +26,7 @@ struct AppState {
     QString appPath;        // application path (settings, texts, sounds)
     Settings settings;      // every value of the settings file
     EngineSettings engine;  // engine.ini: the engine's address, acknowledging messages
+    OrbitSettings orbit;    // orbit.ini: where the element sets come from, the pass horizon
     LinkValues link;        // RadioPort, ReceivedKind, EngineInitText, LinkAddress
     FileDialogState files;
     ConnectionState connection;

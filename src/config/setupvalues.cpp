@@ -46,6 +46,16 @@ SetupMessage refusalMessage(SetupRefusal refusal) {
         case SetupRefusal::EnginePort:
             return {QStringLiteral("The engine's TCP port must be a number from 1 to 65535."),
                     QStringLiteral("Engine address")};
+        case SetupRefusal::Altitude:
+            return {QStringLiteral("Your altitude must be a number of metres from %1 to %2.")
+                        .arg(kMinAltitudeM)
+                        .arg(kMaxAltitudeM),
+                    QStringLiteral("Satellite passes")};
+        case SetupRefusal::MinElevation:
+            return {
+                QStringLiteral("The minimum elevation must be a number of degrees from 0 to %1.")
+                    .arg(kMaxMinElevationDeg),
+                QStringLiteral("Satellite passes")};
         case SetupRefusal::None:
             break;
     }
@@ -109,6 +119,8 @@ SetupValues SetupValues::from(const AppState& state) {
     v.engineHost = problem ? problem->host : state.engine.address.host;
     v.enginePort = problem ? problem->port : QString::number(state.engine.address.port);
     v.acknowledgeMessages = state.engine.acknowledgeMessages;
+    v.altitude = QString::number(state.orbit.altitudeM);
+    v.minElevation = QString::number(state.orbit.minElevationDeg);
     return v;
 }
 
@@ -122,6 +134,10 @@ SetupRefusal SetupValues::validate() const {
         return SetupRefusal::EngineHost;
     if (!enginePortFrom(enginePort))
         return SetupRefusal::EnginePort;
+    if (!typedNumber(altitude, kMinAltitudeM, kMaxAltitudeM))
+        return SetupRefusal::Altitude;
+    if (!typedNumber(minElevation, 0, kMaxMinElevationDeg))
+        return SetupRefusal::MinElevation;
     return SetupRefusal::None;
 }
 
@@ -157,6 +173,8 @@ SetupResult SetupValues::apply(AppState& state) const {
     const EngineAddress address{engineHost.trimmed(), *enginePortFrom(enginePort)};
     result.engineChanged = address != state.engine.address;
     state.engine = EngineSettings{address, acknowledgeMessages, std::nullopt};
+    state.orbit.altitudeM = *typedNumber(altitude, kMinAltitudeM, kMaxAltitudeM);
+    state.orbit.minElevationDeg = *typedNumber(minElevation, 0, kMaxMinElevationDeg);
 
     s.radioPort = radioPort;
     state.link.RadioPort = radioPort;

@@ -10,7 +10,15 @@ namespace zeno {
 struct AppState;
 
 // Why OK leaves the setup dialog open, in the order it checks.
-enum class SetupRefusal { None, BbsPassword, Callsign, EngineHost, EnginePort };
+enum class SetupRefusal {
+    None,
+    BbsPassword,
+    Callsign,
+    EngineHost,
+    EnginePort,
+    Altitude,
+    MinElevation
+};
 
 // The box that tells the operator about a refusal.
 struct SetupMessage {
@@ -61,6 +69,8 @@ struct SetupValues {
     QString engineHost;
     QString enginePort;  // as typed
     bool acknowledgeMessages = true;
+    QString altitude = QStringLiteral("0");      // of the station, metres, as typed (orbit.ini)
+    QString minElevation = QStringLiteral("0");  // degrees a pass counts from, as typed
 
     // The values the dialog opens with. Colours that would make their text invisible and an
     // interval below 10 s are offered as their defaults instead.

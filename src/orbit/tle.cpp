@@ -270,4 +270,18 @@ TleFile readTleFile(const QString& path) {
     return parseTleText(QString::fromUtf8(file.read(kMaxFileBytes)));
 }
 
+QString tleUpdateRefusal(const TleFile& update) {
+    constexpr int kShown = 8;  // a box of reasonable height
+    if (update.ok() && !update.sets.isEmpty())
+        return {};
+    if (update.ok())
+        return QStringLiteral("It holds no element sets.");
+    QString text = QStringLiteral("These sets did not read:");
+    for (const QString& error : update.errors.mid(0, kShown))
+        text += QLatin1Char('\r') + error;
+    if (update.errors.size() > kShown)
+        text += QStringLiteral("\r... and %1 more").arg(update.errors.size() - kShown);
+    return text;
+}
+
 }  // namespace zeno

@@ -63,4 +63,8 @@ TleFile parseTleText(const QString& text);
 // The same for a file; one that cannot be read, or is larger than 4 MiB, gives one error.
 TleFile readTleFile(const QString& path);
 
+// Why new sets may not replace tle.txt, for the operator: every set must read and there must
+// be at least one (a web server's error page holds none). Empty when they may.
+QString tleUpdateRefusal(const TleFile& update);
+
 }  // namespace zeno

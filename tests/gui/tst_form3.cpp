@@ -42,12 +42,16 @@ private slots:
                 ports << form->findChild<QLabel*>(name)->text();
             QVERIFY(!form->findChild<QRadioButton*>("Option2")->isEnabled());
             box(form, "Text3")->setText(QStringLiteral("pa3abc"));
+            box(form, "Altitude")->setText(QStringLiteral("120"));
+            box(form, "MinElevation")->setText(QStringLiteral("10"));
             run(*form, "Command13");  // box text black
             run(*form, "Command1");
         });
         QCOMPARE(ports, (QStringList{"Port1 Fake soundcard", ""}));
         QCOMPARE(f.find<QLabel>("Label4")->text(), QStringLiteral("PA3ABC"));
         QVERIFY(f.readFile(QStringLiteral("zeno.ini")).contains("[Your Call Sign]\r\nPA3ABC\r\n"));
+        QVERIFY(
+            f.readFile(QStringLiteral("orbit.ini")).contains("altitude=120\r\nminelevation=10"));
         QCOMPARE(f.find<QComboBox>("Combo1")->palette().color(QPalette::Text), QColor(Qt::black));
         QVERIFY(f.server.waitForFrame('X'));
         QCOMPARE(f.server.receivedOfKind('X').first().callFrom, QStringLiteral("PA3ABC"));

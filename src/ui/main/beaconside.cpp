@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace zeno {
 
@@ -31,6 +32,7 @@ void BeaconSide::enterListenerMode() {
     // The timed beacon would switch it on again at its start time.
     panel_.Check4->setChecked(false);
     panel_.Check4->setEnabled(false);
+    panel_.NextPass->setEnabled(false);
 }
 
 void BeaconSide::showBeaconLabel(bool on) {
@@ -79,7 +81,20 @@ void BeaconSide::beaconStep() {
     }
 }
 
+bool BeaconSide::useForTimedBeacon(const QDateTime& start, const QDateTime& stop) {
+    if (!panel_.Check4->isEnabled())
+        return false;
+    panel_.Text5->setText(clockText(start.toLocalTime().time()));
+    panel_.Text6->setText(clockText(stop.toLocalTime().time()));
+    panel_.Check4->setChecked(true);
+    return true;
+}
+
+QString BeaconSide::timedBeaconStart() const { return panel_.Text5->text(); }
+QString BeaconSide::timedBeaconStop() const { return panel_.Text6->text(); }
+
 void BeaconSide::Klok_Change() {
+    emit clockChanged();
     if (!panel_.Check4->isChecked())
         return;
     const TimedBeaconAction action = timedBeaconAction(panel_.Text5->text(), panel_.Text6->text(),

@@ -5,6 +5,7 @@
 #include "ui/main/form1controls.h"
 #include "ui/main/sidecontext.h"
 
+#include <QDateTime>
 #include <QObject>
 
 namespace zeno {
@@ -26,12 +27,20 @@ public:
     void BeaconOn();
     void BeaconOff();
     int beaconTicks() const { return beacon_.ticks(); }
+    // Auto Beacon from start to stop (their local time of day); false in SWL mode.
+    bool useForTimedBeacon(const QDateTime& start, const QDateTime& stop);
+    QString timedBeaconStart() const;
+    QString timedBeaconStop() const;
 
     // BeaconHooks
     QString clockCaption() const override;
     void setClockCaption(const QString& caption) override;
     void Klok_Change() override;  // the clock caption changed ("klok" = clock): timed beacon
     void beaconStep() override;   // one poll tick of beacon time
+
+signals:
+    // The clock shows another second.
+    void clockChanged();
 
 private:
     void showBeaconLabel(bool on);

@@ -14,6 +14,7 @@
 #include "ui/main/form1settingsview.h"
 #include "ui/main/messagesside.h"
 #include "ui/main/monitorside.h"
+#include "ui/main/passside.h"
 #include "ui/main/receiveside.h"
 #include "ui/main/setupside.h"
 #include "ui/main/stationsside.h"
@@ -75,6 +76,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
                                          *beacon_, *settingsView_);
+    passes_ = std::make_unique<PassSide>(context, statusBar(), *beacon_, *transmit_);
     wireEvents();
     geometry_->openAtSize(kDesignWidth,
                           kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
@@ -121,6 +123,8 @@ void Form1::wireEvents() {
     connect(c_.aprsMessage.Command17, &QToolButton::clicked, this, &Form1::Command17_Click);
     connect(c_.aprsMessage.Command18, &QToolButton::clicked, this, &Form1::Command18_Click);
     connect(c_.time.Label6, &ClickableLabel::doubleClicked, this, &Form1::Label6_DblClick);
+    connect(c_.time.NextPass, &QPushButton::clicked, this, &Form1::NextPass_Click);
+    connect(passes_.get(), &PassSide::notice, awareness_.get(), &AwarenessSide::showNotice);
     connect(c_.logo.Picture1, &LogoPicture::doubleClicked, this, &Form1::Picture1_DblClick);
 
     // Enter in the six transmit boxes is taken by their key handlers, never by the box.
@@ -255,6 +259,7 @@ void Form1::SendMheardList(int asBulletin) {
 }
 void Form1::AddFor() { transmit_->AddFor(); }
 void Form1::Label6_DblClick() { beacon_->toggleBeacon(); }
+void Form1::NextPass_Click() { passes_->useNextPass(); }
 
 void Form1::Command18_Click() { messages_->openReceivedMessages(); }
 
@@ -271,6 +276,7 @@ void Form1::applyStartupState() {
     beacon_->applyStartupState();
     setup_->applyStartupState();
     stations_->applyStartupState();
+    passes_->applyStartupState();
 }
 
 // Menus
@@ -379,6 +385,9 @@ void Form1::menuoptions_Click(int Index) {
         case OptionItem::Stations:
             stations_->openStations();
             break;
+        case OptionItem::Passes:
+            passes_->openPasses();
+            break;
         default:
             break;
     }
@@ -400,6 +409,9 @@ void Form1::menusetups_Click(int Index) {
             break;
         case SetupItem::EditMessageHistory:
             transmit_->editHistory(2);
+            break;
+        case SetupItem::UpdateTles:
+            passes_->updateTles();
             break;
         default:
             break;

@@ -20,6 +20,7 @@ class Form1Geometry;
 class Form1SettingsView;
 class MessagesSide;
 class MonitorSide;
+class PassSide;
 class Platform;
 class ReceiveSide;
 class SettingsView;
@@ -110,6 +111,7 @@ public slots:
     void SendMheardList(int asBulletin);
     void AddFor();
     void Label6_DblClick();  // beacon on/off
+    void NextPass_Click();   // the timed beacon for the next satellite pass
 
     // Received messages
     void Command18_Click();
@@ -158,6 +160,7 @@ private:
     std::unique_ptr<MonitorSide> monitorSide_;
     std::unique_ptr<Form1SettingsView> settingsView_;
     std::unique_ptr<SetupSide> setup_;
+    std::unique_ptr<PassSide> passes_;
     bool unloading_ = false;
 };
 

@@ -52,6 +52,7 @@ struct TimePanel {
     QLabel* Label9 = nullptr;          // "Stop:"
     QLabel* Klok = nullptr;            // clock ("klok")
     ClickableLabel* Label6 = nullptr;  // beacon state
+    QPushButton* NextPass = nullptr;   // Start and Stop from the next satellite pass
 };
 
 struct LogoPanel {

@@ -81,8 +81,9 @@ void buildCommunicationPanel(QWidget* central, CommunicationPanel& c) {
                          {4200, 660, 1740, 375});
 }
 
+// The Time panel is wider than the logo beside it: the clock shares its row with "Next pass".
 void buildTimePanel(QWidget* central, TimePanel& c) {
-    c.Frame6 = frame(central, "Frame6", QStringLiteral("Time"), {6120, 0, 1695, 1455});
+    c.Frame6 = frame(central, "Frame6", QStringLiteral("Time"), {6120, 0, 2295, 1455});
     QWidget* f = c.Frame6;
     c.Check4 =
         checkBox(f, "Check4", QStringLiteral("Auto Beacon"),
@@ -95,16 +96,20 @@ void buildTimePanel(QWidget* central, TimePanel& c) {
     c.Text6 = textBox(f, "Text6", QStringLiteral("00:00:00"),
                       QStringLiteral("Time in hours:minutes:seconds to stop the beacon"),
                       {630, 840, 990, 300});
-    c.Klok = label(f, "Klok", QStringLiteral("00:00:00"), {90, 1170, 1530, 240});
+    c.Klok = label(f, "Klok", QStringLiteral("00:00:00"), {90, 1170, 900, 240});
     c.Klok->setAlignment(Qt::AlignCenter);
     makeBold(c.Klok);
+    c.NextPass = button(f, "NextPass", QStringLiteral("Next pass"),
+                        QStringLiteral("Start and Stop at the next pass of the satellite in the "
+                                       "Via box, Auto Beacon on"),
+                        {1020, 1110, 1200, 330});
 }
 
 void buildLogoPanel(QWidget* central, LogoPanel& c) {
-    c.Frame4 = frame(central, "Frame4", QString(), {7920, 0, 2295, 1455});
+    c.Frame4 = frame(central, "Frame4", QString(), {8520, 0, 1695, 1455});
     c.Picture1 = new LogoPicture(c.Frame4);
     c.Picture1->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(c.Picture1, {75, 120, 2145, 1260});
+    placeTwips(c.Picture1, {75, 120, 1545, 1260});
 }
 
 void buildTxPanels(QWidget* central, TxDataPanel& tx, AprsPositionPanel& position,

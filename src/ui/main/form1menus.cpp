@@ -111,7 +111,8 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                   {},
                   {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)},
                   {},
-                  {QStringLiteral("Stations..."), QKeySequence(Qt::CTRL | Qt::Key_T)}});
+                  {QStringLiteral("Stations..."), QKeySequence(Qt::CTRL | Qt::Key_T)},
+                  {QStringLiteral("Passes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}});
 
     c.menusetup = menu(window, "menusetup", QStringLiteral("Set&up"));
     c.menusetups = addItems(c.menusetup, "menusetups",
@@ -121,7 +122,8 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                              {QStringLiteral("Edit TX-Data History...")},
                              {QStringLiteral("Edit APRS-Data History...")},
                              {QStringLiteral("Edit APRS-Messages History....")},
-                             {}});
+                             {},
+                             {QStringLiteral("Update TLEs...")}});
     c.menuoptionsopen = c.menusetup->addMenu(QStringLiteral("Edit BBS/Terminal Files"));
     c.menuoptionsopen->setObjectName(QStringLiteral("menuoptionsopen"));
     c.menuoptionsopens = addItems(c.menuoptionsopen, "menuoptionsopens",

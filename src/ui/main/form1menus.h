@@ -37,14 +37,16 @@ enum class OptionItem {
     ClearHeardList = 3,
     CopyHeardList = 4,
     Notebook = 6,
-    Stations = 8
+    Stations = 8,
+    Passes = 9
 };
 enum class SetupItem {
     Setup = 0,
     AprsPosition = 1,
     EditTxDataHistory = 3,
     EditAprsDataHistory = 4,
-    EditMessageHistory = 5
+    EditMessageHistory = 5,
+    UpdateTles = 7
 };
 // "Edit BBS/Terminal Files"
 enum class TerminalFileItem {

@@ -127,6 +127,11 @@ void SetupSide::saveAndReload() {
     } else {
         emit engineFileWritten();
     }
+    if (const QString orbitError = saveOrbitSettings(state.appPath, state.orbit);
+        !orbitError.isEmpty()) {
+        context_.dialogs.message(QStringLiteral("Could not write orbit.ini: %1").arg(orbitError),
+                                 kProgramTitle, MsgIcon::Exclamation);
+    }
     SaveAndLoadSettings(state, view_, context_.dialogs, context_.platform);
 }
 

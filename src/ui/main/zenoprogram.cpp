@@ -20,6 +20,7 @@ ZenoProgram::ZenoProgram(const QString& appPath, Dialogs& dialogs, Platform& pla
     state_.missingDefaultFiles = installDefaultFiles(appPath);
     PublicFolder(appPath).create();
     state_.engine = loadEngineSettings(appPath);
+    state_.orbit = loadOrbitSettings(appPath);
     link_ = std::make_unique<AgwLink>(state_.link, platform_, state_.engine.address);
     form1_ = std::make_unique<Form1>(state_, *link_, dialogs_, platform_);
     session_ = std::make_unique<Session>(state_, *link_, *form1_, dialogs_, platform_);

@@ -127,6 +127,8 @@ void Form3::showValues(const SetupValues& v) {
     ui_.engine.EngineHost->setText(v.engineHost);
     ui_.engine.EnginePort->setText(v.enginePort);
     ui_.messageLog.CheckAck->setChecked(v.acknowledgeMessages);
+    ui_.passes.Altitude->setText(v.altitude);
+    ui_.passes.MinElevation->setText(v.minElevation);
 }
 
 void Form3::showColors() {
@@ -177,6 +179,8 @@ SetupValues Form3::collect() const {
     v.engineHost = ui_.engine.EngineHost->text();
     v.enginePort = ui_.engine.EnginePort->text();
     v.acknowledgeMessages = ui_.messageLog.CheckAck->isChecked();
+    v.altitude = ui_.passes.Altitude->text();
+    v.minElevation = ui_.passes.MinElevation->text();
     return v;
 }
 
@@ -196,7 +200,9 @@ void Form3::refuse(SetupRefusal refusal) {
     QLineEdit* wrong = refusal == SetupRefusal::BbsPassword  ? ui_.bbs.Text6
                        : refusal == SetupRefusal::Callsign   ? ui_.callsign.Text3
                        : refusal == SetupRefusal::EngineHost ? ui_.engine.EngineHost
-                                                             : ui_.engine.EnginePort;
+                       : refusal == SetupRefusal::EnginePort ? ui_.engine.EnginePort
+                       : refusal == SetupRefusal::Altitude   ? ui_.passes.Altitude
+                                                             : ui_.passes.MinElevation;
     wrong->setFocus();
     wrong->selectAll();
 }

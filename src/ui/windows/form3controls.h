@@ -52,6 +52,13 @@ struct EngineAddressFrame {
     QLineEdit* EnginePort = nullptr;
 };
 
+// The station's height and the elevation satellite passes count from (kept in orbit.ini).
+struct PassesFrame {
+    QGroupBox* PassFrame = nullptr;
+    QLineEdit* Altitude = nullptr;      // metres
+    QLineEdit* MinElevation = nullptr;  // degrees
+};
+
 struct AutoDisconnectFrame {
     QGroupBox* Frame2 = nullptr;
     QCheckBox* Check3 = nullptr;  // refuse incoming connects
@@ -133,6 +140,7 @@ struct Form3Controls {
     BeaconFrame beacon;
     RadioPortFrame radioPort;
     EngineAddressFrame engine;
+    PassesFrame passes;
     AutoDisconnectFrame autoDisconnect;
     BbsFrame bbs;
     MessageLogFrame messageLog;

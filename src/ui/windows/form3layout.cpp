@@ -94,6 +94,20 @@ void buildEngine(QWidget* w, EngineAddressFrame& c) {
                          {label(f, "Label13", QStringLiteral("Port:")), c.EnginePort}});
 }
 
+// Satellite passes are seen from the APRS position at this height.
+void buildPasses(QWidget* w, PassesFrame& c) {
+    c.PassFrame = frame(w, "PassFrame", QStringLiteral("Satellite Passes"));
+    QWidget* f = c.PassFrame;
+    c.Altitude = textBox(f, "Altitude", QString(),
+                         QStringLiteral("Height of your station above sea level, in metres"));
+    c.MinElevation =
+        textBox(f, "MinElevation", QString(),
+                QStringLiteral("Elevation in degrees above which a pass counts (0: the horizon)"));
+    rows(c.PassFrame,
+         {{label(f, "Label14", QStringLiteral("Altitude (m):")), c.Altitude},
+          {label(f, "Label15", QStringLiteral("Min. elevation (°):")), c.MinElevation}});
+}
+
 void buildAutoDisconnect(QWidget* w, AutoDisconnectFrame& c) {
     c.Frame2 = frame(w, "Frame2", QStringLiteral("Auto Disconnect"));
     c.Check3 = checkBox(c.Frame2, "Check3", QStringLiteral("Disable Incomming Connects"),
@@ -218,6 +232,7 @@ void buildForm3Layout(QDialog* dialog, Form3Controls& c) {
     buildBeacon(dialog, c.beacon);
     buildRadioPort(dialog, c.radioPort);
     buildEngine(dialog, c.engine);
+    buildPasses(dialog, c.passes);
     buildAutoDisconnect(dialog, c.autoDisconnect);
     buildBbs(dialog, c.bbs);
     buildMessageLog(dialog, c.messageLog);
@@ -242,6 +257,7 @@ void buildForm3Layout(QDialog* dialog, Form3Controls& c) {
          std::initializer_list<QWidget*>{c.aprs.Check2, c.aprs.Check5, c.aprs.Command9})
         aprs->addWidget(w);
     right->addLayout(aprs);
+    right->addWidget(c.passes.PassFrame);
     auto* columns = new QHBoxLayout;
     for (QVBoxLayout* column : {left, middle, right}) {
         column->addStretch();

@@ -87,6 +87,7 @@ QString HelpWindow::sectionFor(const QString& windowName) {
         {QStringLiteral("Editor"), QStringLiteral("notebook")},
         {QStringLiteral("frmAbout"), QStringLiteral("about")},
         {QStringLiteral("Meld"), QStringLiteral("connected-mode")},
+        {QStringLiteral("FormPasses"), QStringLiteral("satellite-passes")},
     };
     return sections.value(windowName, QStringLiteral("contents"));
 }
