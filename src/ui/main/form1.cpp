@@ -8,6 +8,7 @@
 #include "ui/main/awarenessside.h"
 #include "ui/main/beaconside.h"
 #include "ui/main/connectedside.h"
+#include "ui/main/demoside.h"
 #include "ui/main/form1geometry.h"
 #include "ui/main/form1layout.h"
 #include "ui/main/form1menus.h"
@@ -72,6 +73,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
                                          *beacon_, *settingsView_);
+    demo_ = std::make_unique<DemoSide>(context, *setup_, statusBar());
     wireEvents();
     geometry_->openAtSize(kDesignWidth,
                           kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
@@ -144,6 +146,10 @@ void Form1::wireEvents() {
         up ? showLinkState(true, where) : showNoEngine(where);
     });
     connect(setup_.get(), &SetupSide::panelsMoved, this, &Form1::Form_Resize);
+    connect(demo_.get(), &DemoSide::engineMoved, this, [this](bool up, const QString& where) {
+        up ? showLinkState(true, where) : showNoEngine(where);
+    });
+    connect(c_.menus.menuhelpdemo, &QAction::triggered, this, &Form1::menuhelpdemo_Click);
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
     wireMenuArray(c_.menus.menuedits, &Form1::menuedits_Click);
@@ -412,6 +418,8 @@ void Form1::menuhelps_Click(int Index) {
     }
 }
 
+void Form1::menuhelpdemo_Click() { demo_->listenToRecordedPass(); }
+
 void Form1::replaceMonitorText(const QString& text) { receive_->monitor().setText(text); }
 
 QString Form1::monitorText() const { return c_.monitor.Text1->toPlainText(); }
@@ -424,7 +432,9 @@ void Form1::showLinkState(bool up, const QString& engineAddress) {
 
 void Form1::showNoEngine(const QString& engineAddress) {
     c_.linkStatus->setText(
-        QStringLiteral("Engine: not running at %1, trying again every 5 s").arg(engineAddress));
+        QStringLiteral("Engine: not running at %1, trying again every 5 s. Without a radio: "
+                       "Help > Listen to a Recorded Pass")
+            .arg(engineAddress));
 }
 
 void Form1::startPollTimer() { c_.Timer1->start(); }
