@@ -25,7 +25,7 @@ private slots:
         QSignalSpy ready(pass, &RecordedPass::ready);
         f.form1().controls().menus.menuhelpdemo->trigger();
         QVERIFY(ready.wait(10000));
-        QCOMPARE(f.find<QLabel>(QStringLiteral("demoStatus"))->text(),
+        QCOMPARE(f.find<QLabel>(QStringLiteral("linkStatus"))->text(),
                  QStringLiteral("Demo: a recorded pass, nothing is transmitted"));
         QVERIFY(f.state().connection.RefuseIncoming);
 

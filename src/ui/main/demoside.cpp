@@ -4,23 +4,19 @@
 #include "link/agwlink.h"
 #include "link/recordedpass.h"
 #include "platform/dialogs.h"
-#include "ui/common/controls.h"
 #include "ui/main/setupside.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QStatusBar>
 
 namespace zeno {
 
-DemoSide::DemoSide(const SideContext& context, SetupSide& setup, QStatusBar* statusBar)
+DemoSide::DemoSide(const SideContext& context, SetupSide& setup, QLabel* linkStatus)
     : context_(context),
       setup_(setup),
-      status_(controls::label(statusBar, "demoStatus", QString())),
+      linkStatus_(linkStatus),
       pass_(new RecordedPass(context.window)) {
     pass_->setObjectName(QStringLiteral("recordedPass"));
-    statusBar->addPermanentWidget(status_);
-    status_->hide();
     connect(pass_, &RecordedPass::ready, this, &DemoSide::onReady);
     connect(pass_, &RecordedPass::finished, this, [this] { onOver(QString()); });
     connect(pass_, &RecordedPass::failed, this, &DemoSide::onOver);
@@ -59,12 +55,11 @@ void DemoSide::onReady(quint16 port) {
     setup_.enterListenerLayout();
     moveLink(QStringLiteral("127.0.0.1"), port);
     onDemoEngine_ = true;
-    status_->setText(QStringLiteral("Demo: a recorded pass, nothing is transmitted"));
-    status_->show();
+    // In place of the engine's address, until the link's state changes.
+    linkStatus_->setText(QStringLiteral("Demo: a recorded pass, nothing is transmitted"));
 }
 
 void DemoSide::onOver(const QString& problem) {
-    status_->hide();
     if (onDemoEngine_) {
         onDemoEngine_ = false;
         const EngineAddress own = context_.state.engine.address;

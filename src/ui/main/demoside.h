@@ -7,7 +7,6 @@
 #include <QString>
 
 class QLabel;
-class QStatusBar;
 
 namespace zeno {
 
@@ -20,7 +19,8 @@ class SetupSide;
 class DemoSide : public QObject {
     Q_OBJECT
 public:
-    DemoSide(const SideContext& context, SetupSide& setup, QStatusBar* statusBar);
+    // linkStatus: the status bar's line about the engine link.
+    DemoSide(const SideContext& context, SetupSide& setup, QLabel* linkStatus);
     ~DemoSide() override;
 
     void listenToRecordedPass();
@@ -36,7 +36,7 @@ private:
 
     SideContext context_;
     SetupSide& setup_;
-    QLabel* status_;
+    QLabel* linkStatus_;
     QPointer<RecordedPass> pass_;
     bool onDemoEngine_ = false;  // the link talks to the pass's engine
 };

@@ -73,7 +73,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
         std::make_unique<Form1SettingsView>(*this, c_.listener, *transmit_, *receive_, *beacon_);
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
                                          *beacon_, *settingsView_);
-    demo_ = std::make_unique<DemoSide>(context, *setup_, statusBar());
+    demo_ = std::make_unique<DemoSide>(context, *setup_, c_.linkStatus);
     wireEvents();
     geometry_->openAtSize(kDesignWidth,
                           kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
