@@ -152,6 +152,18 @@ private slots:
         QCOMPARE(notebook->Text1->toPlainText(), QStringLiteral("AO-91\n"));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
+
+    void recordedPassWithoutDirewolfSaysHowToInstallIt() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        f.dialogs.expectMessage(QStringLiteral("ZENO"));
+        f.form1().controls().menus.menuhelpdemo->trigger();
+        qputenv("PATH", path);
+        QVERIFY(f.dialogs.shown.last().text.contains(QLatin1String("sudo apt install direwolf")));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestUtilities)
