@@ -112,7 +112,7 @@ void RecordedPass::start(const QList<PassFrame>& frames) {
     engineLog_.clear();
     nextFrame_ = 0;
     running_ = true;
-    // Short: direwolf keeps only 29 characters of a device name.
+    // A private folder for the configuration and the audio being made.
     dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zeno-pass-XXXXXX"));
     agwPort_ = freeTcpPort();
     audioPort_ = freeUdpPort();
