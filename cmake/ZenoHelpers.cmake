@@ -1,5 +1,10 @@
 # Shared build settings: warnings on our own code, one helper per library and test.
 
+# Hardening, as Debian builds its packages. Fortified functions need an optimised build (with
+# -O0 glibc warns, and -Werror makes that an error), so a debug build goes without them.
+add_compile_options($<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+add_link_options(-Wl,-z,relro -Wl,-z,now)
+
 function(zeno_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()

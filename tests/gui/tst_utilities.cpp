@@ -129,6 +129,18 @@ private slots:
         QVERIFY(f.dialogs.problems().isEmpty());
         QVERIFY(f.dialogs.shown.last().text.endsWith(f.file(QStringLiteral("help.txt"))));
     }
+
+    void recordedPassWithoutDirewolfSaysHowToInstallIt() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        f.dialogs.expectMessage(QStringLiteral("ZENO"));
+        f.form1().controls().menus.menuhelpdemo->trigger();
+        qputenv("PATH", path);
+        QVERIFY(f.dialogs.shown.last().text.contains(QLatin1String("sudo apt install direwolf")));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestUtilities)

@@ -8,6 +8,7 @@
 #include "ui/main/awarenessside.h"
 #include "ui/main/beaconside.h"
 #include "ui/main/connectedside.h"
+#include "ui/main/demoside.h"
 #include "ui/main/form1geometry.h"
 #include "ui/main/form1layout.h"
 #include "ui/main/form1menus.h"
@@ -77,6 +78,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
     setup_ = std::make_unique<SetupSide>(context, c_.listener, c_.menus, *transmit_, *receive_,
                                          *beacon_, *settingsView_);
     passes_ = std::make_unique<PassSide>(context, statusBar(), *beacon_, *transmit_);
+    demo_ = std::make_unique<DemoSide>(context, *setup_, c_.linkStatus);
     wireEvents();
     geometry_->openAtSize(kDesignWidth,
                           kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
@@ -163,6 +165,10 @@ void Form1::wireEvents() {
     connect(setup_.get(), &SetupSide::panelsMoved, this, &Form1::Form_Resize);
     connect(setup_.get(), &SetupSide::engineFileWritten, this,
             [this] { showEngineFileProblem(QString()); });
+    connect(demo_.get(), &DemoSide::engineMoved, this, [this](bool up, const QString& where) {
+        up ? showLinkState(true, where) : showNoEngine(where);
+    });
+    connect(c_.menus.menuhelpdemo, &QAction::triggered, this, &Form1::menuhelpdemo_Click);
 
     wireMenuArray(c_.menus.menufiles, &Form1::menufiles_Click);
     wireMenuArray(c_.menus.menuedits, &Form1::menuedits_Click);
@@ -443,6 +449,8 @@ void Form1::menuhelps_Click(int Index) {
     }
 }
 
+void Form1::menuhelpdemo_Click() { demo_->listenToRecordedPass(); }
+
 void Form1::replaceMonitorText(const QString& text) { receive_->monitor().setText(text); }
 
 QString Form1::monitorText() const { return c_.monitor.Text1->toPlainText(); }
@@ -456,7 +464,8 @@ void Form1::showLinkState(LinkStatus status, const QString& engineAddress) {
 }
 
 void Form1::showNoEngine(const QString& engineAddress) {
-    showLinkState(LinkStatus::NotRunning, engineAddress);
+    c_.linkStatus->setText(linkStatusText(LinkStatus::NotRunning, engineAddress) +
+                           QStringLiteral(". Without a radio: Help > Listen to a Recorded Pass"));
 }
 
 void Form1::showEngineFileProblem(const QString& text) {

@@ -15,6 +15,7 @@ class AgwLink;
 class AwarenessSide;
 class BeaconSide;
 class ConnectedSide;
+class DemoSide;
 class Dialogs;
 class Form1Geometry;
 class Form1SettingsView;
@@ -127,6 +128,7 @@ public slots:
     void menusetups_Click(int Index);
     void menuextras_Click(int Index);  // add-ons
     void menuhelps_Click(int Index);
+    void menuhelpdemo_Click();  // a recorded pass, heard by an engine of ZENO's own
 
     void Picture1_DblClick();  // the About box
 
@@ -161,6 +163,7 @@ private:
     std::unique_ptr<Form1SettingsView> settingsView_;
     std::unique_ptr<SetupSide> setup_;
     std::unique_ptr<PassSide> passes_;
+    std::unique_ptr<DemoSide> demo_;
     bool unloading_ = false;
 };
 

@@ -148,6 +148,7 @@ struct Form1Menus {
     QList<QAction*> menuextras;
     QMenu* menuhelp = nullptr;
     QList<QAction*> menuhelps;
+    QAction* menuhelpdemo = nullptr;  // "Listen to a Recorded Pass", after the help topics
 };
 
 struct Form1Controls {

@@ -159,6 +159,9 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                             {QStringLiteral("QZ9ZZZ Homepage")},
                             {},
                             {QStringLiteral("&About ZENO")}});
+    c.menuhelpdemo = new QAction(QStringLiteral("Listen to a Recorded Pass"), c.menuhelp);
+    c.menuhelpdemo->setObjectName(QStringLiteral("menuhelpdemo"));
+    c.menuhelp->insertAction(c.menuhelps.at(1), c.menuhelpdemo);
 }
 
 }  // namespace zeno

@@ -37,6 +37,11 @@ frmAbout::frmAbout(Dialogs& dialogs, Platform& platform, const QString& engineTe
                              "through satellite and terrestrial digipeaters. ZENO talks to a "
                              "sound-card modem such as Dire Wolf over the AGWPE interface."));
     lblDescription->setWordWrap(true);
+    lblLicense = label(this, "lblLicense",
+                       QStringLiteral("ZENO is free software under the GNU General Public License, "
+                                      "version 3 or (at your option) any later version "
+                                      "(GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY."));
+    lblLicense->setWordWrap(true);
     lblWeb =
         clickableLabel(this, "lblWeb", QStringLiteral("ZENO On The Web"), weblinks::kProgramPage);
     lblAuthor =
@@ -56,7 +61,7 @@ frmAbout::frmAbout(Dialogs& dialogs, Platform& platform, const QString& engineTe
 
     auto* text = new QVBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(lblTitle), static_cast<QWidget*>(lblVersion),
-                       static_cast<QWidget*>(lblDescription)})
+                       static_cast<QWidget*>(lblDescription), static_cast<QWidget*>(lblLicense)})
         text->addWidget(w);
     auto* links = new QHBoxLayout;
     for (QWidget* w : {lblWeb, lblAuthor, lblMail})

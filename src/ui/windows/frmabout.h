@@ -26,6 +26,7 @@ public:
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;  // "Version 3.0.1"
     QLabel* lblDescription = nullptr;
+    QLabel* lblLicense = nullptr;         // free software, GPL-3.0-or-later
     ClickableLabel* lblWeb = nullptr;     // ZENO's web page
     ClickableLabel* lblAuthor = nullptr;  // the author's home page
     ClickableLabel* lblMail = nullptr;    // mail to the author
