@@ -17,11 +17,14 @@ constexpr qint64 kMaxFileSize = 16384;
 const QString kTleKey = QStringLiteral("tle");
 const QString kAltitudeKey = QStringLiteral("altitude");
 const QString kMinElevationKey = QStringLiteral("minelevation");
+const QString kMapKey = QStringLiteral("map");  // "longitude latitude zoom"
 
 QByteArray fileText(const OrbitSettings& s) {
-    return QStringLiteral("%1=%2\r\n%3=%4\r\n%5=%6\r\n")
+    return QStringLiteral("%1=%2\r\n%3=%4\r\n%5=%6\r\n%7=%8 %9 %10\r\n")
         .arg(kTleKey, s.tleAddress, kAltitudeKey, QString::number(s.altitudeM), kMinElevationKey,
-             QString::number(s.minElevationDeg))
+             QString::number(s.minElevationDeg), kMapKey, QString::number(s.mapLongitude),
+             QString::number(s.mapLatitude))
+        .arg(s.mapZoom)
         .toUtf8();
 }
 
@@ -41,6 +44,16 @@ OrbitSettings parse(const QString& text) {
             s.altitudeM = typedNumber(value, kMinAltitudeM, kMaxAltitudeM).value_or(0.0);
         } else if (key == kMinElevationKey) {
             s.minElevationDeg = typedNumber(value, 0, kMaxMinElevationDeg).value_or(0.0);
+        } else if (key == kMapKey) {
+            const QStringList parts = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const auto lon = typedNumber(parts.value(0), -180, 180);
+            const auto lat = typedNumber(parts.value(1), -90, 90);
+            const auto zoom = typedNumber(parts.value(2), 1, 64);
+            if (parts.size() == 3 && lon && lat && zoom) {
+                s.mapLongitude = *lon;
+                s.mapLatitude = *lat;
+                s.mapZoom = *zoom;
+            }
         }
     }
     return s;

@@ -16,6 +16,10 @@ struct OrbitSettings {
     QString tleAddress = kDefaultTleAddress;
     double altitudeM = 0;
     double minElevationDeg = 0;
+    // The map window's view: its centre (longitude, latitude) and zoom (1: the whole world).
+    double mapLongitude = 0;
+    double mapLatitude = 0;
+    double mapZoom = 1;
 
     bool operator==(const OrbitSettings&) const = default;
 };

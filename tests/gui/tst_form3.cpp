@@ -159,7 +159,7 @@ private slots:
         inSetup(f, [&](QDialog* form) {
             QCOMPARE(box(form, "EnginePort")->text(), QStringLiteral("80o0"));
             box(form, "EnginePort")->setText(QString::number(f.server.port()));
-            click(form, "Command1");
+            run(*form, "Command1");
         });
         QVERIFY(status->isHidden());
         QVERIFY(f.dialogs.problems().isEmpty());

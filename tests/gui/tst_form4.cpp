@@ -30,8 +30,8 @@ class TestForm4 : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // A second caller taken; the dropped one's disconnect, there already, waits out the swap's
-    // pauses and is swallowed. Closing then asks first.
+    // A second caller taken; the dropped one's disconnect, coming during the swap's pauses,
+    // waits for them and is swallowed. Closing then asks first.
     void secondCallerAndClosing() {
         ZenoFixture f;
         QVERIFY(connected(f));
@@ -39,6 +39,7 @@ private slots:
         f.platform.setRealPauses(true);
         f.dialogs.expectMessage(QStringLiteral("New connection with your station"), MsgAnswer::Yes);
         f.server.sendConnected(QStringLiteral("N3CCC"), kOwn);
+        QVERIFY(f.tickUntil([&] { return !f.sent.isEmpty(); }));  // answered: N2BBB sent off
         f.server.sendDisconnected(QStringLiteral("N2BBB"), kOwn);
         QVERIFY(f.tickUntil([&] { return f.sent.size() == 2; }));
         QCOMPARE(f.sent, (QList<Sent>{{u'd', "N2BBB", ""}, {u'D', "N3CCC", "\rHello\r"}}));

@@ -1,14 +1,11 @@
-// The map window: a station at its pixel, the satellite moving with the clock, the view
-// kept by zoom, pan and fit.
-#include "support/fakeplatform.h"
+// The map window from its menu item: a heard station at its pixel, the satellite moving with
+// the clock, the view by keys and "Fit stations", kept in orbit.ini.
+#include "windowtest.h"
+
+#include "config/firstrun.h"
 #include "ui/windows/formmap.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
-
-using namespace zeno;
-using namespace zeno::test;
+#include <QApplication>
 
 namespace {
 
@@ -20,48 +17,64 @@ Tle iss() {
         QStringLiteral("2 25544  51.6339 176.4162 0006213 104.7731 255.3987 15.49851837596517"));
 }
 
+FormMap* openMap() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* map = qobject_cast<FormMap*>(widget); map && map->isVisible())
+            return map;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 class TestFormMap : public QObject {
     Q_OBJECT
 private slots:
-    void plotsStationsAndFollowsTheClock() {
-        FakePlatform platform;
-        platform.setNow(QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC));
-        FormMap map(platform);
-        map.loadImages(QStringLiteral("/nonexistent"));
-        QVERIFY(!map.Note->isHidden());  // the plain map, and how to get the pictures
-        map.Canvas->stationSource = [] {
-            return QList<MapStation>{
-                {QStringLiteral("G4XYZ"), '/', '-', {90, 45}, false, QStringLiteral("G4XYZ  JN95")},
-                {QStringLiteral("N1AAA"), '/', '>', {-90, -45}, true, {}}};
-        };
-        map.Canvas->setFixedSize(720, 360);  // 2 pixels a degree
-        map.Canvas->setSatellite(iss(), 0);
-        map.Canvas->refresh();
+    void init() { failOnUnexpectedWarnings(); }
 
-        const QImage image = map.Canvas->grab().toImage();
-        QCOMPARE(image.pixelColor(540, 90), QColor(255, 220, 60));   // 90° E 45° N
-        QCOMPARE(image.pixelColor(180, 270), QColor(255, 90, 200));  // heard via a satellite
-        QCOMPARE(map.Canvas->stationAt({542, 91})->callsign, QStringLiteral("G4XYZ"));
-        QTest::mouseClick(map.Canvas, Qt::LeftButton, {}, {540, 90});
-        QCOMPARE(map.Hovered->text(), QStringLiteral("G4XYZ  JN95"));
+    void plotsHeardStationsAndFollowsTheClock() {
+        ZenoFixture f;
+        Settings s = firstRunSettings(QStringLiteral("PA3XYZ"));
+        s.aprs = QStringLiteral("=5200.00N/00500.00E-");
+        QVERIFY(f.startStation(s));
+        // 45° N 90° E, heard through the ISS; 45° S 90° W, heard direct.
+        QVERIFY(f.hear(
+            {"N0CALL>APRS,RS0ISS*:=4500.00N/09000.00E-", "N2BBB>APRS:!4500.00S/09000.00W>"}));
+        QAction* item = menuItem(f.form1().controls().menus.menuoptions, OptionItem::Map);
+        QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+        item->trigger();
+        FormMap* map = openMap();
+        QVERIFY(map);
+        map->loadImages(QStringLiteral("/nonexistent"));
+        QVERIFY(!map->Note->isHidden());      // the plain map, and how to get the pictures
+        map->Canvas->setFixedSize(720, 360);  // 2 pixels a degree
+        QTRY_COMPARE(map->Canvas->stations().size(), 2);
 
-        const QPointF before = *map.Canvas->satellitePoint();
-        platform.advance(60'000);
-        QTRY_VERIFY_WITH_TIMEOUT(*map.Canvas->satellitePoint() != before, 2500);
+        const QImage image = map->Canvas->grab().toImage();
+        QCOMPARE(image.pixelColor(540, 90), QColor(255, 90, 200));   // via a satellite
+        QCOMPARE(image.pixelColor(180, 270), QColor(255, 220, 60));  // direct
+        QCOMPARE(image.pixelColor(370, 76), QColor(255, 60, 60));    // the operator, 5° E 52° N
+        QTest::mouseClick(map->Canvas, Qt::LeftButton, {}, {541, 91});
+        QVERIFY2(map->Hovered->text().startsWith(QStringLiteral("N0CALL  NN55aa")),
+                 qPrintable(map->Hovered->text()));
+
+        map->Canvas->setSatellite(iss(), 0);
+        map->Canvas->refresh();
+        const QPointF before = *map->Canvas->satellitePoint();
+        f.platform.advance(60'000);
+        QTRY_VERIFY_WITH_TIMEOUT(*map->Canvas->satellitePoint() != before, 2500);
         // A minute moves the ISS some 3.8° of a great circle.
-        const QPointF d = *map.Canvas->satellitePoint() - before;
+        const QPointF d = *map->Canvas->satellitePoint() - before;
         QVERIFY(std::hypot(d.x(), d.y()) > 2 && std::hypot(d.x(), d.y()) < 6);
 
-        QSignalSpy viewChanged(map.Canvas, &MapCanvas::viewChanged);
-        map.Canvas->setFocus();
-        QTest::keyClick(map.Canvas, Qt::Key_Plus);
-        QCOMPARE(map.Canvas->view.zoom(), 1.5);
-        map.FitStations->click();
-        for (const QPointF p : {QPointF(90, 45), QPointF(-90, -45)})
-            QVERIFY(QRectF(0, 0, 720, 360).contains(map.Canvas->view.toPixel(p, {720, 360})));
-        QCOMPARE(viewChanged.count(), 2);
+        map->Canvas->setFocus();
+        QTest::keyClick(map->Canvas, Qt::Key_Plus);
+        QCOMPARE(map->Canvas->view.zoom(), 1.5);
+        map->FitStations->click();
+        for (const QPointF p : {QPointF(90, 45), QPointF(-90, -45), QPointF(5, 52)})
+            QVERIFY(QRectF(0, 0, 720, 360).contains(map->Canvas->view.toPixel(p, {720, 360})));
+        QTRY_VERIFY_WITH_TIMEOUT(f.readFile(QStringLiteral("orbit.ini")).contains("map=0 3.5 1.54"),
+                                 3000);
     }
 };
 

@@ -13,6 +13,7 @@
 #include "ui/main/form1layout.h"
 #include "ui/main/form1menus.h"
 #include "ui/main/form1settingsview.h"
+#include "ui/main/mapside.h"
 #include "ui/main/messagesside.h"
 #include "ui/main/monitorside.h"
 #include "ui/main/passside.h"
@@ -79,6 +80,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
                                          *beacon_, *settingsView_);
     passes_ = std::make_unique<PassSide>(context, statusBar(), *beacon_, *transmit_);
     demo_ = std::make_unique<DemoSide>(context, *setup_, c_.linkStatus);
+    map_ = std::make_unique<MapSide>(context, *stations_, *passes_);
     wireEvents();
     geometry_->openAtSize(kDesignWidth,
                           kDesignHeight + pixelsToTwips(statusBar()->sizeHint().height()));
@@ -393,6 +395,9 @@ void Form1::menuoptions_Click(int Index) {
             break;
         case OptionItem::Passes:
             passes_->openPasses();
+            break;
+        case OptionItem::Map:
+            map_->openMap();
             break;
         default:
             break;

@@ -19,6 +19,7 @@ class DemoSide;
 class Dialogs;
 class Form1Geometry;
 class Form1SettingsView;
+class MapSide;
 class MessagesSide;
 class MonitorSide;
 class PassSide;
@@ -164,6 +165,7 @@ private:
     std::unique_ptr<SetupSide> setup_;
     std::unique_ptr<PassSide> passes_;
     std::unique_ptr<DemoSide> demo_;
+    std::unique_ptr<MapSide> map_;
     bool unloading_ = false;
 };
 

@@ -112,7 +112,8 @@ void buildForm1Menus(QMainWindow* window, Form1Menus& c) {
                   {QStringLiteral("Notebook..."), QKeySequence(Qt::Key_F12)},
                   {},
                   {QStringLiteral("Stations..."), QKeySequence(Qt::CTRL | Qt::Key_T)},
-                  {QStringLiteral("Passes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}});
+                  {QStringLiteral("Passes..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+                  {QStringLiteral("Map..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}});
 
     c.menusetup = menu(window, "menusetup", QStringLiteral("Set&up"));
     c.menusetups = addItems(c.menusetup, "menusetups",

@@ -38,7 +38,8 @@ enum class OptionItem {
     CopyHeardList = 4,
     Notebook = 6,
     Stations = 8,
-    Passes = 9
+    Passes = 9,
+    Map = 10
 };
 enum class SetupItem {
     Setup = 0,

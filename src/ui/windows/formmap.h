@@ -48,6 +48,8 @@ public:
     void refresh();
     const QList<MapStation>& stations() const { return stations_; }
     std::optional<QPointF> satellitePoint() const { return satellite_; }
+    const std::optional<Tle>& satelliteElements() const { return tle_; }
+    double minElevation() const { return minElevation_; }
     // The station nearest a pixel, within a few pixels.
     const MapStation* stationAt(const QPointF& pixel) const;
 
