@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composition root: the real dialogs and platform services, the program, and the ways it
 // can be asked to end (window, Exit, SIGTERM/SIGINT, end of the desktop session), all of
 // which run the orderly shut-down so the settings are never lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link's per-frame path on a busy channel: bytes from the engine split into frames, raw
 // frames decoded and rendered as monitor text, queued, and taken by the program.
 //   build/release/bench/bench_link

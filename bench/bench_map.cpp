@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map window's repaint with many stations, the Earth's pictures and the satellite:
 //   build/release/bench/bench_map
 // (set QT_QPA_PLATFORM=xcb under an X server for the cost on a real display).

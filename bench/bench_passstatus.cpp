@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the status bar's satellite line costs once a second: before a pass (a look at the kept
 // passes and the text), during one (one SGP4 evaluation, the look angles and the text), and
 // the prediction of the next 49 hours that runs once an hour.

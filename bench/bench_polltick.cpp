@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The poll tick with a full monitor: one tick takes a monitored frame and appends it.
 //   build/release/bench/bench_polltick
 // Besides Google Benchmark's mean (which includes pausing between ticks) each benchmark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station list's share of the poll tick: StationModel::take() runs for every frame the tick
 // takes; apply() and the store's commit run once per tick, after the tick's frames.
 //   build/release/bench/bench_stations

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 24 hours of traffic at four frames a second (345 600 frames) through the poll tick, as
 // fast as it goes; the resident memory at the end must be within 1 MiB of what it was after
 // the first 1000 frames.

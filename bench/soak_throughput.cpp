@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator waits for on a busy channel, the whole program on the in-test engine:
 //   build/release/bench/soak_throughput [steady|burst|idle] [idle seconds]
 // steady  50 frames a second for 10 minutes of poll ticks (2400 ticks of 250 ms, driven as

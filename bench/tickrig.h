@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The whole program on the window-test fixture, fed with ordinary monitored traffic from the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared build settings: warnings on our own code, one helper per library and test.
 
 # Hardening, as Debian builds its packages. Fortified functions need an optimised build (with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the program: `cpack -G DEB` in a build folder, after building zeno.
 # Installing never builds: the package holds what `cmake --build ... --target zeno` made.
 # tests/package makes it and runs lintian on it.

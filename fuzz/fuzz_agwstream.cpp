@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the link's receive path as if the engine had sent them, cut into
 // reads of varying size, and renders whatever frames come out. A stream that cannot be
 // trusted is reported with its reason (the link closes the connection on it), a decoded frame

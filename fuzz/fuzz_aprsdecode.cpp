@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary calls and information fields through the APRS decoder. Besides not crashing or
 // reading out of bounds, every report keeps the rules the decoder guards.
 #include "aprs/aprsdecode.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the raw AX.25 frame of an engine's 'K' frame, through the decoder and the
 // monitor text renderer. Whatever a station puts on the air, the text keeps the monitor's
 // shape: " <port>:Fm " first, a header line of printable characters, the info without NUL

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary received texts (one a line, in one connection) to the remote command
 // processor, in each BBS mode, with a real public folder beside the application path's own
 // files and a folder outside it, symbolic links in the folder pointing out, a hard link to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as zeno.ini and as engine.ini. A damaged settings file must never hand a key
 // line on as a value (it would go on the air as the callsign or a path) and keeps every number
 // within its field's range; a damaged engine.ini leaves the engine's address the default one

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws ZENO's icon: resources/icons/zeno.svg and the PNG sizes desktops look for.
 
 Run from the repository root: python3 tools/make-icons.py

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the program's two sounds, resources/defaults/alarm.wav and bell.wav.
 
 Run from the repository root: python3 tools/make-sounds.py

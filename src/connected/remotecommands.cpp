@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "connected/remotecommands.h"
 
 #include "config/appstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ZENO's APRS decoder against Dire Wolf's decode_aprs on a corpus of real-world-shaped
 // packets: the same kind, position, symbol, course, speed and altitude, and the same wind,
 // wherever decode_aprs prints them.

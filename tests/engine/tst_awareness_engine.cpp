@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Against two real direwolf stations: the second digipeats (direwolf's own DIGIPEAT rule), so
 // our UI frame comes back marked as repeated and the status bar says so; its numbered
 // message to us is acknowledged exactly once.

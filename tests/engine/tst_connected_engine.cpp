@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connected mode with real direwolf stations, B being a raw AGWPE client: B connects, gives the
 // password and some commands and hangs up; B calls again under another callsign, finds the
 // commands locked and is heard while a second caller's question is open; ZENO connects to B

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receive side against a real direwolf: the link's start-up text from the engine's replies
 // comes first, then a recording of varied frames goes into the engine as audio, and the poll
 // loop takes what the engine heard into the monitor, the heard list and the alarm. Last, two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help > "Listen to a Recorded Pass" against the real direwolf: ZENO starts an engine of its
 // own, the pass played into it reaches the monitor, and nothing goes on the air.
 #include "config/appstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's unconnected frames through a real direwolf: a second station on the same
 // simulated channel hears each with the right address and information field, and direwolf's
 // own APRS decoder reads our position and message as we meant them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable alone in a folder is a portable install; SIGTERM and SIGINT end it in
 // order, also while a box is open.
 

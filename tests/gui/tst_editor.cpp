@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notebook window; the file's line rules are the notebook text's (tests/unit/files).
 
 #include "windowtest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: one case per control or menu path, and its own flows (rules: tests/unit).
 
 #include "windowtest.h"

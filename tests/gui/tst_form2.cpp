@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Setup APRS": what it opens with, its checks and what OK stores (rules: tests/unit/tx).
 
 #include "windowtest.h"

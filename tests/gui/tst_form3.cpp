@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup dialog from the main window: the listener layout, a new call and another engine.
 
 #include "windowtest.h"

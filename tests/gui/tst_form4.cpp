@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal and connected mode in the whole program (rules: tests/unit/connected).
 
 #include "windowtest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Edit Data fields": its buttons over the history editor (rules: tests/unit/tx).
 
 #include "windowtest.h"

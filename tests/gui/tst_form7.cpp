@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "APRS Received Messages": each control once (rules: tests/unit/tx/tst_messagelog.cpp).
 
 #include "windowtest.h"

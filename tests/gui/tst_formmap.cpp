@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map window from its menu item: a heard station at its pixel, the satellite moving with
 // the clock, the view by keys and "Fit stations", kept in orbit.ini.
 #include "windowtest.h"

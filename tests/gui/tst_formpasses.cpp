@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Satellite passes in the program: the status line, the pass list with its plot, the timed
 // beacon set to a pass, tle.txt updated from a file or the web. The texts' rules are unit-tested.
 #include "config/firstrun.h"

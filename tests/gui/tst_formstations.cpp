@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Stations" window: each control reaches its rule once and the poll tick fills it; what
 // zeno.db keeps (stations, messages, our own messages) comes back after a restart.
 #include "config/appstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window on a 1280x800 screen: wholly on it, and no control overlapping a sibling,
 // sticking out of its parent, under its minimum size hint or cutting its caption.
 

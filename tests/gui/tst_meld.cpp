@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The popup: shown without blocking, one at a time, gone at its fifth tick.
 #include "windowtest.h"
 

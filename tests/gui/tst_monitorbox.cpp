@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monitor box repaints only what an append touches, and its scroll bar only when it looks
 // different: the screen after each append must be exactly a full paint of the box.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialogs and the real printing path, driven the way an operator would answer them.
 
 #include "windowtest.h"

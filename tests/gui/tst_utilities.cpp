@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's utilities: add-ons, the Help menu, the About box, the manual, the notebook.
 
 #include "windowtest.h"

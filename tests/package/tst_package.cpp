@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ZENO as an installable program: CPack makes the Debian package from this build folder, and the
 // package holds the program with its desktop entry, icons and AppStream metadata, depends on
 // the Qt 6 runtime and passes lintian without an error or a warning. The executable itself,

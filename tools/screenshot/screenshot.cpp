@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures the main window with real traffic: ZENO on a temporary application path, fed by the
 // in-test AGWPE engine with the plain TNC2 frames of a frame list (tools/record-frames input).
 // Run on the offscreen platform: zeno_screenshot <frames.txt> <picture.png>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The APRS decoder, one row per information field and its report in one line; the rows are
 // in tests/data/aprs/decode.txt, named by their format family.
 #include "aprs/aprsdecode.h"

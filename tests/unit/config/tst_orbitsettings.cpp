@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each value of orbit.ini reads as; a value that does not read means its default.
 #include "config/orbitsettings.h"
 #include "support/testrows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the orderly end in their order, against a recording window and the in-test engine.
 #include "config/appstate.h"
 #include "config/firstrun.h"

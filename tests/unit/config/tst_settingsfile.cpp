@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as one walk over its field table (every field written, read back and
 // damaged), then LoadSettings and SaveSettings against a fake main window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup dialog's rules: what it opens with, what OK refuses and stores, the colour choices.
 
 #include "config/appstate.h"

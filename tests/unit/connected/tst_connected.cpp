@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connected mode's rules: the remote commands, the connection's events, work around pauses, and
 // what the public folder lets a station read (real files and links).
 #include "config/appstate.h"

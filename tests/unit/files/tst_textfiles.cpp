@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file helpers: reading with a limit, writes that report why they failed and never leave a
 // cut file behind, and the notebook's file: loaded line by line whatever its line ends, cut
 // with a warning line past its limit, saved with CR LF line ends.

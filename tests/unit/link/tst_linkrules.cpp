@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames on the wire to and from the engine, the frames each send of the program becomes,
 // and engine.ini with what the engine tells about itself.
 #include "link/agwwire.h"

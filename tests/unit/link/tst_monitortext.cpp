@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ax25decode.h"
 #include "link/monitortext.h"
 #include "support/ax25.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monitor's rules: a frame split and added, APRS message lines, the alarm, the heard list,
 // the filter, own frames heard back; find, save, print and the station report.
 #include "config/settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The poll tick: its steps in order against a recording view and hooks.
 #include "config/appstate.h"
 #include "monitor/heardlist.h"

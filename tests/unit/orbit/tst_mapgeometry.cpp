@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map's geometry against values known without it: footprints over a pole and across the
 // date line, the sun over the equator at an equinox, a view that keeps the cursor's place.
 

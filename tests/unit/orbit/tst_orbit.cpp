@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Element sets (columns, checksums, the epoch's century, damaged files); SGP4 against the
 // published verification run (every near-Earth set at every listed time, a decaying run's early
 // end, deep-space sets refused); look angles against geometry and published sidereal times;

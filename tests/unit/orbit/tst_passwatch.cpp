@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Via path's satellite, the status bar's pass texts, and when new sets may replace tle.txt.
 #include "orbit/passwatch.h"
 #include "support/testrows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station list: where a station is (locator, distance and bearing against published and
 // hand-worked values), what a monitor header says about the path, how frames become rows once
 // per tick without a reset.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What zeno.db keeps across runs, and a file damaged, held by another program or on a full
 // disk: a page limit on the connection gives SQLite's own "database or disk is full".
 #include "stations/stationstore.h"

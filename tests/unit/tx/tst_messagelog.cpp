@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The received APRS message log: its entries, the table limit, the view filters and buttons;
 // which message lines are logged, ask for an ack, are unread and bring a notice.
 #include "config/appstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station's own numbered messages go out again after 30, 60, 120 and 240 s until an
 // acknowledgement or the operator stops them; the clock is the fake platform's.
 #include "config/appstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What goes out unconnected: addresses, texts, APRS messages and positions, the heard list as
 // frames, the beacon's time; the six transmit boxes' histories and Enter rules; the history editor.
 #include "config/settings.h"
