@@ -22,9 +22,10 @@ void check(bool rule) {
 
 // Trimmed of ASCII blanks and in any case, as the file's reader compares key lines.
 bool isKeyLine(const QString& value) {
+    // The whole line: a NUL inside it is part of it, as the reader sees it.
     const QByteArray line = value.toLatin1().trimmed();
     for (const SettingsField& f : settingsFields()) {
-        if (qstricmp(line.constData(), f.key.latin1()) == 0)
+        if (line.compare(QByteArrayView(f.key.latin1(), f.key.size()), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
