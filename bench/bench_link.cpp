@@ -7,6 +7,8 @@
 #include "link/frameintake.h"
 #include "support/ax25.h"
 
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
 
@@ -59,10 +61,4 @@ BENCHMARK(BM_DecodeRenderQueue)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zeno::bench::runBenchmarks<QCoreApplication>(argc, argv); }

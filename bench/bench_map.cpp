@@ -2,6 +2,7 @@
 // The map window's repaint with many stations, the Earth's pictures and the satellite:
 //   build/release/bench/bench_map
 // (set QT_QPA_PLATFORM=xcb under an X server for the cost on a real display).
+#include "benchmain.h"
 #include "tickrig.h"
 
 #include "support/fakeplatform.h"
@@ -53,11 +54,4 @@ BENCHMARK(BM_MapRepaint)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    bench::useOffscreenByDefault();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zeno::bench::runBenchmarks<QApplication>(argc, argv); }

@@ -5,6 +5,8 @@
 //   build/release/bench/bench_passstatus
 #include "orbit/passwatch.h"
 
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
 
@@ -63,10 +65,4 @@ BENCHMARK(BM_HourlyPrediction)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zeno::bench::runBenchmarks<QCoreApplication>(argc, argv); }

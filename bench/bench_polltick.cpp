@@ -3,6 +3,7 @@
 //   build/release/bench/bench_polltick
 // Besides Google Benchmark's mean (which includes pausing between ticks) each benchmark
 // reports the median and 99th percentile of single ticks, timed on their own.
+#include "benchmain.h"
 #include "tickrig.h"
 
 #include <benchmark/benchmark.h>
@@ -128,11 +129,4 @@ BENCHMARK(BM_IdleTick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    useOffscreenByDefault();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zeno::bench::runBenchmarks<QApplication>(argc, argv); }

@@ -7,6 +7,8 @@
 #include "stations/stationmodel.h"
 #include "stations/stationstore.h"
 
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -84,10 +86,4 @@ BENCHMARK(BM_BurstTick)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilli
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zeno::bench::runBenchmarks<QCoreApplication>(argc, argv); }

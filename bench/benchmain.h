@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The main() every Google Benchmark program here shares: a Qt application of the kind the
+// measured code needs (widgets on the offscreen platform unless QT_QPA_PLATFORM says otherwise).
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QCoreApplication>
+#include <type_traits>
+
+namespace zeno::bench {
+
+template <typename App>
+int runBenchmarks(int argc, char** argv) {
+    if constexpr (std::is_same_v<App, QApplication>) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    App app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace zeno::bench
