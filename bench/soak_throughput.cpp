@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator waits for on a busy channel, the whole program on the in-test engine:
-//   build/release/bench/soak_throughput [steady|burst|idle] [idle seconds]
+//   build/release/bench/soak_throughput [steady|burst|map|idle] [idle seconds]
 // steady  50 frames a second for 10 minutes of poll ticks (2400 ticks of 250 ms, driven as
 //         fast as they run): latency from arrival to the screen in ticks (median, maximum),
 //         frames dropped, resident memory.
 // burst   10 000 frames at once: ticks until every one is on the screen, as seconds at four
 //         ticks a second, and the real time the ticks took.
+// map     the burst twice, events handled after each tick: without and with the map window
+//         open, the real time each took.
 // idle    a connected, quiet engine with the real 250 ms timer: CPU time over wall time,
 //         beside the same for an empty Qt window.
-// Without an argument all three run.
+// Without an argument all four run.
 #include "tickrig.h"
+#include "ui/main/form1menus.h"
 
 #include <sys/resource.h>
 #include <QApplication>
@@ -92,6 +95,29 @@ void burst() {
         static_cast<long long>(rig.fixture().link().droppedFrames()), before, residentKiB());
 }
 
+// The burst with the events of a shown window handled after every tick, once without and once
+// with the map window open: its once-a-second refresh must not slow the frames down.
+double burstSeconds(bool withMap) {
+    TickRig rig(29000);
+    if (withMap)
+        rig.fixture().form1().menuoptions_Click(static_cast<int>(OptionItem::Map));
+    QCoreApplication::processEvents();
+    rig.queueFrames(kBurst);
+    const auto start = std::chrono::steady_clock::now();
+    while (rig.pending() > 0) {
+        rig.tick();
+        QCoreApplication::processEvents();
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void burstWithMap() {
+    const double without = burstSeconds(false);
+    const double with = burstSeconds(true);
+    std::printf("burst of %d, events handled every tick: %.2f s without the map, %.2f s with it\n",
+                kBurst, without, with);
+}
+
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -137,6 +163,8 @@ int main(int argc, char** argv) {
         steady();
     if (mode.isEmpty() || mode == QLatin1String("burst"))
         burst();
+    if (mode.isEmpty() || mode == QLatin1String("map"))
+        burstWithMap();
     if (mode.isEmpty() || mode == QLatin1String("idle"))
         idle(idleSeconds);
     return 0;
