@@ -56,6 +56,21 @@ private slots:
         QVERIFY(!f.state().connection.IsConnected && f.dialogs.problems().isEmpty());
     }
 
+    // The new station leaving during the swap's pauses is heard after them: not connected.
+    void newCallerLeavingDuringTheSwap() {
+        ZenoFixture f;
+        QVERIFY(connected(f));
+        f.sent.clear();
+        f.platform.setRealPauses(true);
+        f.dialogs.expectMessage(QStringLiteral("New connection with your station"), MsgAnswer::Yes);
+        f.server.sendConnected(QStringLiteral("N3CCC"), kOwn);
+        QVERIFY(f.tickUntil([&] { return !f.sent.isEmpty(); }));
+        f.server.sendDisconnected(QStringLiteral("N3CCC"), kOwn);
+        QTest::qWait(600);  // past both pauses
+        QVERIFY(f.tickUntil([&] { return !f.state().connection.IsConnected; }));
+        QCOMPARE(terminal(f)->windowTitle(), QStringLiteral("Disconnected"));
+    }
+
     // The controls, the limits of the conversation and the history, and Disconnect.
     void terminalControls() {
         ZenoFixture f;
