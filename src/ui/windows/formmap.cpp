@@ -47,6 +47,7 @@ MapCanvas::MapCanvas(Platform& platform, QWidget* parent) : QWidget(parent), pla
 bool MapCanvas::loadImages(const QString& folder) {
     const QImage day(folder + QStringLiteral("/earth.jpg"));
     const QImage night(folder + QStringLiteral("/night.jpg"));
+    earth_ = QPixmap();
     if (day.isNull()) {
         day_ = night_ = blended_ = QImage();
         return false;
@@ -138,8 +139,19 @@ void MapCanvas::paintEvent(QPaintEvent*) {
     const QRectF world(pixel({-180, 90}), pixel({180, -90}));
     painter.setClipRect(world);
     if (hasImages()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, view.zoom() < 4);
-        painter.drawImage(world, blended_.isNull() ? day_ : blended_);
+        // Scaling the Earth is most of a repaint: it is done again only when the view, the
+        // size or the minute's blend changed, and the second's repaint draws what it made.
+        const EarthKey key{view.center(), view.zoom(), size(), blendedMinute_};
+        if (!(key == earthKey_) || earth_.isNull()) {
+            earth_ = QPixmap(size());
+            earth_.fill(Qt::black);
+            QPainter scaled(&earth_);
+            scaled.setClipRect(world);
+            scaled.setRenderHint(QPainter::SmoothPixmapTransform, view.zoom() < 4);
+            scaled.drawImage(world, blended_.isNull() ? day_ : blended_);
+            earthKey_ = key;
+        }
+        painter.drawPixmap(0, 0, earth_);
     } else {
         painter.fillRect(world, kOcean);
         paintGraticule(painter, world);

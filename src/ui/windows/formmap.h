@@ -6,6 +6,7 @@
 #include "orbit/tle.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -76,6 +77,15 @@ private:
     Platform& platform_;
     QImage day_, night_, blended_;
     qint64 blendedMinute_ = -1;
+    struct EarthKey {
+        QPointF center;
+        double zoom = 0;
+        QSize size;
+        qint64 minute = -1;
+        bool operator==(const EarthKey&) const = default;
+    };
+    EarthKey earthKey_;
+    QPixmap earth_;  // the Earth as the view shows it
     QList<MapStation> stations_;
     std::optional<Tle> tle_;
     std::optional<Sgp4> sgp4_;
