@@ -112,6 +112,7 @@ void play(Rig& rig, const QString& steps) {
 const char* const kOutside =
     "../zeno.ini|..\\zeno.ini|/../zeno.ini|sub/../../zeno.ini|sub\\..\\..\\zeno.ini|"
     "sub/./../../zeno.ini|hard.ini|..|../|..\\*|../*.ini|../../outside/secret.txt|toapp/zeno.ini|"
+    "topublicity/secret.txt|topublicity|"
     "TOAPP\\ZENO.INI|toapp|toapp/|toapp/*|toapp/public/readme.txt|sub/../toapp/zeno.ini|"
     "tosettings|tooutside/secret.txt|tooutside\\|broken|zeno.ini|C:\\zeno.ini|c:zeno.ini|"
     "\\\\?\\C:\\zeno.ini|%2e%2e/zeno.ini|~/zeno.ini|....//zeno.ini|readme.txt\r|sub\r\\deep.txt";
@@ -160,6 +161,10 @@ private slots:
         QVERIFY(QFile::link(dir_.path(), pub + QStringLiteral("toapp")));
         QVERIFY(QFile::link(dir_.filePath(QStringLiteral("zeno.ini")), pub + "tosettings"));
         QVERIFY(QFile::link(out_.filePath(QStringLiteral("outside")), pub + "tooutside"));
+        // A folder beside public whose name only starts like it.
+        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("publicity")));
+        write(QStringLiteral("publicity/secret.txt"), "secret\r\n");
+        QVERIFY(QFile::link(dir_.filePath(QStringLiteral("publicity")), pub + "topublicity"));
         QVERIFY(QFile::link(pub + QStringLiteral("gone"), pub + QStringLiteral("broken")));
         QVERIFY(watch_.watch(dir_.path()) && watch_.watch(out_.filePath("outside")));
         QVERIFY(fileReply(dir_.filePath(QStringLiteral("zeno.ini"))));  // the watch sees it
@@ -207,6 +212,16 @@ private slots:
         // Looking into the folder itself shows as an open of "public" in the application path.
         QCOMPARE(watch_.opened().filter(QRegularExpression(QStringLiteral("^(?!public$)"))),
                  QStringList());
+    }
+
+    // A public folder that is the application folder itself (or holds it) serves nothing.
+    void publicFolderHoldingTheApplication() {
+        QTemporaryDir app;
+        QVERIFY(QFile::link(app.path(), app.filePath(QStringLiteral("public"))));
+        QFile ini(app.filePath(QStringLiteral("zeno.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("x\r\n") == 3);
+        ini.close();
+        QVERIFY(!PublicFolder(app.path()).findFile(QStringLiteral("zeno.ini")));
     }
 
     // Flags before ("connected", "greeted", "unlocked", "refuse", "mode 1", "mode 2"), the steps
