@@ -112,7 +112,7 @@ void play(Rig& rig, const QString& steps) {
 const char* const kOutside =
     "../zeno.ini|..\\zeno.ini|/../zeno.ini|sub/../../zeno.ini|sub\\..\\..\\zeno.ini|"
     "sub/./../../zeno.ini|hard.ini|..|../|..\\*|../*.ini|../../outside/secret.txt|toapp/zeno.ini|"
-    "topublicity/secret.txt|topublicity|"
+    "topublicity/secret.txt|topublicity|tab\t.txt|"
     "TOAPP\\ZENO.INI|toapp|toapp/|toapp/*|toapp/public/readme.txt|sub/../toapp/zeno.ini|"
     "tosettings|tooutside/secret.txt|tooutside\\|broken|zeno.ini|C:\\zeno.ini|c:zeno.ini|"
     "\\\\?\\C:\\zeno.ini|%2e%2e/zeno.ini|~/zeno.ini|....//zeno.ini|readme.txt\r|sub\r\\deep.txt";
@@ -161,6 +161,7 @@ private slots:
         QVERIFY(QFile::link(dir_.path(), pub + QStringLiteral("toapp")));
         QVERIFY(QFile::link(dir_.filePath(QStringLiteral("zeno.ini")), pub + "tosettings"));
         QVERIFY(QFile::link(out_.filePath(QStringLiteral("outside")), pub + "tooutside"));
+        write(QStringLiteral("public/tab\t.txt"), "a name no station can type\r\n");
         // A folder beside public whose name only starts like it.
         QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("publicity")));
         write(QStringLiteral("publicity/secret.txt"), "secret\r\n");
@@ -197,8 +198,8 @@ private slots:
         row("absolute", dir_.filePath(QStringLiteral("zeno.ini")), "", "");
         row("NUL", QStringLiteral("readme.txt") + QChar(0) + QStringLiteral("/.."), "", "");
         row("in a folder, any case", "\\SUB\\Deep.txt", "sub/deep.txt", "deep.txt");
-        row("the folder", "", "", "[sub]|full.txt|over.txt|readme.txt");
-        row("the folder itself", "/", "", "[sub]|full.txt|over.txt|readme.txt");
+        row("the folder", "", "", "[sub]|full.txt|over.txt|readme.txt|tab\t.txt");
+        row("the folder itself", "/", "", "[sub]|full.txt|over.txt|readme.txt|tab\t.txt");
         row("a folder's own entry", "SUB", "", "[sub]");
         row("wildcards", "r??dme.T*", "", "readme.txt");
     }
