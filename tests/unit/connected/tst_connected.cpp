@@ -239,6 +239,9 @@ private slots:
             "Sorry, BBS Commands Disabled!\r", open);
         row("locked", "connected mode 2", "//H", "", kLocked, on);
         row("unlocked", "connected unlocked mode 2", "//ECHO hi", "", "hi\r", open);
+        row("a station that hangs up leaves it locked", "connected unlocked mode 2", "gone|N2BBB",
+            "!|main caption ZENO|popup Disconnected from station N2BBB|caption Disconnected", "",
+            "N2BBB/N2BBB");
         // Three wrong words in one connection (the keyword alone is none) send the station off;
         // its callsign is refused for 10 minutes. The case of the word does not count, and only
         // its first 10 characters do.
