@@ -2,6 +2,7 @@
 #include "link/ax25decode.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zeno {
 
@@ -124,6 +125,14 @@ quint64 stationKey(const Ax25Address& address) {
     return key << 4 | address.ssid;
 }
 
+// Both stations of a link in a fixed order. By value: std::minmax of two
+// temporaries hands back references that are gone by the next statement.
+std::pair<quint64, quint64> linkKey(const Ax25Frame& frame) {
+    const quint64 a = stationKey(frame.source);
+    const quint64 b = stationKey(frame.destination);
+    return a < b ? std::pair{a, b} : std::pair{b, a};
+}
+
 constexpr std::size_t kMaxLinks = 32;  // a busy channel's links at once, and more
 
 }  // namespace
@@ -182,7 +191,7 @@ std::optional<Ax25Frame> Ax25Decoder::decode(QByteArrayView bytes, int port) {
 }
 
 Ax25Decoder::Link* Ax25Decoder::find(int port, const Ax25Frame& frame) {
-    const auto [low, high] = std::minmax(stationKey(frame.source), stationKey(frame.destination));
+    const auto [low, high] = linkKey(frame);
     for (Link& link : links_) {
         if (link.port == port && link.low == low && link.high == high)
             return &link;
@@ -201,7 +210,7 @@ void Ax25Decoder::learn(int port, const Ax25Frame& frame) {
         return;
     if (links_.size() == kMaxLinks)
         links_.erase(links_.begin());
-    const auto [low, high] = std::minmax(stationKey(frame.source), stationKey(frame.destination));
+    const auto [low, high] = linkKey(frame);
     links_.push_back({port, low, high, frame.type == Ax25Type::SABME ? 128 : 8});
 }
 
