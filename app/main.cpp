@@ -5,6 +5,7 @@
 
 #include "platform/apppath.h"
 #include "ui/common/desktopplatform.h"
+#include "ui/common/firstshown.h"
 #include "ui/common/qtdialogs.h"
 #include "ui/main/form1.h"
 #include "ui/main/zenoprogram.h"
@@ -79,5 +80,6 @@ int main(int argc, char* argv[]) {
 
     if (!program.start())
         return 0;
+    zeno::reportFirstShown(&program.form1());
     return app.exec();
 }

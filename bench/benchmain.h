@@ -2,7 +2,9 @@
 #pragma once
 
 // The main() every Google Benchmark program here shares: a Qt application of the kind the
-// measured code needs (widgets on the offscreen platform unless QT_QPA_PLATFORM says otherwise).
+// measured code needs, widgets on the platform benchplatform.h chooses.
+
+#include "benchplatform.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -13,11 +15,11 @@ namespace zeno::bench {
 
 template <typename App>
 int runBenchmarks(int argc, char** argv) {
-    if constexpr (std::is_same_v<App, QApplication>) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    if constexpr (std::is_same_v<App, QApplication>)
+        choosePlatform();
     App app(argc, argv);
+    if constexpr (std::is_same_v<App, QApplication>)
+        reportPlatform();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -26,8 +26,9 @@ constexpr long kReportEvery = 50000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    useOffscreenByDefault();
+    choosePlatform();
     QApplication app(argc, argv);
+    reportPlatform();
     const long frames = argc > 1 ? std::atol(argv[1]) : kDayOfFrames;
 
     TickRig rig(0);

@@ -158,8 +158,9 @@ void idle(int seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    useOffscreenByDefault();
+    choosePlatform();
     QApplication app(argc, argv);
+    reportPlatform();
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int idleSeconds = argc > 2 ? std::atoi(argv[2]) : 60;
     if (mode.isEmpty() || mode == QLatin1String("steady"))

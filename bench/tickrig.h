@@ -4,6 +4,7 @@
 // The whole program on the window-test fixture, fed with ordinary monitored traffic from the
 // in-process engine, for timing and soaking the poll tick.
 
+#include "benchplatform.h"
 #include "config/appstate.h"
 #include "link/agwlink.h"
 #include "support/fixture/zenofixture.h"
@@ -13,8 +14,16 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <vector>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define ZENO_BENCH_CALLGRIND 1
+#endif
 
 namespace zeno::bench {
 
@@ -37,7 +46,9 @@ public:
         f_.platform.setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0, 0)));
         f_.writeStationSettings(QStringLiteral("PA3XYZ"));
         if (!f_.start() ||
-            !f_.tickUntil([&] { return !f_.state().link.EngineInitText.isEmpty(); })) {
+            !f_.tickUntil([&] { return !f_.state().link.EngineInitText.isEmpty(); }) ||
+            // Heard frames reach only a client that asked for them: wait until it has.
+            !f_.tickUntil([&] { return f_.server.countOfKind('k') + f_.server.countOfKind('m') > 0; })) {
             std::fprintf(stderr, "the program did not start\n");
             std::exit(2);
         }
@@ -62,10 +73,11 @@ public:
         const qsizetype target = f_.link().pendingFrames() + frames.size();
         for (const QString& frame : frames)
             f_.server.sendHeard(frame);
-        QDeadlineTimer deadline(10000);
+        QDeadlineTimer deadline(60000);  // valgrind is slow
         while (f_.link().pendingFrames() < target) {
             if (deadline.hasExpired()) {
-                std::fprintf(stderr, "the link did not get the frames\n");
+                std::fprintf(stderr, "the link did not get the frames (%lld of %lld)\n",
+                             qlonglong(f_.link().pendingFrames()), qlonglong(target));
                 std::exit(2);
             }
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -85,6 +97,40 @@ private:
     int next_ = 0;
 };
 
+// Instructions are counted under callgrind run with --collect-atstart=no: only between
+// countFrom() and countTo(), so its total divided by the frames timed is per frame.
+//   valgrind --tool=callgrind --collect-atstart=no build/release/bench/bench_polltick
+inline void countFrom() {
+#ifdef ZENO_BENCH_CALLGRIND
+    CALLGRIND_TOGGLE_COLLECT;
+#endif
+}
+inline void countTo() { countFrom(); }
+
+// Fewer rounds under valgrind, which runs fifty times slower: instruction counts need few.
+inline int rounds(int normal) {
+#ifdef ZENO_BENCH_CALLGRIND
+    if (RUNNING_ON_VALGRIND)
+        return std::max(1, normal / 40);
+#endif
+    return normal;
+}
+
+// The value below which `percent` of the values lie.
+inline double percentile(std::vector<double>& values, int percent) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() * size_t(percent) / 100];
+}
+
+// CPU time of this process, in microseconds.
+inline double cpuMicroseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
+}
+
 // The resident memory of this process, from /proc.
 inline long residentKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -95,12 +141,6 @@ inline long residentKiB() {
             return line.mid(6).trimmed().split(' ').first().toLong();
     }
     return -1;
-}
-
-// Runs offscreen unless told otherwise.
-inline void useOffscreenByDefault() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 }  // namespace zeno::bench

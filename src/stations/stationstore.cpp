@@ -278,6 +278,10 @@ bool StationStore::hasPending() const {
     return forgetPending_ || !stations_.isEmpty() || !messages_.isEmpty() || !own_.isEmpty();
 }
 
+bool StationStore::hasPendingMessages() const {
+    return forgetPending_ || !messages_.isEmpty() || !own_.isEmpty();
+}
+
 bool StationStore::commit() {
     if (!hasPending())
         return true;

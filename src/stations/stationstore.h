@@ -27,10 +27,10 @@ struct StoredOwnMessage {
 
 // What ZENO keeps across runs, in the SQLite database "zeno.db" of the settings folder: the
 // stations heard, every received APRS message and the station's own messages. Changes wait in
-// memory until commit(), which the program calls once per poll tick after the tick's frames:
-// one transaction, in WAL mode with a commit that never waits for the disk. A transaction that
-// fails (a full disk, a lock) is rolled back and tried again at the next commit: what is stored
-// stays, and nothing waiting is lost.
+// memory until commit(), which the program calls after a poll tick's frames: one transaction,
+// in WAL mode with a commit that never waits for the disk. A transaction that fails (a full
+// disk, a lock) is rolled back and tried again at the next commit: what is stored stays, and
+// nothing waiting is lost.
 class StationStore {
 public:
     static constexpr const char* kFileName = "zeno.db";
@@ -63,6 +63,8 @@ public:
     void putOwnMessage(const StoredOwnMessage& message);
 
     bool hasPending() const;
+    // Messages (received or our own) or a forget wait: what the operator would miss most.
+    bool hasPendingMessages() const;
     // Writes everything waiting in one transaction; false when it failed and waits on.
     bool commit();
     // Moves what the write-ahead log holds into the database file: outside the poll tick.

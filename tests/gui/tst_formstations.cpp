@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QtTest>
 
@@ -90,6 +92,31 @@ private slots:
         QPointer<FormStations> closed(form);
         QTest::keyClick(form, Qt::Key_Escape);
         QTRY_VERIFY(closed.isNull());
+    }
+
+    // Should the program be killed, a message that reached us is on the disk already; a station
+    // heard waits for the next of the store's ten-second writes.
+    void writtenWhenDue() {
+        const auto rows = [this](const char* table) {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader");
+            db.setDatabaseName(f_->file(QStringLiteral("zeno.db")));
+            QSqlQuery q(db);
+            const bool counted = db.open() && q.exec(QStringLiteral("SELECT COUNT(*) FROM ") +
+                                                     QLatin1String(table)) && q.next();
+            const int count = counted ? q.value(0).toInt() : -1;
+            q = QSqlQuery();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase("reader");
+            return count;
+        };
+        QVERIFY(f_->hear({"N2BBB>APZ123,RS0ISS*::PA3XYZ   :are you there"}));
+        QCOMPARE(rows("messages"), 1);
+        const int stations = rows("stations");
+        QVERIFY(f_->hear({"G4XYZ>APZ123:>QRV"}));
+        QCOMPARE(rows("stations"), stations);
+        for (int i = 0; i < 40; ++i)
+            f_->tick();
+        QCOMPARE(rows("stations"), stations + 1);
     }
 
     // What zeno.db keeps comes back after a restart: the stations, the messages logged and our

@@ -123,23 +123,25 @@ private:
 MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
     useEndAppendLayout(box_);
     box_->setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
-    preferNoShaping();
+    keepFontPlain();
     box_->installEventFilter(this);
 }
 
-void MonitorTextBox::preferNoShaping() {
+void MonitorTextBox::keepFontPlain() {
     // Monitor text is Latin-1 in a fixed font: shaping adds nothing but the time it takes to
-    // lay out every line received.
+    // lay out every line received. Its glyphs are drawn as bitmaps, as the monitor's own bitmap
+    // font was: blending the edges of a hundred glyphs costs more than the rest of a frame.
     QFont font = box_->font();
-    if (font.styleStrategy() & QFont::PreferNoShaping)
+    const auto wanted = QFont::PreferNoShaping | QFont::NoAntialias;
+    if ((font.styleStrategy() & wanted) == wanted)
         return;
-    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | wanted));
     box_->setFont(font);
 }
 
 bool MonitorTextBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_ && event->type() == QEvent::FontChange)
-        preferNoShaping();
+        keepFontPlain();
     return QObject::eventFilter(watched, event);
 }
 

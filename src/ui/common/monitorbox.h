@@ -53,11 +53,11 @@ public:
     void focus();
 
 protected:
-    // Keeps the monitor's font without shaping, whatever font the settings give it.
+    // Keeps the monitor's font without shaping or smoothing, whatever font the settings give.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void preferNoShaping();
+    void keepFontPlain();
     // The document position of a position counted with two characters per line end.
     int documentPosition(qsizetype counted) const;
 

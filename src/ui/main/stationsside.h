@@ -16,8 +16,9 @@ class FormStations;
 
 // The station list: every frame the poll tick takes is noted in the model (and handed on to
 // the part that watched the tick before), and once the tick's frames are done the rows are
-// brought up to date and everything new goes into the store in one transaction. It owns the
-// store, which the received messages share, and the "Stations" window.
+// brought up to date; what is new goes into the store in one transaction, messages at once and
+// stations every few ticks. It owns the store, which the received messages share, and the
+// "Stations" window.
 class StationsSide : public QObject, public FrameWatchHook {
     Q_OBJECT
 public:
@@ -31,7 +32,7 @@ public:
     void frameTaken(const AgwFrame& frame, const QString& header, const QString& body) override;
     void alarmSounded(const QString& header) override;
 
-    // After the tick's frames: the rows, then one transaction.
+    // After the tick's frames: the rows, then the store when its turn has come.
     void tickEnded();
     // Start-up: tells the operator when the store had to be moved aside or cannot be used.
     void applyStartupState();
@@ -52,6 +53,7 @@ private:
     QString storeNotice_;
     QString operatorSetting_;
     QDateTime heardAt_;  // when this tick's frames were heard
+    int ticksSinceCommit_ = 0;
     QTimer checkpoint_;
     QPointer<FormStations> form_;
 };
