@@ -71,6 +71,14 @@ void BM_TickWithFullMonitor(benchmark::State& state) {
 }
 BENCHMARK(BM_TickWithFullMonitor)->Unit(benchmark::kMicrosecond)->Iterations(rounds(20000));
 
+// A monitor that has only begun to fill, as after a start: it holds under 7 000 characters
+// for the whole run, so no tick cuts its front.
+void BM_TickWithShortMonitor(benchmark::State& state) {
+    TickRig rig(1000);
+    runTicks(state, rig);
+}
+BENCHMARK(BM_TickWithShortMonitor)->Unit(benchmark::kMicrosecond)->Iterations(80);
+
 // The same with the window hidden (minimised): what is left without the screen.
 void BM_TickWithFullMonitorHidden(benchmark::State& state) {
     TickRig rig(29000);

@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <utility>
 
 namespace zeno {
@@ -69,10 +70,16 @@ void useEndAppendLayout(QPlainTextEdit* box) {
 // A scroll bar that paints again only when what it shows changes. Over a monitor of hundreds of
 // lines a new line moves the handle less than a pixel, yet the stock bar paints itself, and the
 // box behind it, on every one: more than the new line's text costs. A tick changes the range and
-// then the value, so the bar looks once both are done.
+// then the value, so the bar looks once both are done. While the monitor is short every line
+// moves the handle a few pixels: the handle then follows the text within a second, while a
+// scroll of the operator's own shows at once.
 class QuietScrollBar : public QScrollBar {
 public:
-    explicit QuietScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) {}
+    explicit QuietScrollBar(Qt::Orientation orientation) : QScrollBar(orientation) {
+        growthLook_.setSingleShot(true);
+        growthLook_.setInterval(kGrowthLookMs);
+        connect(&growthLook_, &QTimer::timeout, this, &QuietScrollBar::lookAgain);
+    }
 
 protected:
     void sliderChange(SliderChange change) override {
@@ -80,6 +87,8 @@ protected:
             QScrollBar::sliderChange(change);
             return;
         }
+        if (change == SliderRangeChange)
+            grown_ = true;
         if (lookPending_)
             return;
         lookPending_ = true;
@@ -87,18 +96,20 @@ protected:
             this,
             [this] {
                 lookPending_ = false;
-                if (look() != painted_)
-                    update();
+                const bool grown = std::exchange(grown_, false);
+                if (look() == asked_)
+                    return;
+                if (!grown || isSliderDown())
+                    lookAgain();
+                else if (!growthLook_.isActive())
+                    growthLook_.start();
             },
             Qt::QueuedConnection);
     }
 
-    void paintEvent(QPaintEvent* event) override {
-        painted_ = look();
-        QScrollBar::paintEvent(event);
-    }
-
 private:
+    static constexpr int kGrowthLookMs = 1000;
+
     struct Look {
         QRect handle;
         bool atMinimum = false;
@@ -114,8 +125,20 @@ private:
                 value() == minimum(), value() == maximum()};
     }
 
+    // Compared with what was last asked for rather than with what was painted: a grab of the
+    // box paints the bar too, but not on the screen.
+    void lookAgain() {
+        const Look now = look();
+        if (now == asked_)
+            return;
+        asked_ = now;
+        update();
+    }
+
     bool lookPending_ = false;
-    Look painted_;
+    bool grown_ = false;
+    Look asked_;
+    QTimer growthLook_;
 };
 
 }  // namespace
