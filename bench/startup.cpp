@@ -8,11 +8,11 @@
 #include "benchplatform.h"
 #include "config/firstrun.h"
 #include "config/settingsfile.h"
+#include "platform/replacefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -25,11 +25,6 @@
 namespace {
 
 constexpr int kShownWithinMs = 30000;
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Milliseconds from start to the line "shown"; negative when it never came.
 double timeToShown(const QString& program, const QProcessEnvironment& environment) {
@@ -73,12 +68,16 @@ int main(int argc, char** argv) {
     QDir().mkpath(appPath);
     zeno::SettingsDiagnostics diagnostics;
     diagnostics.appPath = appPath;
-    if (!writeFile(appPath + QStringLiteral("/zeno.ini"),
-                   zeno::writeSettingsFile(zeno::firstRunSettings(QStringLiteral("PA3XYZ")),
-                                           diagnostics)) ||
-        !writeFile(appPath + QStringLiteral("/engine.ini"),
-                   QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine.serverPort()).toLatin1())) {
-        std::fprintf(stderr, "cannot write the settings in %s\n", qPrintable(appPath));
+    QString failed = zeno::replaceFile(
+        appPath + QStringLiteral("/zeno.ini"),
+        zeno::writeSettingsFile(zeno::firstRunSettings(QStringLiteral("PA3XYZ")), diagnostics));
+    if (failed.isEmpty())
+        failed = zeno::replaceFile(
+            appPath + QStringLiteral("/engine.ini"),
+            QStringLiteral("host=127.0.0.1\r\nport=%1\r\n").arg(engine.serverPort()).toLatin1());
+    if (!failed.isEmpty()) {
+        std::fprintf(stderr, "cannot write the settings in %s: %s\n", qPrintable(appPath),
+                     qPrintable(failed));
         return 2;
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -49,7 +49,8 @@ public:
         if (!f_.start() ||
             !f_.tickUntil([&] { return !f_.state().link.EngineInitText.isEmpty(); }) ||
             // Heard frames reach only a client that asked for them: wait until it has.
-            !f_.tickUntil([&] { return f_.server.countOfKind('k') + f_.server.countOfKind('m') > 0; })) {
+            !f_.tickUntil(
+                [&] { return f_.server.countOfKind('k') + f_.server.countOfKind('m') > 0; })) {
             std::fprintf(stderr, "the program did not start\n");
             std::exit(2);
         }

@@ -101,8 +101,9 @@ private slots:
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader");
             db.setDatabaseName(f_->file(QStringLiteral("zeno.db")));
             QSqlQuery q(db);
-            const bool counted = db.open() && q.exec(QStringLiteral("SELECT COUNT(*) FROM ") +
-                                                     QLatin1String(table)) && q.next();
+            const bool counted =
+                db.open() &&
+                q.exec(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)) && q.next();
             const int count = counted ? q.value(0).toInt() : -1;
             q = QSqlQuery();
             db = QSqlDatabase();
