@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The monitor box repaints only what an append touches, and its scroll bar only when it looks
 // different: the text on the screen after each append must be exactly a full paint of the box
-// at once, the scroll bar's handle within a second; an operator's scroll shows at once.
+// at once, the scroll bar's handle within a second; an operator's scroll shows at once. The
+// text it paints from cells is what the stock box paints.
 
 #include "windowtest.h"
 
 #include "ui/common/monitorbox.h"
+#include "ui/common/monitoredit.h"
+#include "ui/common/widgets.h"
 
 #include <QScreen>
 #include <QScrollBar>
@@ -16,8 +19,29 @@ class TestMonitorBox : public QObject {
 private slots:
     void init() { zeno::test::failOnUnexpectedWarnings(); }
 
+    void paintsWhatTheStockBoxPaints() {
+        const QString text =
+            QStringLiteral(
+                "1:Fm PA3XYZ-9 To APRS Via RS0ISS* <UI pid=F0 Len=40 >[12:34:56]\r\n"
+                "=5212.34N/00612.34E-Rig: FT-817, Ant: Arrow; {R}@~|\r\n"
+                "\u00c4\u00d6\u00dc \u00e9\u00e8 \u00df\u00f1 \u00b0 \u00bd\r\n"
+                "tab\there \u0001 \u20ac euro\r\n") +  // no cells: the stock way
+            QString(90, QLatin1Char('R'));             // wraps
+        const QFont font = zeno::fontForFamily(QStringLiteral("Fixedsys"));
+        QPlainTextEdit stock;
+        zeno::MonitorEdit monitor;
+        for (QPlainTextEdit* edit : std::initializer_list<QPlainTextEdit*>{&stock, &monitor}) {
+            edit->setReadOnly(true);
+            edit->resize(420, 240);
+            edit->setFont(font);
+            MonitorTextBox box(edit);  // the monitor's font: plain glyphs
+            box.append(text);
+        }
+        QCOMPARE(monitor.grab().toImage(), stock.grab().toImage());
+    }
+
     void screenMatchesAFullPaintAfterEveryAppend() {
-        QPlainTextEdit edit;
+        zeno::MonitorEdit edit;
         edit.setReadOnly(true);
         edit.resize(420, 200);
         MonitorTextBox box(&edit);

@@ -3,6 +3,7 @@
 
 #include "platform/units.h"
 #include "ui/common/hintfit.h"
+#include "ui/common/monitoredit.h"
 #include "ui/common/widgets.h"
 
 #include <QCheckBox>
@@ -48,6 +49,10 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, cons
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const Twips& at) {
     return made(new QLabel(text, parent), name, {}, at);
+}
+
+ClockLabel* clockLabel(QWidget* parent, const char* name, const QString& text, const Twips& at) {
+    return made(new ClockLabel(text, parent), name, {}, at);
 }
 
 ClickableLabel* clickableLabel(QWidget* parent, const char* name, const QString& text,
@@ -99,6 +104,10 @@ QListWidget* listBox(QWidget* parent, const char* name, const QString& tip, cons
 
 QPlainTextEdit* textArea(QWidget* parent, const char* name, const Twips& at) {
     return made(new QPlainTextEdit(parent), name, {}, at);
+}
+
+QPlainTextEdit* monitorArea(QWidget* parent, const char* name, const Twips& at) {
+    return made(new MonitorEdit(parent), name, {}, at);
 }
 
 QTimer* timer(QObject* parent, const char* name, int intervalMs) {

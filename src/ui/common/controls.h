@@ -21,6 +21,7 @@ class QWidget;
 namespace zeno {
 
 class ClickableLabel;
+class ClockLabel;
 
 // Where a control sits in its parent, in twips. A null rectangle leaves the control to the
 // parent's layout.
@@ -42,6 +43,7 @@ namespace controls {
 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const Twips& at = {});
 QLabel* label(QWidget* parent, const char* name, const QString& text, const Twips& at = {});
+ClockLabel* clockLabel(QWidget* parent, const char* name, const QString& text, const Twips& at);
 ClickableLabel* clickableLabel(QWidget* parent, const char* name, const QString& text,
                                const QString& tip, const Twips& at = {});
 // Buttons never become the default button: Enter belongs to the boxes.
@@ -61,6 +63,8 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, const
 QListWidget* listBox(QWidget* parent, const char* name, const QString& tip = {},
                      const Twips& at = {});
 QPlainTextEdit* textArea(QWidget* parent, const char* name, const Twips& at = {});
+// The monitor: a text area that paints plain monitor text from cells drawn once.
+QPlainTextEdit* monitorArea(QWidget* parent, const char* name, const Twips& at = {});
 QTimer* timer(QObject* parent, const char* name, int intervalMs);
 
 }  // namespace controls

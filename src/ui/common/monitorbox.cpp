@@ -11,7 +11,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace zeno {
@@ -23,9 +25,15 @@ constexpr qsizetype kLineEnd = 2;  // CR LF
 // Text added at the end repaints only the lines it touches. The stock layout repaints the
 // whole box for any change of more than one line, several times the cost of the frame itself
 // on every tick; the view's scroll to the end moves the rest without painting it again.
+// Each new line keeps its shaped glyphs: the stock layout drops them once it knows the line's
+// height, and the paint that follows would shape the line a second time.
 class EndAppendLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    // While set, text added at the end asks for no repaint: the one adding it knows where the
+    // view is and asks for one itself.
+    void setRepaintByCaller(bool byCaller) { repaintByCaller_ = byCaller; }
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override {
@@ -35,12 +43,16 @@ protected:
             QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
             return;
         }
+        const QTextBlock first = doc->findBlock(from);
+        for (QTextBlock block = first; block.isValid(); block = block.next())
+            block.layout()->setCacheEnabled(true);
         {
             const QSignalBlocker quiet(this);
             QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
         }
         emit documentSizeChanged(documentSize());
-        const QTextBlock first = doc->findBlock(from);
+        if (repaintByCaller_)
+            return;
         if (doc->lastBlock().blockNumber() - first.blockNumber() > kLinesRepaintedAlone) {
             requestUpdate();  // a whole file: cheaper to paint the box than to place each line
             return;
@@ -51,6 +63,7 @@ protected:
 
 private:
     static constexpr int kLinesRepaintedAlone = 64;
+    bool repaintByCaller_ = false;
 };
 
 // Gives the box a document laid out by EndAppendLayout, with the settings of the one it had.
@@ -152,13 +165,16 @@ MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
 
 void MonitorTextBox::keepFontPlain() {
     // Monitor text is Latin-1 in a fixed font: shaping adds nothing but the time it takes to
-    // lay out every line received. Its glyphs are drawn as bitmaps, as the monitor's own bitmap
-    // font was: blending the edges of a hundred glyphs costs more than the rest of a frame.
+    // lay out every line received. Its glyphs are drawn as bitmaps on whole pixels, as the
+    // monitor's own bitmap font was: blending the edges of a hundred glyphs costs more than the
+    // rest of a frame, and whole-pixel advances let the box paint lines from cells.
     QFont font = box_->font();
     const auto wanted = QFont::PreferNoShaping | QFont::NoAntialias;
-    if ((font.styleStrategy() & wanted) == wanted)
+    if ((font.styleStrategy() & wanted) == wanted &&
+        font.hintingPreference() == QFont::PreferFullHinting)
         return;
     font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | wanted));
+    font.setHintingPreference(QFont::PreferFullHinting);
     box_->setFont(font);
 }
 
@@ -192,12 +208,29 @@ void MonitorTextBox::flush() {
         pendingLength_ = 0;
         QTextCursor end(box_->document());
         end.movePosition(QTextCursor::End);
+        const int firstLine = end.blockNumber();
+        auto* layout = dynamic_cast<EndAppendLayout*>(box_->document()->documentLayout());
+        if (layout)
+            layout->setRepaintByCaller(true);
         end.insertText(text);
+        if (layout) {
+            layout->setRepaintByCaller(false);
+            repaintFrom(QTextCursor(box_->document()->findBlockByNumber(firstLine)));
+        }
     }
     if (scrollPending_) {
         scrollPending_ = false;
         scrollToEnd();
     }
+}
+
+// Finding where one line is on the screen walks the lines from the top of the view: once for
+// the first line that changed, not once for every line added below it.
+void MonitorTextBox::repaintFrom(const QTextCursor& changed) {
+    QWidget* view = box_->viewport();
+    const int top = std::max(0, box_->cursorRect(changed).top());
+    if (top < view->height())
+        view->update(0, top, view->width(), view->height() - top);
 }
 
 qsizetype MonitorTextBox::length() const {

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QPlainTextEdit;
+class QTextCursor;
 
 namespace zeno {
 
@@ -58,6 +59,8 @@ protected:
 
 private:
     void keepFontPlain();
+    // Asks for a repaint from the line of changed down to the bottom of the view.
+    void repaintFrom(const QTextCursor& changed);
     // The document position of a position counted with two characters per line end.
     int documentPosition(qsizetype counted) const;
 

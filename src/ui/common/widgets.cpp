@@ -26,6 +26,35 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
 }
 
+QSize ClockLabel::sizeHint() const {
+    measure();
+    return hint_;
+}
+
+QSize ClockLabel::minimumSizeHint() const {
+    measure();
+    return minimumHint_;
+}
+
+void ClockLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        hint_ = QSize();
+    QLabel::changeEvent(event);
+}
+
+void ClockLabel::measure() const {
+    QString shape = text();
+    for (QChar& c : shape) {
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    }
+    if (hint_.isValid() && shape == measuredShape_)
+        return;
+    measuredShape_ = shape;
+    hint_ = QLabel::sizeHint();
+    minimumHint_ = QLabel::minimumSizeHint();
+}
+
 void LogoPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

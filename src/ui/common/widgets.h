@@ -25,6 +25,26 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// The clock: its caption changes every second but keeps its shape. Its size hint is measured
+// once for each shape of caption (every digit alike), not for every second: measuring a bold
+// caption costs more than the frame the same tick shows.
+class ClockLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void measure() const;
+
+    mutable QString measuredShape_;
+    mutable QSize hint_;
+    mutable QSize minimumHint_;
+};
+
 // The program's picture in the main window: a satellite over a globe with the name.
 class LogoPicture : public QWidget {
     Q_OBJECT

@@ -102,7 +102,7 @@ void buildTimePanel(QWidget* central, TimePanel& c) {
     c.Text6 = textBox(f, "Text6", QStringLiteral("00:00:00"),
                       QStringLiteral("Time in hours:minutes:seconds to stop the beacon"),
                       {630, 840, 990, 300});
-    c.Klok = label(f, "Klok", QStringLiteral("00:00:00"), {90, 1170, 900, 240});
+    c.Klok = clockLabel(f, "Klok", QStringLiteral("00:00:00"), {90, 1170, 900, 240});
     c.Klok->setAlignment(Qt::AlignCenter);
     makeBold(c.Klok);
     repaintsAlone(c.Klok);
@@ -225,7 +225,7 @@ void buildMonitorPanel(QWidget* central, MonitorPanel& c, TimePanel& time) {
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Panel);
     }
-    c.Text1 = textArea(f, "Text1", {90, 580, 10020, 4335 - 580});
+    c.Text1 = monitorArea(f, "Text1", {90, 580, 10020, 4335 - 580});
     c.Text1->setReadOnly(true);
     c.Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     c.Text1->setUndoRedoEnabled(false);  // the monitor is appended to all day: keep no undo history
