@@ -12,9 +12,14 @@ namespace zeno {
 
 HeardListBox::HeardListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);  // what QListView's own code paths still ask
+    // Per pixel, QListView scrolls to a row by its visual rectangle alone (QListWidget's
+    // scrollToItem goes there past any override); per row it would ask its own layout.
+    setVerticalScrollMode(ScrollPerPixel);
 }
 
 QSize HeardListBox::rowSize() const {
+    // A new font or style waits for the delayed layout, which measures again.
+    const_cast<HeardListBox*>(this)->executeDelayedItemsLayout();
     if (rowSize_.isEmpty() && count() > 0) {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
@@ -24,10 +29,6 @@ QSize HeardListBox::rowSize() const {
         rowSize_.setWidth(std::max(1, rowSize_.width()));
     }
     return rowSize_;
-}
-
-int HeardListBox::verticalStep() const {
-    return verticalScrollMode() == ScrollPerItem ? std::max(1, rowSize().height()) : 1;
 }
 
 int HeardListBox::fullRowsShown() const {
@@ -59,39 +60,8 @@ QModelIndex HeardListBox::indexAt(const QPoint& point) const {
     return model()->index(y / height, 0, rootIndex());
 }
 
-void HeardListBox::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    const QRect rect = visualRect(index);
-    if (!rect.isValid())
-        return;
-    if (hint == EnsureVisible && viewport()->rect().contains(rect)) {
-        viewport()->update(rect);
-        return;
-    }
-    const int height = rect.height();
-    const int top = index.row() * height;
-    const int shown = viewport()->height();
-    int y = verticalOffset();
-    switch (hint) {
-        case EnsureVisible:
-            y = top < y ? top : top + height - shown;
-            break;
-        case PositionAtTop:
-            y = top;
-            break;
-        case PositionAtBottom:
-            y = top + height - shown;
-            break;
-        case PositionAtCenter:
-            y = top + height / 2 - shown / 2;
-            break;
-    }
-    // Rounded up, so that a row scrolled to from above ends up whole at the bottom.
-    const int step = verticalStep();
-    verticalScrollBar()->setValue((std::max(0, y) + step - 1) / step);
-}
-
 void HeardListBox::doItemsLayout() {
-    rowSize_ = {};  // a new font or style: measured again
+    rowSize_ = {};
     QAbstractItemView::doItemsLayout();
 }
 
@@ -150,27 +120,13 @@ void HeardListBox::updateGeometries() {
         horizontalScrollBar()->setSingleStep(row.width());
         horizontalScrollBar()->setPageStep(viewport()->width());
         horizontalScrollBar()->setRange(0, std::max(0, row.width() - viewport()->width()));
-        QScrollBar* bar = verticalScrollBar();
-        if (verticalScrollMode() == ScrollPerItem) {
-            bar->setSingleStep(1);
-            bar->setPageStep(fullRowsShown());
-            bar->setRange(0, std::max(0, count() - fullRowsShown()));
-        } else {
-            bar->setSingleStep(row.height());
-            bar->setPageStep(viewport()->height());
-            bar->setRange(0, std::max(0, count() * row.height() - viewport()->height()));
-        }
+        verticalScrollBar()->setSingleStep(row.height());
+        verticalScrollBar()->setPageStep(viewport()->height());
+        verticalScrollBar()->setRange(0,
+                                      std::max(0, count() * row.height() - viewport()->height()));
     }
     QAbstractItemView::updateGeometries();
 }
-
-void HeardListBox::scrollContentsBy(int dx, int dy) {
-    QAbstractItemView::scrollContentsBy(dx, dy * verticalStep());
-}
-
-int HeardListBox::horizontalOffset() const { return horizontalScrollBar()->value(); }
-
-int HeardListBox::verticalOffset() const { return verticalScrollBar()->value() * verticalStep(); }
 
 QModelIndex HeardListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
     if (count() == 0)
@@ -187,11 +143,12 @@ QModelIndex HeardListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers)
             case MoveNext:
                 ++row;
                 break;
+            // A page down or up keeps one row of the last page in view.
             case MovePageUp:
-                row -= fullRowsShown();
+                row -= std::max(1, fullRowsShown() - 1);
                 break;
             case MovePageDown:
-                row += fullRowsShown();
+                row += std::max(1, fullRowsShown() - 1);
                 break;
             case MoveHome:
                 row = 0;

@@ -10,22 +10,19 @@ namespace zeno {
 // and lays out every row again on each insert, which at ten thousand heard stations was most of
 // a frame's work.
 //
-// One column, no hidden rows, no wrapping, no grid: the heard list needs none of them.
+// One column, no hidden rows, no wrapping, no grid, scrolled per pixel: the heard list needs
+// nothing else.
 class HeardListBox : public QListWidget {
 public:
     explicit HeardListBox(QWidget* parent = nullptr);
 
     QRect visualRect(const QModelIndex& index) const override;
     QModelIndex indexAt(const QPoint& point) const override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void doItemsLayout() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void updateGeometries() override;
-    void scrollContentsBy(int dx, int dy) override;
-    int horizontalOffset() const override;
-    int verticalOffset() const override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
@@ -33,8 +30,6 @@ protected:
 
 private:
     QSize rowSize() const;  // of the first row, measured when first asked
-    // Pixels per step of the vertical scroll bar: a row, or a pixel when scrolling per pixel.
-    int verticalStep() const;
     int fullRowsShown() const;
     int rowWidth() const;
     QRect rowsRect(int first, int last) const;  // in viewport coordinates
