@@ -98,7 +98,7 @@ QListWidget* listBox(QWidget* parent, const char* name, const QString& tip, cons
     return made(new QListWidget(parent), name, tip, at);
 }
 
-QListWidget* longListBox(QWidget* parent, const char* name, const QString& tip, const Twips& at) {
+QListWidget* heardListBox(QWidget* parent, const char* name, const QString& tip, const Twips& at) {
     return made(new HeardListBox(parent), name, tip, at);
 }
 
