@@ -140,6 +140,30 @@ private slots:
         QVERIFY(!dropped->isHidden() && dropped->text() == QStringLiteral("3 frames dropped"));
     }
 
+    // Thousands of stations: the newest row is where painting, the mouse and the keys find it.
+    void heardListReachesItsNewestRow() {
+        ZenoFixture f;
+        QVERIFY(f.startStation());
+        f.form1().show();
+        auto* list = f.find<QListWidget>("List1");
+        QStringList calls;
+        for (int n = 0; n < 3000; ++n)
+            calls.append(QStringLiteral("N%1XY").arg(n));
+        list->addItems(calls);
+        QVERIFY(f.hear({"PA3ABC>CQ:new"}));
+        QListWidgetItem* newest = list->item(3000);
+        QCOMPARE(newest->text(), QStringLiteral("PA3ABC"));
+        list->scrollToBottom();
+        const QRect shown = list->visualItemRect(newest);
+        QVERIFY(list->viewport()->rect().contains(shown));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, shown.center());
+        QCOMPARE(list->currentItem(), newest);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->currentRow(), 2999);
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(list->itemAt(QPoint(1, 1)), list->item(0));
+    }
+
     void filterMenuAndLabel() {
         ZenoFixture f;
         QVERIFY(f.startStation());

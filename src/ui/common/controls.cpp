@@ -2,6 +2,7 @@
 #include "ui/common/controls.h"
 
 #include "platform/units.h"
+#include "ui/common/heardlistbox.h"
 #include "ui/common/hintfit.h"
 #include "ui/common/monitoredit.h"
 #include "ui/common/widgets.h"
@@ -100,6 +101,10 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, const
 
 QListWidget* listBox(QWidget* parent, const char* name, const QString& tip, const Twips& at) {
     return made(new QListWidget(parent), name, tip, at);
+}
+
+QListWidget* heardListBox(QWidget* parent, const char* name, const QString& tip, const Twips& at) {
+    return made(new HeardListBox(parent), name, tip, at);
 }
 
 QPlainTextEdit* textArea(QWidget* parent, const char* name, const Twips& at) {

@@ -62,6 +62,10 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, const
                    const Twips& at = {});
 QListWidget* listBox(QWidget* parent, const char* name, const QString& tip = {},
                      const Twips& at = {});
+// The same for thousands of one-line rows (the heard list), where adding a row costs the same
+// however many there are.
+QListWidget* heardListBox(QWidget* parent, const char* name, const QString& tip = {},
+                          const Twips& at = {});
 QPlainTextEdit* textArea(QWidget* parent, const char* name, const Twips& at = {});
 // The monitor: a text area that paints plain monitor text from cells drawn once.
 QPlainTextEdit* monitorArea(QWidget* parent, const char* name, const Twips& at = {});

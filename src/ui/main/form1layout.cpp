@@ -163,11 +163,8 @@ void buildTxPanels(QWidget* central, TxDataPanel& tx, AprsPositionPanel& positio
 void buildHeardPanel(QWidget* central, HeardPanel& c) {
     c.Frame5 = frame(central, "Frame5", QStringLiteral("MHeard"), {7920, 1440, 2295, 1755});
     QWidget* f = c.Frame5;
-    c.List1 = listBox(f, "List1", QStringLiteral("Double click callsign to write message..."),
-                      {90, 240, 1380, 1440});
-    // Every row is one call in one font: a new station then costs no size hint per row,
-    // which at thousands of stations was most of a frame's work.
-    c.List1->setUniformItemSizes(true);
+    c.List1 = heardListBox(f, "List1", QStringLiteral("Double click callsign to write message..."),
+                           {90, 240, 1380, 1440});
     c.StationTeller = label(f, "StationTeller", QStringLiteral("0"), {1530, 240, 690, 270});
     c.StationTeller->setToolTip(QStringLiteral("Total stations heard"));
     c.StationTeller->setAlignment(Qt::AlignCenter);
