@@ -5,6 +5,7 @@
 // temporary folder, with an engine that takes the connection and says nothing (where nothing
 // listens at all, ZENO's start-up rightly stops at its "not running" box).
 //   Xvfb :57 -screen 0 1920x1080x24 &  DISPLAY=:57 build/release/bench/startup [rounds]
+// ZENO_STARTUP_PROGRAM names another ZENO build to time instead (before and after a change).
 #include "benchplatform.h"
 #include "config/firstrun.h"
 #include "config/settingsfile.h"
@@ -85,10 +86,12 @@ int main(int argc, char** argv) {
     environment.insert(QStringLiteral("ZENO_REPORT_SHOWN"), QStringLiteral("1"));
 
     std::printf("platform: %s\n", qgetenv("QT_QPA_PLATFORM").constData());
+    const QString zenoProgram =
+        qEnvironmentVariable("ZENO_STARTUP_PROGRAM", QStringLiteral(ZENO_PROGRAM));
     std::vector<double> zeno;
     std::vector<double> bare;
     for (int i = 0; i < rounds; ++i) {
-        const double z = timeToShown(QStringLiteral(ZENO_PROGRAM), environment);
+        const double z = timeToShown(zenoProgram, environment);
         const double b = timeToShown(QStringLiteral(ZENO_BARE_WINDOW), environment);
         while (engine.waitForNewConnection(0) && engine.hasPendingConnections())
             delete engine.nextPendingConnection();

@@ -152,6 +152,21 @@ private slots:
         QVERIFY(own->item(0)->text().endsWith("sent 2 times, not acknowledged, retrying stopped"));
     }
 
+    // The store opens once the window is painted: a damaged zeno.db is moved aside and the
+    // operator told then, not before the window is there.
+    void damagedStoreNamedOncePainted() {
+        ZenoFixture g;
+        g.writeStationSettings();
+        g.writeFile(QStringLiteral("zeno.db"), QByteArray(8192, 'x'));
+        g.dialogs.expectMessage(QStringLiteral("ZENO"));
+        QVERIFY(g.start());
+        QCOMPARE(g.dialogs.pending(), 1);
+        QTRY_COMPARE(g.dialogs.pending(), 0);
+        QVERIFY(g.dialogs.shown.last().text.contains("moved it aside as zeno.db.bad"));
+        QVERIFY(QFile::exists(g.file(QStringLiteral("zeno.db.bad"))));
+        QVERIFY(g.dialogs.problems().isEmpty());
+    }
+
 private:
     static void click(QWidget* form, const char* name) {
         form->findChild<QPushButton*>(QLatin1String(name))->click();

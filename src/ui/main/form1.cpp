@@ -66,7 +66,7 @@ Form1::Form1(AppState& state, AgwLink& link, Dialogs& dialogs, Platform& platfor
         context, *transmit_, menuItem(c_.menus.menusends, SendItem::Disconnect));
     awareness_ = std::make_unique<AwarenessSide>(context, statusBar());
     stations_ = std::make_unique<StationsSide>(context, awareness_.get());
-    messages_->keepIn(stations_->store());
+    messages_->keepIn([this]() -> StationStore& { return stations_->store(); });
     receive_ = std::make_unique<ReceiveSide>(
         context, c_.monitor, c_.heard, c_.menus.filters, c_.droppedFrames,
         PollHooks{*beacon_, *messages_, *connected_, stations_.get()});
@@ -284,8 +284,13 @@ void Form1::applyStartupState() {
     transmit_->applyStartupState();
     beacon_->applyStartupState();
     setup_->applyStartupState();
-    stations_->applyStartupState();
     passes_->applyStartupState();
+}
+
+void Form1::openStore() {
+    stations_->openStore();
+    messages_->restoreKept();
+    stations_->applyStartupState();
 }
 
 // Menus

@@ -66,6 +66,9 @@ public:
     void showWindow() override { show(); }
     void startPollTimer() override;
     void applyStartupState() override;
+    // zeno.db opened and what it kept shown (stations, received messages), then the notice
+    // when it had to be moved aside. Start-up runs it once the window is painted.
+    void openStore();
     void keepTypedWork() override;
     void ZENOAddOns() override;
 

@@ -26,12 +26,14 @@ MessagesSide::MessagesSide(const SideContext& context)
 MessagesSide::~MessagesSide() { delete form7_.data(); }
 
 void MessagesSide::LogAPRSMessages(const QString& header, const QString& data) {
+    restoreKept();
     // The open window shows it at its next refresh.
     received_.LogAPRSMessages(header, data);
 }
 
 void MessagesSide::rememberOwnMessage(const QString& addressee, const QString& number,
                                       const QString& callString, const QString& information) {
+    restoreKept();
     received_.rememberOwnMessage(addressee, number, callString, information);
 }
 
@@ -49,7 +51,14 @@ OwnMessage restored(const StoredOwnMessage& m) {
 
 }  // namespace
 
-void MessagesSide::keepIn(StationStore& store) {
+void MessagesSide::keepIn(std::function<StationStore&()> openStore) {
+    openStore_ = std::move(openStore);
+}
+
+void MessagesSide::restoreKept() {
+    if (store_ || !openStore_)
+        return;
+    StationStore& store = openStore_();
     store_ = &store;
     QList<OwnMessage> own;
     for (const StoredOwnMessage& m : store.ownMessages(MessageRetries::kRemembered))
@@ -62,6 +71,7 @@ void MessagesSide::keepIn(StationStore& store) {
 }
 
 void MessagesSide::resendDueMessages() {
+    restoreKept();
     for (const int index : received_.takeDueRetries()) {
         const OwnMessage& m = received_.retries().at(index);
         emit resendDue(m.callString, m.information);
@@ -69,6 +79,7 @@ void MessagesSide::resendDueMessages() {
 }
 
 void MessagesSide::openReceivedMessages() {
+    restoreKept();
     if (!form7_) {
         // A window of its own, not a child of the main window: its controls share the
         // main window's names.

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 namespace zeno {
 
@@ -29,8 +30,11 @@ public:
     // then it goes out again to the same address.
     void rememberOwnMessage(const QString& addressee, const QString& number,
                             const QString& callString, const QString& information);
-    // What the store kept fills the log and our messages; from now on it keeps what comes.
-    void keepIn(StationStore& store);
+    // The store that keeps the log and our messages, opened when first needed.
+    void keepIn(std::function<StationStore&()> openStore);
+    // What the store kept fills the log and our messages, once, before anything new is logged;
+    // from then on the store keeps what comes.
+    void restoreKept();
     // After each poll tick: our messages due again go out (resendDue).
     void resendDueMessages();
 
@@ -49,7 +53,8 @@ signals:
 private:
     SideContext context_;
     ReceivedMessages received_;
-    StationStore* store_ = nullptr;
+    std::function<StationStore&()> openStore_;
+    StationStore* store_ = nullptr;  // once restored
     QPointer<Form7> form7_;
 };
 

@@ -22,21 +22,29 @@ constexpr int kTicksPerStationCommit = 40;
 
 StationsSide::StationsSide(const SideContext& context, FrameWatchHook* alsoWatching)
     : context_(context), next_(alsoWatching) {
-    const QString& appPath = context.state.appPath;
-    storeNotice_ = store_.open(
-        appPath.isEmpty() ? QString() : appFile(appPath, QLatin1String(StationStore::kFileName)));
-    model_.load(store_.stations());
     checkpoint_.setInterval(kCheckpointMs);
     connect(&checkpoint_, &QTimer::timeout, this, [this] { store_.checkpoint(); });
-    checkpoint_.start();
 }
 
 StationsSide::~StationsSide() {
     delete form_.data();
-    store_.commit();
+    if (opened_)
+        store_.commit();
+}
+
+void StationsSide::openStore() {
+    if (opened_)
+        return;
+    opened_ = true;
+    const QString& appPath = context_.state.appPath;
+    storeNotice_ = store_.open(
+        appPath.isEmpty() ? QString() : appFile(appPath, QLatin1String(StationStore::kFileName)));
+    model_.load(store_.stations());
+    checkpoint_.start();
 }
 
 void StationsSide::frameTaken(const AgwFrame& frame, const QString& header, const QString& body) {
+    openStore();
     // Our own frames as the engine sends them are no station heard.
     if (frame.kind != 'T' && !header.isEmpty()) {
         // One reading of the clock per tick: a tick's frames all came within its 20 ms.
@@ -54,6 +62,7 @@ void StationsSide::alarmSounded(const QString& header) {
 }
 
 void StationsSide::tickEnded() {
+    openStore();
     heardAt_ = QDateTime();
     if (context_.state.settings.aprs != operatorSetting_) {
         operatorSetting_ = context_.state.settings.aprs;
@@ -70,12 +79,14 @@ void StationsSide::tickEnded() {
 }
 
 void StationsSide::applyStartupState() {
+    openStore();
     if (!storeNotice_.isEmpty())
         context_.dialogs.message(storeNotice_, kProgramTitle, MsgIcon::Information);
     storeNotice_.clear();
 }
 
 void StationsSide::openStations() {
+    openStore();
     if (!form_) {
         // A window of its own, like the received messages.
         form_ = new FormStations(model_, context_.state.files, context_.dialogs, context_.platform);
@@ -88,6 +99,7 @@ void StationsSide::openStations() {
 }
 
 void StationsSide::forgetAll() {
+    openStore();
     model_.forgetAll();
     store_.forgetStations();
 }

@@ -18,23 +18,32 @@ class FormStations;
 // the part that watched the tick before), and once the tick's frames are done the rows are
 // brought up to date; what is new goes into the store in one transaction, messages at once and
 // stations every few ticks. It owns the store, which the received messages share, and the
-// "Stations" window.
+// "Stations" window. The store opens once the window is painted (SQLite and its plugin cost the
+// first paint milliseconds), or earlier where something needs it: nothing heard is lost.
 class StationsSide : public QObject, public FrameWatchHook {
     Q_OBJECT
 public:
-    // The store opens at once, in the settings folder; what it kept fills the list.
     StationsSide(const SideContext& context, FrameWatchHook* alsoWatching);
     ~StationsSide() override;
 
-    StationStore& store() { return store_; }
-    StationModel& model() { return model_; }
+    // Opens the store in the settings folder, once; what it kept fills the list.
+    void openStore();
+    StationStore& store() {
+        openStore();
+        return store_;
+    }
+    StationModel& model() {
+        openStore();
+        return model_;
+    }
 
     void frameTaken(const AgwFrame& frame, const QString& header, const QString& body) override;
     void alarmSounded(const QString& header) override;
 
     // After the tick's frames: the rows, then the store when its turn has come.
     void tickEnded();
-    // Start-up: tells the operator when the store had to be moved aside or cannot be used.
+    // Start-up, once the window is painted: tells the operator when the store had to be moved
+    // aside or cannot be used.
     void applyStartupState();
     // Opens (or raises) the "Stations" window.
     void openStations();
@@ -54,6 +63,7 @@ private:
     QString operatorSetting_;
     QDateTime heardAt_;  // when this tick's frames were heard
     int ticksSinceCommit_ = 0;
+    bool opened_ = false;
     QTimer checkpoint_;
     QPointer<FormStations> form_;
 };

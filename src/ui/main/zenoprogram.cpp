@@ -6,6 +6,7 @@
 #include "link/agwlink.h"
 #include "platform/apppath.h"
 #include "platform/dialogs.h"
+#include "ui/common/firstshown.h"
 #include "ui/common/screenfit.h"
 #include "ui/main/form1.h"
 
@@ -56,6 +57,7 @@ bool ZenoProgram::start() {
         if (state_.engine.problem)
             form1_->showEngineFileProblem(state_.engine.problem->text);
         form1_->show();
+        whenFirstShown(form1_.get(), [this] { form1_->openStore(); });
     }
     return running;
 }
