@@ -5,6 +5,7 @@
 //   build/release/bench/bench_heardlist
 #include "benchmain.h"
 #include "tickrig.h"
+#include "ui/main/stationsside.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -25,9 +26,9 @@ void BM_NewStation(benchmark::State& state) {
     rig.queue(heard);
     while (rig.pending() > 0)
         rig.tick();
-    // The program stores what it heard every ten seconds: the stations heard so far are
-    // written now, not in the first frames measured.
-    for (int i = 0; i <= 40; ++i)
+    // The program stores what it heard once a minute: the stations heard so far are written
+    // now, not in the first frames measured.
+    for (int i = 0; i <= StationsSide::kTicksPerStationCommit; ++i)
         rig.tick();
     QCoreApplication::processEvents();
     std::vector<double> shownUs;

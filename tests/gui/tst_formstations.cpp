@@ -6,6 +6,7 @@
 #include "support/fixture/zenofixture.h"
 #include "support/qtwarnings.h"
 #include "ui/main/form1menus.h"
+#include "ui/main/stationsside.h"
 #include "ui/windows/formstations.h"
 
 #include <QAction>
@@ -95,7 +96,7 @@ private slots:
     }
 
     // Should the program be killed, a message that reached us is on the disk already; a station
-    // heard waits for the next of the store's ten-second writes.
+    // heard waits for the store's next write, once a minute.
     void writtenWhenDue() {
         const auto rows = [this](const char* table) {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader");
@@ -115,7 +116,7 @@ private slots:
         const int stations = rows("stations");
         QVERIFY(f_->hear({"G4XYZ>APZ123:>QRV"}));
         QCOMPARE(rows("stations"), stations);
-        for (int i = 0; i < 40; ++i)
+        for (int i = 0; i < zeno::StationsSide::kTicksPerStationCommit; ++i)
             f_->tick();
         QCOMPARE(rows("stations"), stations + 1);
     }

@@ -13,10 +13,6 @@ namespace {
 
 // The write-ahead log is folded into the database file this often, between ticks.
 constexpr int kCheckpointMs = 5 * 60 * 1000;
-// Stations heard go to the store every fortieth tick (ten seconds): a transaction costs more
-// than the frame that needs it, and a station heard again is written once. Messages go at the
-// end of the tick that brought them.
-constexpr int kTicksPerStationCommit = 40;
 
 }  // namespace
 

@@ -23,6 +23,11 @@ class FormStations;
 class StationsSide : public QObject, public FrameWatchHook {
     Q_OBJECT
 public:
+    // Stations heard go to the store once a minute: writing a station costs more than the
+    // frame that brought it, and a station heard again within the minute is written once.
+    // Messages go at the end of the tick that brought them.
+    static constexpr int kTicksPerStationCommit = 240;
+
     StationsSide(const SideContext& context, FrameWatchHook* alsoWatching);
     ~StationsSide() override;
 
