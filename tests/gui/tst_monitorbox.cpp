@@ -38,6 +38,9 @@ private slots:
             box.append(text);
         }
         QCOMPARE(monitor.grab().toImage(), stock.grab().toImage());
+        for (QPlainTextEdit* edit : std::initializer_list<QPlainTextEdit*>{&stock, &monitor})
+            edit->setReadOnly(false);  // painted the stock way, its own background too
+        QCOMPARE(monitor.grab().toImage(), stock.grab().toImage());
     }
 
     void screenMatchesAFullPaintAfterEveryAppend() {
@@ -79,6 +82,43 @@ private slots:
         edit.verticalScrollBar()->setValue(0);
         QCoreApplication::processEvents();
         QVERIFY(onScreen() == painted());
+    }
+
+    // A cut counts the text as CR LF lines and never leaves half a line end.
+    void cutsTheFrontAsTheCrLfTextCounts_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("inside the first line") << 2 << QStringLiteral("e\r\ntwo\r\nthree");
+        QTest::newRow("up to a CR") << 3 << QStringLiteral("\r\ntwo\r\nthree");
+        QTest::newRow("between CR and LF") << 4 << QStringLiteral("two\r\nthree");
+        QTest::newRow("a whole line") << 5 << QStringLiteral("two\r\nthree");
+        QTest::newRow("inside a later line") << 11 << QStringLiteral("hree");
+        QTest::newRow("all of it") << 15 << QStringLiteral("");
+        QTest::newRow("more than there is") << 40 << QStringLiteral("");
+    }
+    void cutsTheFrontAsTheCrLfTextCounts() {
+        QFETCH(int, count);
+        QFETCH(QString, left);
+        QPlainTextEdit edit;
+        MonitorTextBox box(&edit);
+        box.append(QStringLiteral("one\r\ntwo\r\nthree"));
+        box.cutFront(count);
+        QCOMPARE(box.text(), left);
+        QCOMPARE(box.length(), left.size());
+    }
+
+    // The bars still come and go with the text, though a range that only grows lays out nothing.
+    void barComesWithTheTextAndGoesWithIt() {
+        QPlainTextEdit edit;
+        edit.resize(300, 120);
+        MonitorTextBox box(&edit);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        for (int n = 0; n < 40; ++n)
+            box.append(QStringLiteral("line %1\r\n").arg(n));
+        QTRY_VERIFY(edit.verticalScrollBar()->isVisible());
+        box.clear();
+        QTRY_VERIFY(!edit.verticalScrollBar()->isVisible());
     }
 };
 

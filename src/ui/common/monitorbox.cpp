@@ -105,19 +105,25 @@ protected:
         if (lookPending_)
             return;
         lookPending_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                lookPending_ = false;
-                const bool grown = std::exchange(grown_, false);
-                if (look() == asked_)
-                    return;
-                if (!grown || isSliderDown())
-                    lookAgain();
-                else if (!growthLook_.isActive())
-                    growthLook_.start();
-            },
-            Qt::QueuedConnection);
+        if (!settledByCaller_)
+            QMetaObject::invokeMethod(this, &QuietScrollBar::settle, Qt::QueuedConnection);
+    }
+
+public:
+    // While set, the one changing the range and value calls settle() once done, instead of a
+    // posted look: that would wake the event loop once more on every tick.
+    void setSettledByCaller(bool byCaller) { settledByCaller_ = byCaller; }
+
+    void settle() {
+        if (!std::exchange(lookPending_, false))
+            return;
+        const bool grown = std::exchange(grown_, false);
+        if (look() == asked_)
+            return;
+        if (!grown || isSliderDown())
+            lookAgain();
+        else if (!growthLook_.isActive())
+            growthLook_.start();
     }
 
 private:
@@ -149,16 +155,36 @@ private:
     }
 
     bool lookPending_ = false;
+    bool settledByCaller_ = false;
     bool grown_ = false;
     Look asked_;
     QTimer growthLook_;
 };
+
+// The scroll area lays out its bars and view again, through a posted event, whenever a bar's
+// range changes: twice a tick on a growing monitor, for nothing, since only a range that
+// becomes empty, or no longer empty, shows or hides a bar.
+void layOutOnlyWhenABarComesOrGoes(QAbstractScrollArea* area) {
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        if (!QObject::disconnect(bar, SIGNAL(rangeChanged(int, int)), area,
+                                 SLOT(_q_showOrHideScrollBars())))
+            continue;  // not the connection this was written for: leave it
+        QObject::connect(bar, &QScrollBar::rangeChanged, area,
+                         [area, hadRange = bar->maximum() > bar->minimum()](int min,
+                                                                           int max) mutable {
+                             if (std::exchange(hadRange, max > min) != (max > min))
+                                 QMetaObject::invokeMethod(area, "_q_showOrHideScrollBars",
+                                                           Qt::QueuedConnection);
+                         });
+    }
+}
 
 }  // namespace
 
 MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
     useEndAppendLayout(box_);
     box_->setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
+    layOutOnlyWhenABarComesOrGoes(box_);
     keepFontPlain();
     box_->installEventFilter(this);
 }
@@ -202,6 +228,17 @@ void MonitorTextBox::appendLater(const QString& text) {
 }
 
 void MonitorTextBox::flush() {
+    auto* bar = dynamic_cast<QuietScrollBar*>(box_->verticalScrollBar());
+    if (bar)
+        bar->setSettledByCaller(true);
+    appendPending();
+    if (bar) {
+        bar->setSettledByCaller(false);
+        bar->settle();
+    }
+}
+
+void MonitorTextBox::appendPending() {
     if (!pending_.isEmpty()) {
         // Taken first: inserting signals a change, and whoever listens may count or cut.
         const QString text = std::exchange(pending_, QString());
@@ -259,24 +296,29 @@ void MonitorTextBox::cutFront(qsizetype count) {
         return;
     flush();
     QTextDocument* doc = box_->document();
-    qsizetype counted = 0;  // characters of the CR LF text before block
-    int position = 0;       // document position of block
-    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next()) {
-        const int lineLength = block.length() - 1;
-        if (count <= counted + lineLength) {
-            position += int(count - counted);
-            break;
-        }
-        counted += lineLength;
-        position += lineLength;
-        if (!block.next().isValid())
-            break;  // the whole text goes
-        // The line end: the cut takes it whole, even when it would fall between CR and LF.
-        position += 1;
-        counted += kLineEnd;
-        if (count <= counted)
-            break;
+    // Each line end counts two characters and is one in the document, so a line starts at its
+    // document position plus its line number. The first line that the cut ends in, or at the
+    // end of, is found by halving: the monitor holds hundreds of lines and is cut often.
+    const auto countedToEnd = [](const QTextBlock& block) {
+        return qsizetype(block.position()) + block.blockNumber() + block.length() - 1 + kLineEnd;
+    };
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (count <= countedToEnd(doc->findBlockByNumber(middle)))
+            high = middle;
+        else
+            low = middle + 1;
     }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const qsizetype lineStart = qsizetype(block.position()) + block.blockNumber();
+    const int lineLength = block.length() - 1;
+    int position = block.position() + lineLength;  // the line's end: the cut takes it whole
+    if (count <= lineStart + lineLength)
+        position = block.position() + int(count - lineStart);
+    else if (block.next().isValid())
+        position = block.next().position();
     QTextCursor front(doc);
     front.setPosition(position, QTextCursor::KeepAnchor);
     front.removeSelectedText();

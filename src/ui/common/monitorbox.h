@@ -59,6 +59,8 @@ protected:
 
 private:
     void keepFontPlain();
+    // The text held back, and a scroll asked for meanwhile, into the widget.
+    void appendPending();
     // Asks for a repaint from the line of changed down to the bottom of the view.
     void repaintFrom(const QTextCursor& changed);
     // The document position of a position counted with two characters per line end.

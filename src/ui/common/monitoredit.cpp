@@ -9,7 +9,7 @@
 #include <QTextLayout>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <bit>
+#include <cstring>
 
 namespace zeno {
 
@@ -18,6 +18,8 @@ namespace {
 constexpr int kFirstPrintable = 0x20;
 // A row of a cell, with the column either side of it, fits one word.
 constexpr int kWidestCell = 30;
+// A line's pixels are set this many at a time.
+constexpr int kPixelsAtOnce = 4;
 
 // The ink of the glyph drawn in the middle cell of scratch, one word a row: bit 0 is the
 // column left of the cell, bit width + 1 the column right of it (an R's leg reaches there).
@@ -46,13 +48,28 @@ bool MonitorEdit::paintsPlain() const {
            layoutDirection() == Qt::LeftToRight && qFuzzyCompare(devicePixelRatioF(), 1.0);
 }
 
+MonitorEdit::MonitorEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    // The box fills its own background with the painter it paints the text with: the stock
+    // fill takes a painter of its own on every paint.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 void MonitorEdit::paintEvent(QPaintEvent* event) {
+    const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
     if (!paintsPlain()) {
+        {
+            QPainter painter(viewport());
+            for (const QRect& bare : event->region())
+                painter.fillRect(bare, background);
+        }
         QPlainTextEdit::paintEvent(event);
         return;
     }
     QPainter painter(viewport());
+    for (const QRect& bare : event->region())
+        painter.fillRect(bare, background);
     painter.setPen(palette().color(QPalette::Text));
+    cellsCheckedThisPaint_ = false;
     const QRect exposed = event->rect();
     QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
@@ -65,12 +82,16 @@ void MonitorEdit::paintEvent(QPaintEvent* event) {
             for (int i = 0; i < layout->lineCount(); ++i) {
                 const QTextLine line = layout->lineAt(i);
                 const QRectF lineRect = line.rect().translated(origin);
-                if (lineRect.bottom() < exposed.top() || lineRect.top() > exposed.bottom())
+                if (line.textLength() == 0 || lineRect.bottom() < exposed.top() ||
+                    lineRect.top() > exposed.bottom())
                     continue;
-                const QStringView chars =
-                    QStringView(text).mid(line.textStart(), line.textLength());
-                if (!paintLine(painter, line, chars, origin))
+                const QRect cells = cellsPlace(line, text, origin);
+                if (cells.isEmpty())
                     line.draw(&painter, origin);
+                else
+                    paintLine(painter, line,
+                              QStringView(text).mid(line.textStart(), line.textLength()),
+                              cells.topLeft());
             }
         }
         offset.ry() += place.height();
@@ -79,41 +100,61 @@ void MonitorEdit::paintEvent(QPaintEvent* event) {
     }
 }
 
-// The line is put together one row at a time in the background colour, then each
-// character's ink of that row set: most of a cell is background, and a glyph's ink that
-// reaches into its neighbour's column lands there as the stock paint would draw it. A column
-// of margin either side holds that ink at the ends.
-bool MonitorEdit::paintLine(QPainter& painter, const QTextLine& line, QStringView text,
-                            QPointF origin) {
+// Where the line's strip goes when every one of its characters has a cell; empty otherwise.
+QRect MonitorEdit::cellsPlace(const QTextLine& line, QStringView blockText, QPointF origin) {
     const Cells& c = cells(qRound(line.height()), qRound(line.ascent()));
-    QVarLengthArray<qsizetype, 256> rowsAt;  // where each character's rows start in c.ink
+    const QStringView text = blockText.mid(line.textStart(), line.textLength());
     for (const QChar ch : text) {
         if (ch.unicode() > 0xff || !c.drawn[ch.unicode()])
-            return false;
-        rowsAt.append(qsizetype(ch.unicode()) * c.height);
-    }
-    if (text.isEmpty())
-        return true;
-    const int width = int(text.size()) * c.width + 2;
-    if (line_.width() < width || line_.height() != c.height)
-        line_ = QImage(std::max(width, line_.width()), c.height, QImage::Format_RGB32);
-    const QRgb empty = c.background.rgb() | 0xff000000u;
-    const QRgb ink = c.text.rgb() | 0xff000000u;
-    auto* bits = reinterpret_cast<quint32*>(line_.bits());
-    const qsizetype stride = line_.bytesPerLine() / qsizetype(sizeof(quint32));
-    const quint32* rows = c.ink.data();
-    for (int row = 0; row < c.height; ++row) {
-        quint32* to = bits + row * stride;
-        std::fill_n(to, width, empty);
-        for (const qsizetype at : rowsAt) {
-            for (quint32 mask = rows[at + row]; mask != 0; mask &= mask - 1)
-                to[std::countr_zero(mask)] = ink;
-            to += c.width;
-        }
+            return {};
     }
     const QPoint at(qRound(origin.x() + line.x()) - 1, qRound(origin.y() + line.y()));
+    return {at, QSize(int(text.size()) * c.width + 2, c.height)};
+}
+
+// The line is put together one row at a time from each cell's pixels, a few at a time: a
+// cell whose width is no multiple of that writes past its end, and the next cell writes over
+// it. Ink that reaches into a neighbour's column is set last, where the stock paint would draw
+// it too. A column of margin either side holds that ink at the ends.
+void MonitorEdit::paintLine(QPainter& painter, const QTextLine& line, QStringView text,
+                            QPoint at) {
+    const Cells& c = cells(qRound(line.height()), qRound(line.ascent()));
+    QVarLengthArray<const quint32*, 256> cellOf;  // each character's pixels, row by row
+    QVarLengthArray<int, 16> overhanging;         // the characters whose ink leaves their cell
+    const qsizetype cellSize = qsizetype(c.height) * c.stride;
+    for (const QChar ch : text) {
+        if (c.overhangs[ch.unicode()])
+            overhanging.append(int(cellOf.size()));
+        cellOf.append(c.pixels.data() + ch.unicode() * cellSize);
+    }
+    const int width = int(text.size()) * c.width + 2;
+    const int needed = width + kPixelsAtOnce;
+    if (line_.width() < needed || line_.height() != c.height)
+        line_ = QImage(std::max(needed, line_.width()), c.height, QImage::Format_RGB32);
+    const quint32 ink = c.text.rgb() | 0xff000000u;
+    const quint32 empty = c.background.rgb() | 0xff000000u;
+    auto* bits = reinterpret_cast<quint32*>(line_.bits());
+    const qsizetype stride = line_.bytesPerLine() / qsizetype(sizeof(quint32));
+    for (int row = 0; row < c.height; ++row) {
+        quint32* strip = bits + row * stride;
+        quint32* to = strip + 1;
+        const qsizetype rowAt = qsizetype(row) * c.stride;
+        for (const quint32* cell : cellOf) {
+            for (int x = 0; x < c.width; x += kPixelsAtOnce)
+                std::memcpy(to + x, cell + rowAt + x, kPixelsAtOnce * sizeof(quint32));
+            to += c.width;
+        }
+        strip[0] = empty;
+        strip[width - 1] = empty;
+        for (const int i : overhanging) {
+            const quint32 mask = c.ink[size_t((qsizetype(text[i].unicode()) * c.height) + row)];
+            if (mask & 1u)
+                strip[i * c.width] = ink;
+            if (mask & (1u << (c.width + 1)))
+                strip[(i + 1) * c.width + 1] = ink;
+        }
+    }
     painter.drawImage(at, line_, QRect(0, 0, width, c.height));
-    return true;
 }
 
 // Each character is laid out on its own for this box, so that its cell holds exactly the
@@ -121,6 +162,10 @@ bool MonitorEdit::paintLine(QPainter& painter, const QTextLine& line, QStringVie
 // three lines high: a character wider than the others, or whose ink leaves its cell by more
 // than a column, gets no cell, and its lines are painted the stock way.
 const MonitorEdit::Cells& MonitorEdit::cells(int lineHeight, int ascent) {
+    // Font, colours and screen stay the same through one paint: looked at once.
+    if (cellsCheckedThisPaint_ && cells_.height == lineHeight && cells_.ascent == ascent)
+        return cells_;
+    cellsCheckedThisPaint_ = true;
     const QFont font = document()->defaultFont();
     const QColor text = palette().color(QPalette::Text);
     const QColor background = viewport()->palette().color(viewport()->backgroundRole());
@@ -144,6 +189,9 @@ const MonitorEdit::Cells& MonitorEdit::cells(int lineHeight, int ascent) {
     c.width = int(advance);
     if (QFontInfo(font).fixedPitch() && c.width == advance && c.width > 0 &&
         c.width <= kWidestCell) {
+        // Rows padded to whole groups of pixels: the copy of a row's last group stays inside.
+        c.stride = (c.width + kPixelsAtOnce - 1) / kPixelsAtOnce * kPixelsAtOnce;
+        c.pixels.assign(size_t(256 * c.height * c.stride), 0);
         QImage scratch(3 * c.width, 3 * c.height, QImage::Format_RGB32);
         const QRect cell(c.width, c.height, c.width, c.height);
         const QRgb empty = background.rgb() | 0xff000000u;
@@ -166,7 +214,16 @@ const MonitorEdit::Cells& MonitorEdit::cells(int lineHeight, int ascent) {
                 painter.setPen(text);
                 glyph.draw(&painter, cell.topLeft());
             }
-            c.drawn[size_t(u)] = inkRows(scratch, cell, empty, ink, &c.ink[size_t(u * c.height)]);
+            quint32* rows = &c.ink[size_t(u * c.height)];
+            c.drawn[size_t(u)] = inkRows(scratch, cell, empty, ink, rows);
+            const quint32 inside = ((1u << c.width) - 1) << 1;
+            c.overhangs[size_t(u)] =
+                std::any_of(rows, rows + c.height, [&](quint32 r) { return r & ~inside; });
+            quint32* pixels = &c.pixels[size_t(u) * size_t(c.height * c.stride)];
+            for (int y = 0; y < c.height; ++y) {
+                for (int x = 0; x < c.width; ++x)
+                    pixels[y * c.stride + x] = rows[y] & (2u << x) ? ink : empty;
+            }
         }
     }
     cells_ = std::move(c);

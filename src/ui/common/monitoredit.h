@@ -20,7 +20,7 @@ namespace zeno {
 // box while the operator edits it.
 class MonitorEdit : public QPlainTextEdit {
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit MonitorEdit(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,17 +35,22 @@ private:
         int width = 0;
         int height = 0;
         int ascent = 0;
-        std::vector<quint32> ink;       // height words per character
-        std::array<bool, 256> drawn{};  // the character has a cell
+        int stride = 0;                    // pixels from one row of a cell to the next
+        std::vector<quint32> ink;          // height words per character
+        std::vector<quint32> pixels;       // the same in the two colours, height rows each
+        std::array<bool, 256> drawn{};     // the character has a cell
+        std::array<bool, 256> overhangs{};  // its ink reaches into a neighbour's column
     };
 
     bool paintsPlain() const;
     const Cells& cells(int lineHeight, int ascent);
-    // Paints one line from the cells; false when one of its characters has none.
-    bool paintLine(QPainter& painter, const QTextLine& line, QStringView text, QPointF origin);
+    QRect cellsPlace(const QTextLine& line, QStringView blockText, QPointF origin);
+    // Paints one line, every character of which has a cell, from the cells at `at`.
+    void paintLine(QPainter& painter, const QTextLine& line, QStringView text, QPoint at);
 
     Cells cells_;
     QImage line_;  // reused from line to line
+    bool cellsCheckedThisPaint_ = false;
 };
 
 }  // namespace zeno
