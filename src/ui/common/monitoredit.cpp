@@ -55,19 +55,15 @@ MonitorEdit::MonitorEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void MonitorEdit::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
     const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
+    for (const QRect& bare : event->region())
+        painter.fillRect(bare, background);
     if (!paintsPlain()) {
-        {
-            QPainter painter(viewport());
-            for (const QRect& bare : event->region())
-                painter.fillRect(bare, background);
-        }
+        painter.end();  // the stock paint takes the viewport with a painter of its own
         QPlainTextEdit::paintEvent(event);
         return;
     }
-    QPainter painter(viewport());
-    for (const QRect& bare : event->region())
-        painter.fillRect(bare, background);
     painter.setPen(palette().color(QPalette::Text));
     cellsCheckedThisPaint_ = false;
     const QRect exposed = event->rect();
