@@ -12,6 +12,9 @@
 
 #include <QScreen>
 #include <QScrollBar>
+#include <functional>
+#include <memory>
+#include <vector>
 
 class TestMonitorBox : public QObject {
     Q_OBJECT
@@ -82,6 +85,63 @@ private slots:
         edit.verticalScrollBar()->setValue(0);
         QCoreApplication::processEvents();
         QVERIFY(onScreen() == painted());
+    }
+
+    // Lines painted from cells are placed without a layout, and the bars set without one: the
+    // view must still stand where the stock box's stands, through appends, cuts and a scroll.
+    // Heights a few pixels apart meet every way the last line can fit.
+    void viewStandsWhereTheStockBoxStands_data() {
+        QTest::addColumn<int>("height");
+        for (int height = 200; height < 218; height += 3)
+            QTest::addRow("%d px", height) << height;
+    }
+    void viewStandsWhereTheStockBoxStands() {
+        QFETCH(int, height);
+        QPlainTextEdit stock;
+        zeno::MonitorEdit monitor;
+        std::vector<std::unique_ptr<MonitorTextBox>> boxes;
+        for (QPlainTextEdit* edit : std::initializer_list<QPlainTextEdit*>{&stock, &monitor}) {
+            edit->setReadOnly(true);
+            edit->setFont(zeno::fontForFamily(QStringLiteral("Fixedsys")));
+            edit->resize(420, height);
+            edit->show();
+            QVERIFY(QTest::qWaitForWindowExposed(edit));
+            boxes.push_back(std::make_unique<MonitorTextBox>(edit));
+        }
+        const auto step = [&](const std::function<void(MonitorTextBox&)>& act) {
+            for (auto& box : boxes)
+                act(*box);
+            QCoreApplication::processEvents();
+            for (const auto bar :
+                 {&QPlainTextEdit::verticalScrollBar, &QPlainTextEdit::horizontalScrollBar}) {
+                const QScrollBar* a = (stock.*bar)();
+                const QScrollBar* b = (monitor.*bar)();
+                QCOMPARE(QList<int>({b->maximum(), b->pageStep(), b->value()}),
+                         QList<int>({a->maximum(), a->pageStep(), a->value()}));
+            }
+            QCOMPARE(monitor.viewport()->grab().toImage(), stock.viewport()->grab().toImage());
+        };
+        const auto appended = [](const QString& text, bool scroll = true) {
+            return [=](MonitorTextBox& box) {
+                box.appendLater(text);
+                if (scroll)
+                    box.scrollToEnd();
+                box.flush();
+            };
+        };
+        for (int n = 0; n < 40; ++n)
+            step(appended(QStringLiteral("PA%1ABC>CQ,RS0ISS*:line %1\r\n").arg(n)));
+        step(appended(QString(90, QLatin1Char('w')) + QStringLiteral("\r\n")));  // wraps
+        step(appended(QStringLiteral("\u20ac and \t: laid out\r\nhalf a line, ")));
+        step(appended(QStringLiteral("the rest\r\n")));
+        step([](MonitorTextBox& box) { box.cutFront(400); });
+        step([](MonitorTextBox& box) { box.cutFront(600); });  // the view's top is past the end
+        step([](MonitorTextBox& box) { box.cutFront(box.length()); });
+        for (int n = 0; n < 30; ++n)
+            step(appended(QStringLiteral("again %1\r\n").arg(n)));
+        for (QPlainTextEdit* edit : std::initializer_list<QPlainTextEdit*>{&stock, &monitor})
+            edit->verticalScrollBar()->setValue(3);
+        step(appended(QStringLiteral("while the operator reads\r\n"), false));
     }
 
     // A cut counts the text as CR LF lines and never leaves half a line end.

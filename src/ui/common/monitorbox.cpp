@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/monitorbox.h"
 
+#include "ui/common/monitoredit.h"
+
 #include <QEvent>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
@@ -27,30 +29,54 @@ constexpr qsizetype kLineEnd = 2;  // CR LF
 // on every tick; the view's scroll to the end moves the rest without painting it again.
 // Each new line keeps its shaped glyphs: the stock layout drops them once it knows the line's
 // height, and the paint that follows would shape the line a second time.
+// In the monitor's own box, a line painted from cells is placed without being laid out at all,
+// and the scroll bars are set without laying out the lines in view.
 class EndAppendLayout : public QPlainTextDocumentLayout {
 public:
-    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+    EndAppendLayout(QTextDocument* doc, MonitorEdit* cellBox)
+        : QPlainTextDocumentLayout(doc), cellBox_(cellBox) {}
 
     // While set, text added at the end asks for no repaint: the one adding it knows where the
     // view is and asks for one itself.
     void setRepaintByCaller(bool byCaller) { repaintByCaller_ = byCaller; }
 
+    QRectF blockBoundingRect(const QTextBlock& block) const override {
+        if (cellBox_) {
+            if (const std::optional<QRectF> place = cellBox_->cellLineRect(block))
+                return *place;
+        }
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    }
+
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override {
         const QTextDocument* doc = document();
+        if (cellBox_)
+            forgetCellLines(from, charsAdded);
         const bool appended = charsRemoved == 0 && from + charsAdded >= doc->characterCount() - 1;
-        if (!appended) {
-            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        // The box reading the monitor (a cut from the front, text loaded) is repainted whole, as
+        // the stock layout does, but its bars are set without laying out the lines in view.
+        const bool readOnlyMonitor = cellBox_ && cellBox_->paintsPlain();
+        if (!appended && !readOnlyMonitor) {
+            stock(
+                [&] { QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded); });
             return;
         }
         const QTextBlock first = doc->findBlock(from);
-        for (QTextBlock block = first; block.isValid(); block = block.next())
-            block.layout()->setCacheEnabled(true);
+        if (appended) {
+            for (QTextBlock block = first; block.isValid(); block = block.next())
+                block.layout()->setCacheEnabled(true);
+        }
         {
             const QSignalBlocker quiet(this);
             QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
         }
-        emit documentSizeChanged(documentSize());
+        if (!cellBox_ || !cellBox_->setBarsFromCellLines())
+            stock([&] { emit documentSizeChanged(documentSize()); });
+        if (!appended) {
+            requestUpdate();
+            return;
+        }
         if (repaintByCaller_)
             return;
         if (doc->lastBlock().blockNumber() - first.blockNumber() > kLinesRepaintedAlone) {
@@ -63,6 +89,29 @@ protected:
 
 private:
     static constexpr int kLinesRepaintedAlone = 64;
+
+    // The stock layout, and the box's own reaction to it, count the lines of each block's
+    // layout: they get laid-out lines.
+    template <typename F>
+    void stock(F&& f) {
+        if (cellBox_)
+            cellBox_->withLaidOutLines(std::forward<F>(f));
+        else
+            f();
+    }
+
+    // Whether a changed block is a line of cells is found out again.
+    void forgetCellLines(int from, int charsAdded) {
+        const QTextDocument* doc = document();
+        const QTextBlock last = doc->findBlock(from + charsAdded);
+        for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
+            block.setUserState(-1);
+            if (block == last)
+                break;
+        }
+    }
+
+    MonitorEdit* cellBox_;
     bool repaintByCaller_ = false;
 };
 
@@ -70,7 +119,7 @@ private:
 void useEndAppendLayout(QPlainTextEdit* box) {
     const QTextDocument* old = box->document();
     auto* doc = new QTextDocument(box);
-    auto* layout = new EndAppendLayout(doc);
+    auto* layout = new EndAppendLayout(doc, dynamic_cast<MonitorEdit*>(box));
     layout->setPaintDevice(box->viewport());
     doc->setDocumentLayout(layout);
     doc->setDefaultFont(box->font());
@@ -169,19 +218,20 @@ void layOutOnlyWhenABarComesOrGoes(QAbstractScrollArea* area) {
         if (!QObject::disconnect(bar, SIGNAL(rangeChanged(int, int)), area,
                                  SLOT(_q_showOrHideScrollBars())))
             continue;  // not the connection this was written for: leave it
-        QObject::connect(bar, &QScrollBar::rangeChanged, area,
-                         [area, hadRange = bar->maximum() > bar->minimum()](int min,
-                                                                           int max) mutable {
-                             if (std::exchange(hadRange, max > min) != (max > min))
-                                 QMetaObject::invokeMethod(area, "_q_showOrHideScrollBars",
-                                                           Qt::QueuedConnection);
-                         });
+        QObject::connect(
+            bar, &QScrollBar::rangeChanged, area,
+            [area, hadRange = bar->maximum() > bar->minimum()](int min, int max) mutable {
+                if (std::exchange(hadRange, max > min) != (max > min))
+                    QMetaObject::invokeMethod(area, "_q_showOrHideScrollBars",
+                                              Qt::QueuedConnection);
+            });
     }
 }
 
 }  // namespace
 
-MonitorTextBox::MonitorTextBox(QPlainTextEdit* box) : box_(box) {
+MonitorTextBox::MonitorTextBox(QPlainTextEdit* box)
+    : box_(box), cellBox_(dynamic_cast<MonitorEdit*>(box)) {
     useEndAppendLayout(box_);
     box_->setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
     layOutOnlyWhenABarComesOrGoes(box_);
@@ -243,16 +293,20 @@ void MonitorTextBox::appendPending() {
         // Taken first: inserting signals a change, and whoever listens may count or cut.
         const QString text = std::exchange(pending_, QString());
         pendingLength_ = 0;
+        const MonitorEdit::CellPlacing placing(cellBox_);
         QTextCursor end(box_->document());
+        // In one edit, so that the cursor is not placed on a line, which would lay it out.
+        end.beginEditBlock();
         end.movePosition(QTextCursor::End);
         const int firstLine = end.blockNumber();
         auto* layout = dynamic_cast<EndAppendLayout*>(box_->document()->documentLayout());
         if (layout)
             layout->setRepaintByCaller(true);
         end.insertText(text);
+        end.endEditBlock();
         if (layout) {
             layout->setRepaintByCaller(false);
-            repaintFrom(QTextCursor(box_->document()->findBlockByNumber(firstLine)));
+            repaintFrom(box_->document()->findBlockByNumber(firstLine));
         }
     }
     if (scrollPending_) {
@@ -263,9 +317,10 @@ void MonitorTextBox::appendPending() {
 
 // Finding where one line is on the screen walks the lines from the top of the view: once for
 // the first line that changed, not once for every line added below it.
-void MonitorTextBox::repaintFrom(const QTextCursor& changed) {
+void MonitorTextBox::repaintFrom(const QTextBlock& changed) {
     QWidget* view = box_->viewport();
-    const int top = std::max(0, box_->cursorRect(changed).top());
+    const int top = std::max(
+        0, cellBox_ ? cellBox_->topOf(changed) : box_->cursorRect(QTextCursor(changed)).top());
     if (top < view->height())
         view->update(0, top, view->width(), view->height() - top);
 }

@@ -6,9 +6,11 @@
 #include <QString>
 
 class QPlainTextEdit;
-class QTextCursor;
+class QTextBlock;
 
 namespace zeno {
+
+class MonitorEdit;
 
 // The monitor text box ("Text1") as the program counts it: text with CR LF line ends, where a
 // line end counts two characters. The widget keeps the lines as blocks and nothing else keeps
@@ -61,12 +63,13 @@ private:
     void keepFontPlain();
     // The text held back, and a scroll asked for meanwhile, into the widget.
     void appendPending();
-    // Asks for a repaint from the line of changed down to the bottom of the view.
-    void repaintFrom(const QTextCursor& changed);
+    // Asks for a repaint from the changed line down to the bottom of the view.
+    void repaintFrom(const QTextBlock& changed);
     // The document position of a position counted with two characters per line end.
     int documentPosition(qsizetype counted) const;
 
     QPlainTextEdit* box_;
+    MonitorEdit* cellBox_;         // the monitor's own box, which places lines of cells itself
     QString pending_;              // appended, not yet in the widget
     qsizetype pendingLength_ = 0;  // as the monitor counts it, every line end as two
     bool scrollPending_ = false;
