@@ -91,13 +91,13 @@ std::optional<QRectF> MonitorEdit::cellLineRect(const QTextBlock& block) {
     if (c.width == 0)
         return std::nullopt;
     const int length = cellLineLength(block, c);
-    // A cell to spare: a line that only just fits is left to the layout to break or not.
-    if (length < 0 || (wraps_ && (length + 1) * c.width > available_))
+    // A cell to spare: a line that only just fits is left to the layout to break or not. One
+    // wider than the view is laid out even where lines do not wrap: the layout keeps the widest.
+    if (length < 0 || (length + 1) * c.width > available_)
         return std::nullopt;
-    // As the plain layout bounds a line: its margin, the line as wide as the view (the box lays
-    // its document out to the view's width), the margin again, and below the last line one more.
-    const qreal lineWidth = std::max(available_, qreal(length * c.width));
-    return QRectF(0, 0, margin_ + lineWidth + margin_,
+    // As the plain layout bounds a line: as wide as the view (the box lays its document out to
+    // the view's width), and below the last line the margin.
+    return QRectF(0, 0, available_ + 2 * margin_,
                   block.next().isValid() ? c.lineHeight : c.lineHeight + margin_);
 }
 
@@ -281,7 +281,6 @@ const MonitorEdit::Cells& MonitorEdit::cells() {
     cellsChecked_ = placing_ > 0;  // font, colours and screen stay the same while placing
     margin_ = document()->documentMargin();
     available_ = viewport()->width() - 2 * margin_;
-    wraps_ = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
     if (cells_.generation > 0 && cells_.font == document()->defaultFont() &&
         cells_.text == palette().color(QPalette::Text) &&
         cells_.background == viewport()->palette().color(viewport()->backgroundRole()) &&

@@ -94,8 +94,7 @@ private:
     // What places a line of cells, looked at with the cells.
     qreal margin_ = 0;
     qreal available_ = 0;  // the view's width inside the margins
-    bool wraps_ = true;
-    QImage line_;  // reused from line to line
+    QImage line_;          // reused from line to line
     int placing_ = 0;
     bool cellsChecked_ = false;  // font and colours stay the same through one placing
 };
