@@ -63,10 +63,9 @@ private slots:
         QVERIFY(onScreen() == painted());
     }
 
-    // Lines painted from cells are placed without a layout, and the bars set without one: the
-    // view must still stand where the stock box's stands, and look as it looks, through appends
-    // (hidden and shown), cuts and a scroll; the box the operator edits is the stock box. Heights
-    // a few pixels apart meet every way the last line can fit.
+    // Lines of cells are placed, and the bars set, without a layout: the view stands and looks as
+    // the stock box's through appends (hidden and shown), cuts, a scroll and editing. Heights a
+    // few pixels apart meet every way the last line can fit.
     void viewStandsWhereTheStockBoxStands_data() {
         QTest::addColumn<int>("height");
         for (int height = 200; height < 218; height += 3)
@@ -118,9 +117,8 @@ private slots:
         };
         for (int n = 0; n < 40; ++n)  // the first goes on after the R's
             step(appended(QStringLiteral("PA%1ABC>CQ,RS0ISS*:line %1\r\n").arg(n)));
-        step([](MonitorTextBox& box) { box.cutFront(400); });
-        step([](MonitorTextBox& box) { box.cutFront(600); });  // the view's top is past the end
-        step([](MonitorTextBox& box) { box.cutFront(box.length()); });
+        for (const int count : {400, 600, 4000})  // the top past the end, then all of it
+            step([count](MonitorTextBox& box) { box.cutFront(count); });
         for (int n = 0; n < 30; ++n)
             step(appended(QStringLiteral("again %1\r\n").arg(n)));
         for (QPlainTextEdit* edit : edits)
