@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The monitor box repaints only what an append touches, and its scroll bar only when it looks
-// different: the text on the screen after each append must be exactly a full paint of the box
-// at once, the scroll bar's handle within a second; an operator's scroll shows at once. The
-// text it paints from cells is what the stock box paints.
+// The monitor box repaints only what an append touches, its scroll bar only when it looks
+// different: after each append the screen is exactly a full paint of the box at once, the bar's
+// handle within a second, an operator's scroll at once; cells paint what the stock box paints.
 
 #include "windowtest.h"
 
