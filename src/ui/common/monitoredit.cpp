@@ -56,6 +56,7 @@ void setRow(quint32* to, const quint32* const* cellOf, qsizetype count, qsizetyp
 
 using RowSetter = void (*)(quint32*, const quint32* const*, qsizetype, qsizetype, int);
 constexpr int kMostGroups = (kWidestCell + kPixelsAtOnce - 1) / kPixelsAtOnce;
+static_assert(kMostGroups == 8, "a row setter for every width of cell");
 constexpr std::array<RowSetter, kMostGroups> kRowSetters{
     &setRow<1>, &setRow<2>, &setRow<3>, &setRow<4>, &setRow<5>, &setRow<6>, &setRow<7>, &setRow<8>};
 
