@@ -56,8 +56,7 @@ protected:
         const bool appended = charsRemoved == 0 && from + charsAdded >= doc->characterCount() - 1;
         // The box reading the monitor (a cut from the front, text loaded) is repainted whole, as
         // the stock layout does, but its bars are set without laying out the lines in view.
-        const bool readOnlyMonitor = cellBox_ && cellBox_->paintsPlain();
-        if (!appended && !readOnlyMonitor) {
+        if (!appended && !(cellBox_ && cellBox_->paintsPlain())) {
             stock(
                 [&] { QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded); });
             return;
@@ -115,11 +114,12 @@ private:
     bool repaintByCaller_ = false;
 };
 
-// Gives the box a document laid out by EndAppendLayout, with the settings of the one it had.
-void useEndAppendLayout(QPlainTextEdit* box) {
+// Gives the box a document laid out by EndAppendLayout, with the settings of the one it had;
+// cellBox is the box itself when it places lines of cells (the monitor's own), null otherwise.
+void useEndAppendLayout(QPlainTextEdit* box, MonitorEdit* cellBox) {
     const QTextDocument* old = box->document();
     auto* doc = new QTextDocument(box);
-    auto* layout = new EndAppendLayout(doc, dynamic_cast<MonitorEdit*>(box));
+    auto* layout = new EndAppendLayout(doc, cellBox);
     layout->setPaintDevice(box->viewport());
     doc->setDocumentLayout(layout);
     doc->setDefaultFont(box->font());
@@ -232,7 +232,7 @@ void layOutOnlyWhenABarComesOrGoes(QAbstractScrollArea* area) {
 
 MonitorTextBox::MonitorTextBox(QPlainTextEdit* box)
     : box_(box), cellBox_(dynamic_cast<MonitorEdit*>(box)) {
-    useEndAppendLayout(box_);
+    useEndAppendLayout(box_, cellBox_);
     box_->setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
     layOutOnlyWhenABarComesOrGoes(box_);
     keepFontPlain();
